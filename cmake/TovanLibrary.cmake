@@ -1,0 +1,17 @@
+# tovan_library(<folder> [DEPENDS <libraries>...])
+# Builds every .cpp of the calling folder into the library tovan_<folder>; a folder without
+# sources yet is an interface library, so its dependants link the same way either way.
+function(tovan_library folder)
+    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(target tovan_${folder})
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+        target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+        target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
+    endif()
+endfunction()

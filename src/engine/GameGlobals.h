@@ -1,0 +1,34 @@
+#pragma once
+// Program-wide values every subsystem shares: the game tick, the random generator, rounding,
+// the Windows 10 flag and the board's screen origin. Tests replace them through the setters.
+#include <cstdint>
+
+#include "engine/Geometry.h"
+
+// One game tick: every timer adds this, never a measured time.
+inline constexpr int GameTickMs = 30;
+// Ticks per second of the frame timer.
+inline constexpr int GameTicksPerSecond = 33;
+
+// Uniform integer in 0..n-1. n <= 0 gives 0 and consumes no draw, so the many calls with an
+// amplitude of 0 leave seeded runs unchanged.
+int Random(int n);
+// Uniform real in [0, 1).
+double RandomFloat();
+// Reseeds from the clock, unless a test fixed the seed: then the sequence simply goes on.
+void Randomize();
+// Fixes the generator for repeatable runs; later Randomize() calls keep the sequence.
+void SetRandomSeed(uint64_t seed);
+// Back to clock seeding (the game's normal state).
+void ReleaseRandomSeed();
+
+// Fraction to integer with halves going to the even neighbour (61.5 -> 62, 62.5 -> 62).
+int RoundHalfEven(double value);
+
+// Windows 10 mode never exists on Linux; the flag stays so that tests can exercise both looks.
+bool IsWindows10Mode();
+void SetWindows10Mode(bool on);
+
+// The board's top-left pixel, published by the controller to every effect component.
+TPoint BoardScreenOrigin();
+void SetBoardScreenOrigin(TPoint origin);

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: once in build/, then once
+# more in build-asan/ under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/prepare.sh
+tovan_install_packages
+
+jobs=$(nproc)
+tovan_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+tovan_configure build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVAN_SANITIZE=ON \
+    -DTOVAN_BUILD_BENCHMARKS=OFF -DTOVAN_PREBUILT_CONTENT="$PWD/build/game"
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "All tests passed."
