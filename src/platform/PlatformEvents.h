@@ -1,0 +1,62 @@
+#pragma once
+// What reaches the game between ticks: mouse, keys, focus and the close request, with mouse
+// positions already in game pixels. The SDL source reads the real window; the queued source
+// replays what a test put into it.
+#include <cstdint>
+#include <deque>
+
+enum class TEventKind : uint8_t {
+    MouseDown,
+    MouseMove,
+    MouseUp,
+    KeyDown,  // Key holds the key
+    KeyPress, // Char holds a Latin-1 character (27 Escape, 13 Enter, 8 Backspace)
+    FocusLost,
+    FocusGained,
+    Restored,
+    CloseRequested,
+    PeriodicTimer // the periodic timer of the frame timer's lossy mode
+};
+
+// Keys the game reacts to by key rather than by character.
+enum class TKey : uint8_t { Other, Escape, Enter, Backspace, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12 };
+
+struct TPlatformEvent {
+    TEventKind Kind = TEventKind::MouseMove;
+    int X = 0;      // game pixels
+    int Y = 0;      // game pixels
+    int Button = 0; // 0 left, 1 right, 2 middle
+    TKey Key = TKey::Other;
+    uint8_t Char = 0;
+};
+
+// A periodic timer that posts PeriodicTimer events into the event source.
+class TPeriodicTimer {
+public:
+    virtual ~TPeriodicTimer() = default;
+    virtual void StartPeriodic(int intervalMs) = 0;
+    virtual void StopPeriodic() = 0;
+};
+
+class TEventSource : public TPeriodicTimer {
+public:
+    // Waits up to timeoutMs (0: do not wait, negative: until something happens) for an event.
+    virtual bool WaitEvent(TPlatformEvent& event, int timeoutMs) = 0;
+};
+
+// Gives back the events a test queued, never waits.
+class TQueuedEventSource : public TEventSource {
+public:
+    std::deque<TPlatformEvent> Queue;
+    int PeriodicIntervalMs = 0; // 0 while stopped
+
+    void Push(const TPlatformEvent& event) { Queue.push_back(event); }
+    bool WaitEvent(TPlatformEvent& event, int) override {
+        if (Queue.empty()) return false;
+        event = Queue.front();
+        Queue.pop_front();
+        return true;
+    }
+    void StartPeriodic(int intervalMs) override { PeriodicIntervalMs = intervalMs; }
+    void StopPeriodic() override { PeriodicIntervalMs = 0; }
+};

@@ -1,0 +1,161 @@
+#include "platform/SdlEventSource.h"
+
+#include <SDL.h>
+
+#include "platform/SdlGraphicsDevice.h"
+
+namespace {
+
+TKey KeyOf(SDL_Keycode code) {
+    if (code >= SDLK_F1 && code <= SDLK_F12)
+        return static_cast<TKey>(static_cast<int>(TKey::F1) + (code - SDLK_F1));
+    switch (code) {
+    case SDLK_ESCAPE: return TKey::Escape;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return TKey::Enter;
+    case SDLK_BACKSPACE: return TKey::Backspace;
+    default: return TKey::Other;
+    }
+}
+
+// Keys that give a control character but no text input.
+uint8_t ControlCharOf(SDL_Keycode code) {
+    switch (code) {
+    case SDLK_ESCAPE: return 27;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return 13;
+    case SDLK_BACKSPACE: return 8;
+    default: return 0;
+    }
+}
+
+int ButtonOf(uint8_t sdlButton) {
+    switch (sdlButton) {
+    case SDL_BUTTON_RIGHT: return 1;
+    case SDL_BUTTON_MIDDLE: return 2;
+    default: return 0;
+    }
+}
+
+// A window with no client area (minimised) maps every position by a zero size: its mouse
+// events are dropped.
+bool HasClientArea(uint32_t windowId) {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    if (window == nullptr) return false;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    return width > 0 && height > 0;
+}
+
+Uint32 PostPeriodicEvent(Uint32 interval, void* param) {
+    SDL_Event event{};
+    event.type = static_cast<Uint32>(reinterpret_cast<uintptr_t>(param));
+    SDL_PushEvent(&event);
+    return interval;
+}
+
+} // namespace
+
+TSdlEventSource::TSdlEventSource(TSdlGraphicsDevice* device) : device_(device) {
+    SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
+    periodicEventType_ = SDL_RegisterEvents(1);
+}
+
+TSdlEventSource::~TSdlEventSource() {
+    StopPeriodic();
+    SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
+
+void TSdlEventSource::StartPeriodic(int intervalMs) {
+    StopPeriodic();
+    if (intervalMs > 0 && periodicEventType_ != static_cast<uint32_t>(-1))
+        periodicTimer_ = SDL_AddTimer(static_cast<Uint32>(intervalMs), PostPeriodicEvent,
+                                      reinterpret_cast<void*>(uintptr_t{periodicEventType_}));
+}
+
+void TSdlEventSource::StopPeriodic() {
+    if (periodicTimer_ != 0) SDL_RemoveTimer(periodicTimer_);
+    periodicTimer_ = 0;
+}
+
+bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
+    if (!pending_.empty()) {
+        result = pending_.front();
+        pending_.pop_front();
+        return true;
+    }
+    SDL_Event event;
+    const int got = timeoutMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
+    if (got == 0) return false;
+    // Translates one SDL event; events the game does not use give nothing and the caller asks
+    // again.
+    TPlatformEvent out;
+    switch (event.type) {
+    case SDL_QUIT: out.Kind = TEventKind::CloseRequested; break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (!HasClientArea(event.button.windowID)) return false;
+        out.Kind = event.type == SDL_MOUSEBUTTONDOWN ? TEventKind::MouseDown : TEventKind::MouseUp;
+        out.X = event.button.x;
+        out.Y = event.button.y;
+        out.Button = ButtonOf(event.button.button);
+        break;
+    case SDL_MOUSEMOTION:
+        if (!HasClientArea(event.motion.windowID)) return false;
+        out.Kind = TEventKind::MouseMove;
+        out.X = event.motion.x;
+        out.Y = event.motion.y;
+        break;
+    case SDL_KEYDOWN: {
+        out.Kind = TEventKind::KeyDown;
+        out.Key = KeyOf(event.key.keysym.sym);
+        if (const uint8_t control = ControlCharOf(event.key.keysym.sym); control != 0) {
+            TPlatformEvent press;
+            press.Kind = TEventKind::KeyPress;
+            press.Char = control;
+            pending_.push_back(press);
+        }
+        break;
+    }
+    case SDL_TEXTINPUT: {
+        // UTF-8 to Latin-1; characters beyond it are not typed.
+        const auto* text = reinterpret_cast<const unsigned char*>(event.text.text);
+        for (size_t i = 0; text[i] != 0; ++i) {
+            TPlatformEvent press;
+            press.Kind = TEventKind::KeyPress;
+            if (text[i] < 0x80) {
+                press.Char = text[i];
+            } else if ((text[i] == 0xC2 || text[i] == 0xC3) && (text[i + 1] & 0xC0) == 0x80) {
+                press.Char = static_cast<uint8_t>(((text[i] & 0x03) << 6) | (text[i + 1] & 0x3F));
+                ++i;
+            } else {
+                continue;
+            }
+            pending_.push_back(press);
+        }
+        return WaitEvent(result, 0);
+    }
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_LOST: out.Kind = TEventKind::FocusLost; break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: out.Kind = TEventKind::FocusGained; break;
+        case SDL_WINDOWEVENT_RESTORED: out.Kind = TEventKind::Restored; break;
+        case SDL_WINDOWEVENT_CLOSE: out.Kind = TEventKind::CloseRequested; break;
+        default: return false;
+        }
+        break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        if (device_ != nullptr) device_->MarkTexturesLost();
+        return false;
+    default:
+        if (event.type == periodicEventType_) {
+            out.Kind = TEventKind::PeriodicTimer;
+            break;
+        }
+        return false;
+    }
+    result = out;
+    return true;
+}

@@ -1,0 +1,282 @@
+#include "platform/SdlGraphicsDevice.h"
+
+#include <SDL.h>
+#include <cmath>
+
+namespace {
+
+struct BlendFactors {
+    SDL_BlendFactor Source;
+    SDL_BlendFactor Destination;
+    SDL_BlendMode Nearest; // what a renderer without custom blending gets instead
+};
+
+// The screen's blend modes as source and destination factors (modes 0, 2 and 5 are exact
+// built-in modes of every renderer).
+BlendFactors FactorsOf(int mode) {
+    switch (mode) {
+    case 1: return {SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 2: return {SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 3:
+        return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR,
+                SDL_BLENDMODE_BLEND};
+    case 4: return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 5: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_MOD};
+    case 6: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDMODE_MOD};
+    case 7: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDMODE_BLEND};
+    case 8: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDMODE_BLEND};
+    case 9: return {SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ZERO, SDL_BLENDMODE_BLEND};
+    case 10: return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_ADD};
+    case 11: return {SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDMODE_MOD};
+    case 12:
+        return {SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR,
+                SDL_BLENDMODE_BLEND};
+    case 13:
+        return {SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR,
+                SDL_BLENDMODE_BLEND};
+    default:
+        return {SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
+                SDL_BLENDMODE_BLEND};
+    }
+}
+
+SDL_BlendFactor AlphaFactorOf(SDL_BlendFactor colorFactor) {
+    switch (colorFactor) {
+    case SDL_BLENDFACTOR_SRC_COLOR: return SDL_BLENDFACTOR_SRC_ALPHA;
+    case SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR: return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    case SDL_BLENDFACTOR_DST_COLOR: return SDL_BLENDFACTOR_DST_ALPHA;
+    case SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR: return SDL_BLENDFACTOR_ONE_MINUS_DST_ALPHA;
+    default: return colorFactor;
+    }
+}
+
+// Built-in mode where one is exact, else a composed one; a renderer that refuses it gets the
+// nearest built-in mode.
+template <typename SetMode> void ApplyBlendMode(int mode, SetMode&& set) {
+    if (mode == 0 || mode > 13 || mode < 0) {
+        set(SDL_BLENDMODE_BLEND);
+        return;
+    }
+    const BlendFactors factors = FactorsOf(mode);
+    if (mode == 2 || mode == 5) {
+        set(factors.Nearest);
+        return;
+    }
+    const SDL_BlendMode custom = SDL_ComposeCustomBlendMode(
+        factors.Source, factors.Destination, SDL_BLENDOPERATION_ADD, AlphaFactorOf(factors.Source),
+        AlphaFactorOf(factors.Destination), SDL_BLENDOPERATION_ADD);
+    if (set(custom) != 0) set(factors.Nearest);
+}
+
+SDL_Color ColorOf(uint32_t argb) {
+    return {static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+            static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24)};
+}
+
+std::string SdlError(std::string_view what) { return std::string(what) + ": " + SDL_GetError(); }
+
+} // namespace
+
+TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
+                                       SDL_Renderer* renderer, TPixelSize gameSize)
+    : window_(window), surface_(surface), renderer_(renderer), gameSize_(gameSize) {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_, &info);
+    software_ = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    // Plain coloured quads are drawn with one white texel: SDL's software renderer ignores the
+    // blend mode of untextured geometry.
+    const uint32_t white = 0xFFFFFFFF;
+    textures_[NoTexture].Texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                                     SDL_TEXTUREACCESS_STATIC, 1, 1);
+    if (textures_[NoTexture].Texture != nullptr)
+        SDL_UpdateTexture(textures_[NoTexture].Texture, nullptr, &white, 4);
+}
+
+std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenWindow(std::string_view caption,
+                                                                   TPixelSize gameSize,
+                                                                   bool fullScreen,
+                                                                   std::string& error) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = SdlError("No display could be opened");
+        return nullptr;
+    }
+    const std::string title(caption);
+    Uint32 flags = SDL_WINDOW_SHOWN | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SDL_Window* window =
+        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         gameSize.Width, gameSize.Height, flags);
+    if (window == nullptr) {
+        error = SdlError("The game window could not be opened");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    // A hardware renderer first, the software renderer when there is none.
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer == nullptr) {
+        error = SdlError("No compatible graphics device was found");
+        SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    // The game area keeps 1366 x 768 and is letterboxed into whatever the window has; SDL maps
+    // mouse positions back into it.
+    SDL_RenderSetLogicalSize(renderer, gameSize.Width, gameSize.Height);
+    std::unique_ptr<TSdlGraphicsDevice> device(
+        new TSdlGraphicsDevice(window, nullptr, renderer, gameSize));
+    device->fullScreen_ = fullScreen;
+    device->videoInitialised_ = true;
+    return device;
+}
+
+std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize gameSize,
+                                                                      std::string& error) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, gameSize.Width, gameSize.Height, 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) {
+        error = SdlError("The off-screen surface could not be made");
+        return nullptr;
+    }
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    if (renderer == nullptr) {
+        error = SdlError("The software renderer could not be made");
+        SDL_FreeSurface(surface);
+        return nullptr;
+    }
+    return std::unique_ptr<TSdlGraphicsDevice>(
+        new TSdlGraphicsDevice(nullptr, surface, renderer, gameSize));
+}
+
+TSdlGraphicsDevice::~TSdlGraphicsDevice() {
+    for (auto& slot : textures_)
+        if (slot.Texture != nullptr) SDL_DestroyTexture(slot.Texture);
+    SDL_DestroyRenderer(renderer_);
+    if (surface_ != nullptr) SDL_FreeSurface(surface_);
+    if (window_ != nullptr) {
+        SDL_ShowCursor(SDL_ENABLE);
+        SDL_DestroyWindow(window_);
+    }
+    if (videoInitialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TTextureId TSdlGraphicsDevice::CreateTexture(std::string_view, int width, int height,
+                                             const uint32_t* pixels) {
+    if (width < 1 || height < 1) return NoTexture;
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, width, height);
+    if (texture == nullptr) return NoTexture;
+    if (pixels != nullptr) SDL_UpdateTexture(texture, nullptr, pixels, width * 4);
+    int realWidth = width;
+    int realHeight = height;
+    SDL_QueryTexture(texture, nullptr, nullptr, &realWidth, &realHeight);
+
+    TTextureId id;
+    if (!freeSlots_.empty()) {
+        id = freeSlots_.back();
+        freeSlots_.pop_back();
+    } else {
+        id = static_cast<TTextureId>(textures_.size());
+        textures_.emplace_back();
+    }
+    textures_[id] = TextureSlot{texture, {realWidth, realHeight}};
+    return id;
+}
+
+void TSdlGraphicsDevice::DestroyTexture(TTextureId texture) {
+    if (texture == NoTexture || texture >= textures_.size()) return;
+    TextureSlot& slot = textures_[texture];
+    if (slot.Texture == nullptr) return;
+    SDL_DestroyTexture(slot.Texture);
+    slot = TextureSlot{};
+    freeSlots_.push_back(texture);
+}
+
+TPixelSize TSdlGraphicsDevice::TextureSize(TTextureId texture) const {
+    return texture < textures_.size() ? textures_[texture].Size : TPixelSize{};
+}
+
+void TSdlGraphicsDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
+    SDL_SetRenderDrawColor(renderer_, red, green, blue, alpha);
+    SDL_RenderClear(renderer_);
+}
+
+void TSdlGraphicsDevice::ApplyTextureState(TextureSlot& slot) {
+    if (slot.BlendMode != blendMode_) {
+        ApplyBlendMode(blendMode_, [&](SDL_BlendMode mode) {
+            return SDL_SetTextureBlendMode(slot.Texture, mode);
+        });
+        slot.BlendMode = blendMode_;
+    }
+    if (slot.Linear != static_cast<int>(linearFilter_)) {
+        SDL_SetTextureScaleMode(slot.Texture,
+                                linearFilter_ ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        slot.Linear = linearFilter_;
+    }
+}
+
+void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corners) {
+    TextureSlot& slot = texture < textures_.size() && textures_[texture].Texture != nullptr
+                            ? textures_[texture]
+                            : textures_[NoTexture];
+    if (slot.Texture == nullptr) return;
+    ApplyTextureState(slot);
+    // Quads are placed with pixel centres on whole numbers; SDL has them on halves.
+    SDL_Vertex vertices[4];
+    for (int i = 0; i < 4; ++i)
+        vertices[i] = {{corners[i].X + 0.5f, corners[i].Y + 0.5f},
+                       ColorOf(corners[i].Color),
+                       {corners[i].U, corners[i].V}};
+    static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+    SDL_RenderGeometry(renderer_, slot.Texture, vertices, 4, indices, 6);
+}
+
+void TSdlGraphicsDevice::EndFrame(bool present) {
+    if (present) SDL_RenderPresent(renderer_);
+}
+
+bool TSdlGraphicsDevice::ReadFrame(TFramePixels& frame) {
+    SDL_Rect viewport{};
+    SDL_RenderGetViewport(renderer_, &viewport);
+    float scaleX = 1;
+    float scaleY = 1;
+    SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+    frame.Width = static_cast<int>(std::floor(viewport.w * scaleX));
+    frame.Height = static_cast<int>(std::floor(viewport.h * scaleY));
+    if (frame.Width < 1 || frame.Height < 1) return false;
+    frame.Pixels.assign(static_cast<size_t>(frame.Width) * frame.Height, 0);
+    return SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, frame.Pixels.data(),
+                                frame.Width * 4) == 0;
+}
+
+void TSdlGraphicsDevice::SetCaption(std::string_view caption) {
+    if (window_ != nullptr) SDL_SetWindowTitle(window_, std::string(caption).c_str());
+}
+
+void TSdlGraphicsDevice::SetFullScreen(bool fullScreen) {
+    if (window_ == nullptr || fullScreen == fullScreen_) return;
+    if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        return;
+    fullScreen_ = fullScreen;
+    if (!fullScreen) SDL_SetWindowSize(window_, gameSize_.Width, gameSize_.Height);
+}
+
+void TSdlGraphicsDevice::ShowCursor(bool show) {
+    if (window_ != nullptr) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+std::vector<TPixelSize> TSdlGraphicsDevice::DisplayModes() const {
+    std::vector<TPixelSize> modes;
+    if (window_ == nullptr) return modes;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    const int count = SDL_GetNumDisplayModes(display < 0 ? 0 : display);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDisplayMode(display < 0 ? 0 : display, i, &mode) == 0)
+            modes.push_back({mode.w, mode.h});
+    }
+    return modes;
+}
+
+uint32_t TSdlGraphicsDevice::WindowId() const {
+    return window_ != nullptr ? SDL_GetWindowID(window_) : 0;
+}

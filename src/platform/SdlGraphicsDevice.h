@@ -1,0 +1,77 @@
+#pragma once
+// The game's graphics device on SDL_Renderer: a framed 1366 x 768 window (or the desktop in full
+// screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
+#include <memory>
+#include <string>
+
+#include "platform/GraphicsDevice.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Surface;
+struct SDL_Texture;
+
+class TSdlGraphicsDevice : public TGraphicsDevice {
+public:
+    // Opens the game window; nullptr and the reason in error when no display can be used.
+    static std::unique_ptr<TSdlGraphicsDevice> OpenWindow(std::string_view caption,
+                                                          TPixelSize gameSize, bool fullScreen,
+                                                          std::string& error);
+    // Draws with SDL's software renderer into a surface: no window, no display needed.
+    static std::unique_ptr<TSdlGraphicsDevice> OpenOffscreen(TPixelSize gameSize,
+                                                             std::string& error);
+    ~TSdlGraphicsDevice() override;
+    TSdlGraphicsDevice(const TSdlGraphicsDevice&) = delete;
+    TSdlGraphicsDevice& operator=(const TSdlGraphicsDevice&) = delete;
+
+    TTextureId CreateTexture(std::string_view name, int width, int height,
+                             const uint32_t* pixels) override;
+    void DestroyTexture(TTextureId texture) override;
+    TPixelSize TextureSize(TTextureId texture) const override;
+
+    void SetBlendMode(int mode) override { blendMode_ = mode; }
+    void SetLinearFilter(bool linear) override { linearFilter_ = linear; }
+    void Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) override;
+    bool NeedsRestore() const override { return texturesLost_; }
+    void Restored() override { texturesLost_ = false; }
+    void BeginFrame() override {}
+    void DrawQuad(TTextureId texture, const TQuadCorners& corners) override;
+    void EndFrame(bool present) override;
+    bool ReadFrame(TFramePixels& frame) override;
+
+    TPixelSize GameSize() const override { return gameSize_; }
+    void SetCaption(std::string_view caption) override;
+    void SetFullScreen(bool fullScreen) override;
+    bool FullScreen() const override { return fullScreen_; }
+    void ShowCursor(bool show) override;
+    std::vector<TPixelSize> DisplayModes() const override;
+
+    // The driver dropped the renderer's textures (device or targets reset).
+    void MarkTexturesLost() { texturesLost_ = true; }
+    bool IsSoftware() const { return software_; }
+    uint32_t WindowId() const;
+
+private:
+    struct TextureSlot {
+        SDL_Texture* Texture = nullptr;
+        TPixelSize Size;
+        int BlendMode = -1;
+        int Linear = -1;
+    };
+    TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface, SDL_Renderer* renderer,
+                       TPixelSize gameSize);
+    void ApplyTextureState(TextureSlot& slot);
+
+    SDL_Window* window_ = nullptr;
+    SDL_Surface* surface_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    TPixelSize gameSize_;
+    bool software_ = false;
+    bool fullScreen_ = false;
+    bool videoInitialised_ = false;
+    bool texturesLost_ = false;
+    int blendMode_ = 0;
+    bool linearFilter_ = false;
+    std::vector<TextureSlot> textures_{1}; // slot 0 is NoTexture
+    std::vector<TTextureId> freeSlots_;
+};

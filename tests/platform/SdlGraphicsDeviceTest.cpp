@@ -1,0 +1,156 @@
+// The SDL device drawing for real: off-screen frames read back pixel by pixel, and the game
+// window (on SDL's dummy display) letterboxing the game area and mapping the mouse into it.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/SdlEventSource.h"
+#include "platform/SdlGraphicsDevice.h"
+
+namespace {
+
+constexpr uint32_t Opaque(uint32_t rgb) { return 0xFF000000u | rgb; }
+
+void FillQuad(TQuadCorners& q, float left, float top, float right, float bottom, uint32_t color) {
+    q[0] = {left, top, color, 0, 0};
+    q[1] = {right, top, color, 1, 0};
+    q[2] = {right, bottom, color, 1, 1};
+    q[3] = {left, bottom, color, 0, 1};
+}
+
+uint8_t Red(uint32_t argb) { return static_cast<uint8_t>(argb >> 16); }
+
+class OffscreenDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        device = TSdlGraphicsDevice::OpenOffscreen({64, 48}, error);
+        ASSERT_NE(device, nullptr) << error;
+        device->Clear(0, 0, 0, 255);
+        device->BeginFrame();
+    }
+    uint32_t PixelAt(int x, int y) {
+        TFramePixels frame;
+        EXPECT_TRUE(device->ReadFrame(frame));
+        EXPECT_EQ(frame.Width, 64);
+        EXPECT_EQ(frame.Height, 48);
+        return frame.At(x, y);
+    }
+    std::unique_ptr<TSdlGraphicsDevice> device;
+};
+
+TEST_F(OffscreenDevice, QuadWithHalfPixelEdgesCoversExactlyItsPixels) {
+    // A 10 x 10 sprite at (5, 5), placed as the screen places it.
+    TQuadCorners quad;
+    FillQuad(quad, 4.5f, 4.5f, 15, 15, Opaque(0xFF0000));
+    device->DrawQuad(NoTexture, quad);
+    TFramePixels frame;
+    ASSERT_TRUE(device->ReadFrame(frame));
+    EXPECT_EQ(Red(frame.At(5, 5)), 255);
+    EXPECT_EQ(Red(frame.At(14, 14)), 255);
+    EXPECT_EQ(Red(frame.At(4, 5)), 0);
+    EXPECT_EQ(Red(frame.At(5, 4)), 0);
+    EXPECT_EQ(Red(frame.At(15, 14)), 0);
+    EXPECT_EQ(Red(frame.At(14, 15)), 0);
+}
+
+TEST_F(OffscreenDevice, TexturedQuadShowsTheTextureTintedByItsColour) {
+    const uint32_t pixels[4] = {Opaque(0xFF0000), Opaque(0x00FF00), Opaque(0x0000FF),
+                                Opaque(0xFFFFFF)};
+    const TTextureId texture = device->CreateTexture("Checker", 2, 2, pixels);
+    ASSERT_NE(texture, NoTexture);
+    EXPECT_EQ(device->TextureSize(texture), (TPixelSize{2, 2}));
+    TQuadCorners quad;
+    FillQuad(quad, -0.5f, -0.5f, 20, 20, Opaque(0xFFFFFF));
+    device->DrawQuad(texture, quad);
+    EXPECT_EQ(PixelAt(2, 2) & 0xFFFFFF, 0xFF0000u);   // top-left texel
+    EXPECT_EQ(PixelAt(17, 2) & 0xFFFFFF, 0x00FF00u);  // top-right
+    EXPECT_EQ(PixelAt(2, 17) & 0xFFFFFF, 0x0000FFu);  // bottom-left
+    FillQuad(quad, 29.5f, -0.5f, 50, 20, Opaque(0x808080)); // tinted half grey
+    device->DrawQuad(texture, quad);
+    EXPECT_NEAR(Red(PixelAt(32, 2)), 128, 2);
+}
+
+TEST_F(OffscreenDevice, NormalAndAdditiveBlendModes) {
+    TQuadCorners quad;
+    FillQuad(quad, -0.5f, -0.5f, 64, 48, Opaque(0x640000)); // red 100 everywhere
+    device->DrawQuad(NoTexture, quad);
+    device->SetBlendMode(0);
+    FillQuad(quad, -0.5f, -0.5f, 10, 10, 0x80C80000); // red 200 at half alpha: 150
+    device->DrawQuad(NoTexture, quad);
+    device->SetBlendMode(2);
+    FillQuad(quad, 19.5f, -0.5f, 30, 10, 0x80640000); // + 100 x 0.5: 150
+    device->DrawQuad(NoTexture, quad);
+    EXPECT_NEAR(Red(PixelAt(5, 5)), 150, 2);
+    EXPECT_NEAR(Red(PixelAt(25, 5)), 150, 2);
+    EXPECT_EQ(Red(PixelAt(40, 5)), 100);
+}
+
+TEST_F(OffscreenDevice, DestroyedTextureSlotIsReusedAndDrawsNothing) {
+    const uint32_t white = 0xFFFFFFFF;
+    const TTextureId first = device->CreateTexture("A", 1, 1, &white);
+    device->DestroyTexture(first);
+    EXPECT_EQ(device->TextureSize(first), (TPixelSize{}));
+    const TTextureId second = device->CreateTexture("B", 1, 1, &white);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(device->CreateTexture("Empty", 0, 5, nullptr), NoTexture);
+}
+
+TEST(SdlWindow, LetterboxesTheGameAreaAndMapsTheMouseIntoIt) {
+    std::string error;
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error);
+    if (device == nullptr) GTEST_SKIP() << "no display: " << error;
+    TSdlEventSource events(device.get());
+    SDL_Window* window = SDL_GetWindowFromID(device->WindowId());
+    // Twice as wide and 100 pixels taller than twice the height: bars of 50 above and below.
+    SDL_SetWindowSize(window, 2732, 1636);
+    TPlatformEvent event;
+    while (events.WaitEvent(event, 0)) {
+    }
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = device->WindowId();
+    motion.motion.x = 1366;
+    motion.motion.y = 818; // 50 + 2 x 384
+    SDL_PushEvent(&motion);
+    bool seen = false;
+    for (int i = 0; i < 20 && !seen; ++i)
+        if (events.WaitEvent(event, 0) && event.Kind == TEventKind::MouseMove) seen = true;
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(event.X, 683);
+    EXPECT_EQ(event.Y, 384);
+}
+
+TEST(SdlWindow, KeysGiveKeyDownAndTheirCharacters) {
+    std::string error;
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error);
+    if (device == nullptr) GTEST_SKIP() << "no display: " << error;
+    TSdlEventSource events(device.get());
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_ESCAPE;
+    SDL_PushEvent(&key);
+    key.key.keysym.sym = SDLK_F5;
+    SDL_PushEvent(&key);
+    SDL_Event text{};
+    text.type = SDL_TEXTINPUT;
+    std::strcpy(text.text.text, "G\xC3\xA9\xE2\x82\xAC"); // G, e acute, euro (not Latin-1)
+    SDL_PushEvent(&text);
+
+    std::vector<TPlatformEvent> got;
+    TPlatformEvent event;
+    for (int i = 0; i < 30; ++i)
+        if (events.WaitEvent(event, 0) &&
+            (event.Kind == TEventKind::KeyDown || event.Kind == TEventKind::KeyPress))
+            got.push_back(event);
+    ASSERT_EQ(got.size(), 5u);
+    EXPECT_EQ(got[0].Key, TKey::Escape);
+    EXPECT_EQ(got[1].Kind, TEventKind::KeyPress);
+    EXPECT_EQ(got[1].Char, 27);
+    EXPECT_EQ(got[2].Key, TKey::F5);
+    EXPECT_EQ(got[3].Char, 'G');
+    EXPECT_EQ(got[4].Char, 0xE9);
+}
+
+} // namespace
