@@ -7,6 +7,8 @@ TNamedSoundTarget* voiceTarget = nullptr;
 
 void SetEffectSoundTarget(TNamedSoundTarget* target) { effectTarget = target; }
 void SetVoiceSoundTarget(TNamedSoundTarget* target) { voiceTarget = target; }
+TNamedSoundTarget* EffectSoundTarget() { return effectTarget; }
+TNamedSoundTarget* VoiceSoundTarget() { return voiceTarget; }
 
 void PlaySound(std::string_view name) {
     if (effectTarget != nullptr) effectTarget->Play(name);

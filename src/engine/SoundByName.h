@@ -11,6 +11,8 @@ public:
 
 void SetEffectSoundTarget(TNamedSoundTarget* target);
 void SetVoiceSoundTarget(TNamedSoundTarget* target);
+TNamedSoundTarget* EffectSoundTarget();
+TNamedSoundTarget* VoiceSoundTarget();
 
 void PlaySound(std::string_view name);
 void PlayVoice(std::string_view name);

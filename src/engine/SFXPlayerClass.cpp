@@ -1,0 +1,38 @@
+#include "engine/SFXPlayerClass.h"
+
+#include <array>
+
+namespace {
+constexpr std::array<std::string_view, 6> BusySounds{"ElementBounce1", "ElementBounce2",
+                                                     "ElementBounce3", "LockerBreak",
+                                                     "ScoreCount",     "LockerBounce"};
+}
+
+TSFXPlayer::TSFXPlayer(TAudioDevice& device) : streams(device, MaxStreams) {}
+
+TSFXPlayer::~TSFXPlayer() {
+    if (EffectSoundTarget() == this) SetEffectSoundTarget(nullptr);
+}
+
+bool TSFXPlayer::IsBusySound(std::string_view name) {
+    for (std::string_view busy : BusySounds)
+        if (busy == name) return true;
+    return false;
+}
+
+void TSFXPlayer::LoadSounds() {
+    TSoundFolderLoad folder(Path);
+    for (const std::string& file : folder.Files()) {
+        if (streams.Full()) {
+            folder.NoRoom(file);
+            continue;
+        }
+        const int copies = IsBusySound(StreamName(file)) ? BusyCopies : 1;
+        if (streams.Load(Path + file, copies) == 0) folder.Failed(file);
+    }
+}
+
+void TSFXPlayer::Play(std::string_view name) {
+    // Ordinary sounds have one copy, so this restarts them when they already play.
+    PlayIndex(streams.FirstQuietCopy(IndexOf(name)));
+}

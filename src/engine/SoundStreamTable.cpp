@@ -1,0 +1,102 @@
+#include "engine/SoundStreamTable.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+constexpr size_t MaxNameLength = 40;
+constexpr size_t ExtensionLength = 4;
+
+bool IsOggFile(const std::filesystem::directory_entry& entry) {
+    if (!entry.is_regular_file()) return false;
+    std::string extension = entry.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".ogg";
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const auto& name : names) joined += (joined.empty() ? "" : ", ") + name;
+    return joined;
+}
+
+} // namespace
+
+TSoundStreamTable::TSoundStreamTable(TAudioDevice& device, int capacity)
+    : device(device), capacity(capacity) {}
+
+TSoundStreamTable::~TSoundStreamTable() {
+    for (TAudioStream stream : streams) device.Free(stream);
+}
+
+int TSoundStreamTable::Load(const std::string& fileName, int copies) {
+    const int first = Count();
+    int opened = 0;
+    for (int copy = 0; copy < copies && !Full(); ++copy) {
+        const TAudioStream stream = device.OpenStream(fileName, TAudioStreamKind::Sample);
+        if (stream == NoAudioStream) continue;
+        device.SetVolume(stream, volume);
+        streams.push_back(stream);
+        names.push_back(StreamName(fileName));
+        copyCounts.push_back(1);
+        ++opened;
+    }
+    if (opened > 0) copyCounts[first] = opened;
+    return opened;
+}
+
+int TSoundStreamTable::IndexOf(std::string_view name) const {
+    for (int index = 0; index < Count(); ++index)
+        if (names[index] == name) return index;
+    return -1;
+}
+
+int TSoundStreamTable::FirstQuietCopy(int index) const {
+    if (index < 0 || index >= Count()) return -1;
+    for (int copy = index; copy < index + copyCounts[index]; ++copy)
+        if (!device.IsPlaying(streams[copy])) return copy;
+    return index;
+}
+
+void TSoundStreamTable::PlayIndex(int index) {
+    if (index >= 0 && index < Count()) device.Play(streams[index]);
+}
+
+void TSoundStreamTable::SetVolume(int newVolume) {
+    volume = ClampVolume(newVolume);
+    for (TAudioStream stream : streams) device.SetVolume(stream, volume);
+}
+
+void TSoundStreamTable::StopAll() {
+    for (TAudioStream stream : streams) device.Stop(stream);
+}
+
+std::string StreamName(const std::string& fileName) {
+    std::string name = std::filesystem::path(fileName).filename().string();
+    name.resize(name.size() > ExtensionLength ? name.size() - ExtensionLength : 0);
+    if (name.size() > MaxNameLength) name.resize(MaxNameLength);
+    return name;
+}
+
+TSoundFolderLoad::TSoundFolderLoad(std::string folder) : folder(std::move(folder)) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(this->folder, error))
+        if (IsOggFile(entry)) files.push_back(entry.path().filename().string());
+    if (error)
+        std::fprintf(stderr, "No sounds from %s: %s.\n", this->folder.c_str(),
+                     error.message().c_str());
+    std::sort(files.begin(), files.end());
+}
+
+TSoundFolderLoad::~TSoundFolderLoad() {
+    if (!failed.empty())
+        std::fprintf(stderr, "Sounds of %s that could not be opened: %s.\n", folder.c_str(),
+                     JoinNames(failed).c_str());
+    if (!noRoom.empty())
+        std::fprintf(stderr, "Sounds of %s left out, the player is full: %s.\n", folder.c_str(),
+                     JoinNames(noRoom).c_str());
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The named streams of a sound player: each file opened once into the next free slot (a busy
+// sound several times in a row, so its copies can overlap), found by name, played from its
+// start, all sharing the player's volume, and freed with the player.
+#include "platform/AudioDevice.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TSoundStreamTable {
+public:
+    TSoundStreamTable(TAudioDevice& device, int capacity);
+    ~TSoundStreamTable();
+    TSoundStreamTable(const TSoundStreamTable&) = delete;
+    TSoundStreamTable& operator=(const TSoundStreamTable&) = delete;
+
+    // Opens the file up to `copies` times into the next slots; a copy that fails takes no slot.
+    // Returns how many copies opened.
+    int Load(const std::string& fileName, int copies);
+    bool Full() const { return Count() >= capacity; }
+    int Count() const { return static_cast<int>(streams.size()); }
+    int Capacity() const { return capacity; }
+
+    // First slot with exactly this name, or -1.
+    int IndexOf(std::string_view name) const;
+    // Of the copies starting at slot index, the first that is quiet; the first copy again when
+    // all of them play. -1 stays -1.
+    int FirstQuietCopy(int index) const;
+    // Plays slot index from its start; nothing for -1.
+    void PlayIndex(int index);
+
+    int Volume() const { return volume; }
+    // Clamped to 0..100 and applied to every stream at once.
+    void SetVolume(int newVolume);
+    void StopAll();
+
+private:
+    TAudioDevice& device;
+    int capacity;
+    int volume = 70;
+    std::vector<TAudioStream> streams;
+    std::vector<std::string> names;
+    // Copies opened for the sound whose first copy is this slot (1 for ordinary sounds).
+    std::vector<int> copyCounts;
+};
+
+// Stream name of a sound file: without folder and its four-character extension, cut to 40.
+std::string StreamName(const std::string& fileName);
+
+// Opening the ".ogg" files of a folder (in name order, so every machine loads alike), with one
+// line on stderr for files that could not be opened or found no free slot.
+class TSoundFolderLoad {
+public:
+    explicit TSoundFolderLoad(std::string folder);
+    ~TSoundFolderLoad();
+    const std::vector<std::string>& Files() const { return files; }
+    void Failed(const std::string& file) { failed.push_back(file); }
+    void NoRoom(const std::string& file) { noRoom.push_back(file); }
+
+private:
+    std::string folder;
+    std::vector<std::string> files;
+    std::vector<std::string> failed;
+    std::vector<std::string> noRoom;
+};
