@@ -1,8 +1,8 @@
 #include "engine/AnimDataClass.h"
 
-#include <cctype>
-
 #include "engine/ImageDrawing.h"
+
+#include <cctype>
 
 namespace {
 int PatternOf(char c) {

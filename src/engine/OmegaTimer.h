@@ -3,11 +3,11 @@
 // target period has passed since the previous fired tick, from passes that the program's loop
 // runs while it is idle (or from a periodic timer in lossy mode). No catching up: never more
 // than one tick per pass.
-#include <cstdint>
-#include <functional>
-
 #include "platform/PlatformClock.h"
 #include "platform/PlatformEvents.h"
+
+#include <cstdint>
+#include <functional>
 
 // The application's idle hook: the program's loop calls Handler while nothing else is to do;
 // done = false asks to be called again at once instead of sleeping.

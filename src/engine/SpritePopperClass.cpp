@@ -1,11 +1,11 @@
 #include "engine/SpritePopperClass.h"
 
-#include <algorithm>
-
 #include "engine/GameGlobals.h"
 
-void TSpritePopper::SetupRatios(double minRatio, double normalRatio, double maxRatio,
-                                double upStep, double downStep) {
+#include <algorithm>
+
+void TSpritePopper::SetupRatios(double minRatio, double normalRatio, double maxRatio, double upStep,
+                                double downStep) {
     MinRatio = minRatio;
     NormalRatio = normalRatio;
     MaxRatio = maxRatio;
@@ -62,7 +62,8 @@ void TSpritePopper::Update() {
     }
     started_ = true;
     StepState();
-    const bool floats = FloatType == ftRightAway || (FloatType == ftAfterPop && state_ == psSettled);
+    const bool floats =
+        FloatType == ftRightAway || (FloatType == ftAfterPop && state_ == psSettled);
     if (floats) Position.Y -= FloatStep;
 }
 
@@ -89,6 +90,7 @@ void TSpritePopper::StepState() {
             Alpha = std::max(Alpha - FloatAlphaStep, FloatEndAlpha);
         if (Alpha == FloatEndAlpha) finished_ = true;
         break;
-    case psIdle: break;
+    case psIdle:
+        break;
     }
 }

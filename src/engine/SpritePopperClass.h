@@ -1,9 +1,9 @@
 #pragma once
 // Makes a sprite pop: grow past its size, shrink back to a rest size, then optionally float
 // upwards and fade. One Update per tick; owners draw at Position scaled by Ratio with Alpha.
-#include <functional>
-
 #include "engine/Geometry.h"
+
+#include <functional>
 
 enum TPopperState { psIdle, psGrowing, psShrinking, psSettled };
 enum TPopperFloatType { ftNone, ftRightAway, ftAfterPop };

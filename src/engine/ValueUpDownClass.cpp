@@ -2,7 +2,9 @@
 
 #include "engine/GameGlobals.h"
 
-int TValueUpDown::IntValue() const { return RoundHalfEven(value_); }
+int TValueUpDown::IntValue() const {
+    return RoundHalfEven(value_);
+}
 
 void TValueUpDown::SetRangeMin(float value) {
     rangeMin_ = value;

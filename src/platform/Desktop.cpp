@@ -10,4 +10,6 @@ void TSdlDesktop::ShowMessage(const std::string& caption, const std::string& tex
                              caption.c_str(), text.c_str(), nullptr);
 }
 
-void TSdlDesktop::OpenWebLink(const std::string& url) { SDL_OpenURL(url.c_str()); }
+void TSdlDesktop::OpenWebLink(const std::string& url) {
+    SDL_OpenURL(url.c_str());
+}

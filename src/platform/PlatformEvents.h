@@ -19,7 +19,24 @@ enum class TEventKind : uint8_t {
 };
 
 // Keys the game reacts to by key rather than by character.
-enum class TKey : uint8_t { Other, Escape, Enter, Backspace, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12 };
+enum class TKey : uint8_t {
+    Other,
+    Escape,
+    Enter,
+    Backspace,
+    F1,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12
+};
 
 struct TPlatformEvent {
     TEventKind Kind = TEventKind::MouseMove;

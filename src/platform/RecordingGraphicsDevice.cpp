@@ -36,7 +36,7 @@ void TRecordingGraphicsDevice::DestroyTexture(TTextureId texture) {
 
 TPixelSize TRecordingGraphicsDevice::TextureSize(TTextureId texture) const {
     return texture < textures_.size() && textures_[texture].Alive ? textures_[texture].Size
-                                                                   : TPixelSize{};
+                                                                  : TPixelSize{};
 }
 
 void TRecordingGraphicsDevice::SetBlendMode(int mode) {

@@ -1,10 +1,10 @@
 #pragma once
 // A graphics device for tests: draws nothing and keeps every quad of the current frame, with
 // the texture's name, corners, colours, texture coordinates and blend mode.
+#include "platform/GraphicsDevice.h"
+
 #include <deque>
 #include <string>
-
-#include "platform/GraphicsDevice.h"
 
 struct TRecordedQuad {
     TTextureId Texture = NoTexture;

@@ -1,8 +1,8 @@
 #include "platform/SdlEventSource.h"
 
-#include <SDL.h>
-
 #include "platform/SdlGraphicsDevice.h"
+
+#include <SDL.h>
 
 namespace {
 
@@ -10,30 +10,41 @@ TKey KeyOf(SDL_Keycode code) {
     if (code >= SDLK_F1 && code <= SDLK_F12)
         return static_cast<TKey>(static_cast<int>(TKey::F1) + (code - SDLK_F1));
     switch (code) {
-    case SDLK_ESCAPE: return TKey::Escape;
+    case SDLK_ESCAPE:
+        return TKey::Escape;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return TKey::Enter;
-    case SDLK_BACKSPACE: return TKey::Backspace;
-    default: return TKey::Other;
+    case SDLK_KP_ENTER:
+        return TKey::Enter;
+    case SDLK_BACKSPACE:
+        return TKey::Backspace;
+    default:
+        return TKey::Other;
     }
 }
 
 // Keys that give a control character but no text input.
 uint8_t ControlCharOf(SDL_Keycode code) {
     switch (code) {
-    case SDLK_ESCAPE: return 27;
+    case SDLK_ESCAPE:
+        return 27;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return 13;
-    case SDLK_BACKSPACE: return 8;
-    default: return 0;
+    case SDLK_KP_ENTER:
+        return 13;
+    case SDLK_BACKSPACE:
+        return 8;
+    default:
+        return 0;
     }
 }
 
 int ButtonOf(uint8_t sdlButton) {
     switch (sdlButton) {
-    case SDL_BUTTON_RIGHT: return 1;
-    case SDL_BUTTON_MIDDLE: return 2;
-    default: return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    default:
+        return 0;
     }
 }
 
@@ -86,13 +97,16 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
         return true;
     }
     SDL_Event event;
-    const int got = timeoutMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
+    const int got =
+        timeoutMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
     if (got == 0) return false;
     // Translates one SDL event; events the game does not use give nothing and the caller asks
     // again.
     TPlatformEvent out;
     switch (event.type) {
-    case SDL_QUIT: out.Kind = TEventKind::CloseRequested; break;
+    case SDL_QUIT:
+        out.Kind = TEventKind::CloseRequested;
+        break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (!HasClientArea(event.button.windowID)) return false;
@@ -138,11 +152,20 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
     }
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_LOST: out.Kind = TEventKind::FocusLost; break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: out.Kind = TEventKind::FocusGained; break;
-        case SDL_WINDOWEVENT_RESTORED: out.Kind = TEventKind::Restored; break;
-        case SDL_WINDOWEVENT_CLOSE: out.Kind = TEventKind::CloseRequested; break;
-        default: return false;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            out.Kind = TEventKind::FocusLost;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            out.Kind = TEventKind::FocusGained;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            out.Kind = TEventKind::Restored;
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            out.Kind = TEventKind::CloseRequested;
+            break;
+        default:
+            return false;
         }
         break;
     case SDL_RENDER_TARGETS_RESET:

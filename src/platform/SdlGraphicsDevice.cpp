@@ -15,19 +15,29 @@ struct BlendFactors {
 // built-in modes of every renderer).
 BlendFactors FactorsOf(int mode) {
     switch (mode) {
-    case 1: return {SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
-    case 2: return {SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 1:
+        return {SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 2:
+        return {SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
     case 3:
         return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR,
                 SDL_BLENDMODE_BLEND};
-    case 4: return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
-    case 5: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_MOD};
-    case 6: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDMODE_MOD};
-    case 7: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDMODE_BLEND};
-    case 8: return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDMODE_BLEND};
-    case 9: return {SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ZERO, SDL_BLENDMODE_BLEND};
-    case 10: return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_ADD};
-    case 11: return {SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDMODE_MOD};
+    case 4:
+        return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE, SDL_BLENDMODE_ADD};
+    case 5:
+        return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_MOD};
+    case 6:
+        return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDMODE_MOD};
+    case 7:
+        return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDMODE_BLEND};
+    case 8:
+        return {SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDMODE_BLEND};
+    case 9:
+        return {SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ZERO, SDL_BLENDMODE_BLEND};
+    case 10:
+        return {SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDMODE_ADD};
+    case 11:
+        return {SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDMODE_MOD};
     case 12:
         return {SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR,
                 SDL_BLENDMODE_BLEND};
@@ -42,11 +52,16 @@ BlendFactors FactorsOf(int mode) {
 
 SDL_BlendFactor AlphaFactorOf(SDL_BlendFactor colorFactor) {
     switch (colorFactor) {
-    case SDL_BLENDFACTOR_SRC_COLOR: return SDL_BLENDFACTOR_SRC_ALPHA;
-    case SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR: return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    case SDL_BLENDFACTOR_DST_COLOR: return SDL_BLENDFACTOR_DST_ALPHA;
-    case SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR: return SDL_BLENDFACTOR_ONE_MINUS_DST_ALPHA;
-    default: return colorFactor;
+    case SDL_BLENDFACTOR_SRC_COLOR:
+        return SDL_BLENDFACTOR_SRC_ALPHA;
+    case SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR:
+        return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    case SDL_BLENDFACTOR_DST_COLOR:
+        return SDL_BLENDFACTOR_DST_ALPHA;
+    case SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR:
+        return SDL_BLENDFACTOR_ONE_MINUS_DST_ALPHA;
+    default:
+        return colorFactor;
     }
 }
 
@@ -69,11 +84,13 @@ template <typename SetMode> void ApplyBlendMode(int mode, SetMode&& set) {
 }
 
 SDL_Color ColorOf(uint32_t argb) {
-    return {static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
-            static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24)};
+    return {static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8), static_cast<Uint8>(argb),
+            static_cast<Uint8>(argb >> 24)};
 }
 
-std::string SdlError(std::string_view what) { return std::string(what) + ": " + SDL_GetError(); }
+std::string SdlError(std::string_view what) {
+    return std::string(what) + ": " + SDL_GetError();
+}
 
 } // namespace
 
@@ -86,8 +103,8 @@ TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
     // Plain coloured quads are drawn with one white texel: SDL's software renderer ignores the
     // blend mode of untextured geometry.
     const uint32_t white = 0xFFFFFFFF;
-    textures_[NoTexture].Texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                                     SDL_TEXTUREACCESS_STATIC, 1, 1);
+    textures_[NoTexture].Texture =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
     if (textures_[NoTexture].Texture != nullptr)
         SDL_UpdateTexture(textures_[NoTexture].Texture, nullptr, &white, 4);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The game's graphics device on SDL_Renderer: a framed 1366 x 768 window (or the desktop in full
 // screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
+#include "platform/GraphicsDevice.h"
+
 #include <memory>
 #include <string>
-
-#include "platform/GraphicsDevice.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -14,9 +14,8 @@ struct SDL_Texture;
 class TSdlGraphicsDevice : public TGraphicsDevice {
 public:
     // Opens the game window; nullptr and the reason in error when no display can be used.
-    static std::unique_ptr<TSdlGraphicsDevice> OpenWindow(std::string_view caption,
-                                                          TPixelSize gameSize, bool fullScreen,
-                                                          std::string& error);
+    static std::unique_ptr<TSdlGraphicsDevice>
+    OpenWindow(std::string_view caption, TPixelSize gameSize, bool fullScreen, std::string& error);
     // Draws with SDL's software renderer into a surface: no window, no display needed.
     static std::unique_ptr<TSdlGraphicsDevice> OpenOffscreen(TPixelSize gameSize,
                                                              std::string& error);

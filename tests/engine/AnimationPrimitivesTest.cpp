@@ -1,11 +1,10 @@
 // Frame sequences, oscillating values and sprite poppers, tick by tick.
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "engine/AnimDataClass.h"
 #include "engine/SpritePopperClass.h"
 #include "engine/ValueUpDownClass.h"
+
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -57,8 +56,8 @@ TEST(ValueUpDown, SwingsBetweenMinAndMaxWithOptionalRange) {
         value.Step();
         seen.push_back(value.Value());
     }
-    EXPECT_EQ(seen, (std::vector<float>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 80, 60, 40,
-                                        20, 0, 10, 20}));
+    EXPECT_EQ(seen, (std::vector<float>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 80, 60, 40, 20,
+                                        0, 10, 20}));
     value.SetRangeMax(50);
     value.Restart();
     for (int i = 0; i < 7; ++i) value.Step();
@@ -99,7 +98,7 @@ TEST(SpritePopper, DefaultPopGrowsShrinksAndFades) {
         ++fadeTicks;
     }
     EXPECT_EQ(popper.Alpha, 60);
-    EXPECT_EQ(fadeTicks, 25); // 255 - 24 x 8 = 63, then 60
+    EXPECT_EQ(fadeTicks, 25);                     // 255 - 24 x 8 = 63, then 60
     EXPECT_EQ(popper.Position, (TPoint{10, 20})); // no floating by default
     EXPECT_TRUE(popper.Active());
 }

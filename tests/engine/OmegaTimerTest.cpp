@@ -1,7 +1,7 @@
 // The frame timer's passes on a hand-driven clock.
-#include <gtest/gtest.h>
-
 #include "engine/OmegaTimer.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

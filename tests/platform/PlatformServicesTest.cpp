@@ -1,11 +1,10 @@
 // Folders, the recording device's texture sizes and the hand-driven clock.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-
 #include "platform/PlatformClock.h"
 #include "platform/PlatformPaths.h"
 #include "platform/RecordingGraphicsDevice.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 

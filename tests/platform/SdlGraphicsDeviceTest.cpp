@@ -1,16 +1,18 @@
 // The SDL device drawing for real: off-screen frames read back pixel by pixel, and the game
 // window (on SDL's dummy display) letterboxing the game area and mapping the mouse into it.
-#include <SDL.h>
-#include <gtest/gtest.h>
-
-#include <cstring>
+#include "platform/SdlGraphicsDevice.h"
 
 #include "platform/SdlEventSource.h"
-#include "platform/SdlGraphicsDevice.h"
+
+#include <SDL.h>
+#include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
-constexpr uint32_t Opaque(uint32_t rgb) { return 0xFF000000u | rgb; }
+constexpr uint32_t Opaque(uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
 
 void FillQuad(TQuadCorners& q, float left, float top, float right, float bottom, uint32_t color) {
     q[0] = {left, top, color, 0, 0};
@@ -19,7 +21,9 @@ void FillQuad(TQuadCorners& q, float left, float top, float right, float bottom,
     q[3] = {left, bottom, color, 0, 1};
 }
 
-uint8_t Red(uint32_t argb) { return static_cast<uint8_t>(argb >> 16); }
+uint8_t Red(uint32_t argb) {
+    return static_cast<uint8_t>(argb >> 16);
+}
 
 class OffscreenDevice : public ::testing::Test {
 protected:
@@ -64,9 +68,9 @@ TEST_F(OffscreenDevice, TexturedQuadShowsTheTextureTintedByItsColour) {
     TQuadCorners quad;
     FillQuad(quad, -0.5f, -0.5f, 20, 20, Opaque(0xFFFFFF));
     device->DrawQuad(texture, quad);
-    EXPECT_EQ(PixelAt(2, 2) & 0xFFFFFF, 0xFF0000u);   // top-left texel
-    EXPECT_EQ(PixelAt(17, 2) & 0xFFFFFF, 0x00FF00u);  // top-right
-    EXPECT_EQ(PixelAt(2, 17) & 0xFFFFFF, 0x0000FFu);  // bottom-left
+    EXPECT_EQ(PixelAt(2, 2) & 0xFFFFFF, 0xFF0000u);         // top-left texel
+    EXPECT_EQ(PixelAt(17, 2) & 0xFFFFFF, 0x00FF00u);        // top-right
+    EXPECT_EQ(PixelAt(2, 17) & 0xFFFFFF, 0x0000FFu);        // bottom-left
     FillQuad(quad, 29.5f, -0.5f, 50, 20, Opaque(0x808080)); // tinted half grey
     device->DrawQuad(texture, quad);
     EXPECT_NEAR(Red(PixelAt(32, 2)), 128, 2);
