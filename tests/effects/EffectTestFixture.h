@@ -1,15 +1,14 @@
 #pragma once
 // Every effect test draws into a recorder, plays into a sound log and runs on a seeded generator
 // with the board at its full-size origin.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "board/GameData.h"
 #include "engine/GameGlobals.h"
 #include "engine/RecordingImageTarget.h"
 #include "engine/SoundByName.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 class TSoundLog : public TNamedSoundTarget {
 public:

@@ -1,6 +1,5 @@
-#include "effects/GroupedElementsEffectClass.h"
-
 #include "EffectTestFixture.h"
+#include "effects/GroupedElementsEffectClass.h"
 
 namespace {
 
@@ -26,7 +25,9 @@ protected:
             LastBoard = board;
             LastBlaster = blaster;
         };
-        Grouping.OnNewToolAcquired = [this](TPoint tile, int tool) { Tools.push_back({tile, tool}); };
+        Grouping.OnNewToolAcquired = [this](TPoint tile, int tool) {
+            Tools.push_back({tile, tool});
+        };
         Grouping.OnNewFlowerAcquired = [this](TPoint tile) { Flowers.push_back(tile); };
     }
     template <typename Visit> static void ForEachCell(const TSimpleObjectArray& mask, Visit visit) {

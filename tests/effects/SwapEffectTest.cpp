@@ -1,8 +1,7 @@
+#include "EffectTestFixture.h"
 #include "effects/SwapEffectClass.h"
 
 #include <algorithm>
-
-#include "EffectTestFixture.h"
 
 namespace {
 
@@ -17,88 +16,83 @@ class SwapEffectTest : public EffectTest {
 protected:
     TSwapEffect Swap;
     std::vector<TEnding> Endings;
-    int TickCount = 0;
+    int TickNo = 0;
 
     void SetUp() override {
         EffectTest::SetUp();
         Swap.OnEffectComplete = [this](TTileObjectKind kind, TPoint p1, TPoint p2) {
-            Endings.push_back({TickCount, true, kind, p1, p2});
+            Endings.push_back({TickNo, true, kind, p1, p2});
         };
         Swap.OnSwapBackComplete = [this](TTileObjectKind kind, TPoint p1, TPoint p2) {
-            Endings.push_back({TickCount, false, kind, p1, p2});
+            Endings.push_back({TickNo, false, kind, p1, p2});
         };
     }
-    void RunTick() {
-        Recorder.Clear();
-        ++TickCount;
-        Swap.Tick();
+    void RunTicks(int count) {
+        for (int i = 0; i < count; ++i) {
+            Recorder.Clear();
+            ++TickNo;
+            Swap.Tick();
+        }
     }
-    static TSwappedObjectsData Request(TPoint first, TPoint second, uint8_t code1, uint8_t code2,
-                                       TTileObjectKind kind = okFruit) {
+    void Start(TPoint first, TPoint second, bool match, TTileObjectKind kind = okFruit) {
         TSwappedObjectsData data;
         data.Object1Pos = first;
         data.Object2Pos = second;
         data.ObjectKind[0] = data.ObjectKind[1] = kind;
-        data.ImageIdx[0] = code1;
-        data.ImageIdx[1] = code2;
-        return data;
+        data.ImageIdx[0] = 1; // drawn with pattern 0
+        data.ImageIdx[1] = 2; // pattern 1
+        Swap.StartSwap(data, match);
     }
-    // The sprite (not the shadow) drawn with the given pattern this tick.
-    TRecordedImageCall SpriteOf(int pattern) const {
+    // Where the sprite (not its shadow) of the given pattern was drawn this tick.
+    TPoint SpriteAt(int pattern) const {
         for (const TRecordedImageCall& call : Recorder.Calls)
-            if (call.PatternIndex == pattern && call.Red == 255) return call;
+            if (call.PatternIndex == pattern && call.Red == 255) return {call.X, call.Y};
         ADD_FAILURE() << "pattern " << pattern << " not drawn";
         return {};
     }
 };
 
 TEST_F(SwapEffectTest, MatchingFruitSwapMovesEightPixelsAndCompletesOnTheSeventhTick) {
-    Swap.StartSwap(Request({4, 6}, {5, 6}, 3, 7), true);
+    Start({4, 6}, {5, 6}, true);
     const TPoint a = TileTopLeft(4, 6);
-    const TPoint b = TileTopLeft(5, 6);
     for (int tick = 1; tick <= 7; ++tick) {
-        RunTick();
+        RunTicks(1);
         const int shift = std::min(8 * tick, 52);
-        ASSERT_EQ(Recorder.Calls.size(), 4u);
-        const TRecordedImageCall& shadow = Recorder.Calls[0];
-        EXPECT_EQ(shadow.X, a.X + shift + 2);
-        EXPECT_EQ(shadow.Y, a.Y + 5);
-        EXPECT_EQ(shadow.Red, 0);
-        EXPECT_EQ(shadow.Alpha, 80);
-        EXPECT_EQ(SpriteOf(2).X, a.X + shift);
-        EXPECT_EQ(SpriteOf(6).X, b.X - shift);
-        EXPECT_EQ(SpriteOf(6).Alpha, 255);
-        EXPECT_FLOAT_EQ(SpriteOf(2).ScaleX, 1.15f);
-        EXPECT_FLOAT_EQ(SpriteOf(2).CenterX, 0.0f);
+        EXPECT_EQ(SpriteAt(0), (TPoint{a.X + shift, a.Y}));
+        EXPECT_EQ(SpriteAt(1), (TPoint{a.X + 52 - shift, a.Y}));
         EXPECT_EQ(Endings.size(), tick == 7 ? 1u : 0u);
     }
+    // Each object lifted: a black shadow below right, both 1.15 times the size.
+    ASSERT_EQ(Recorder.Calls.size(), 4u);
+    const TRecordedImageCall& shadow = Recorder.Calls[0];
+    EXPECT_EQ((TPoint{shadow.X, shadow.Y}), (TPoint{a.X + 52 + 2, a.Y + 5}));
+    EXPECT_EQ(shadow.Red, 0);
+    EXPECT_EQ(shadow.Alpha, 80);
+    EXPECT_FLOAT_EQ(Recorder.Calls[1].ScaleX, 1.15f);
+    EXPECT_FLOAT_EQ(Recorder.Calls[1].CenterX, 0.0f);
     EXPECT_TRUE(Endings[0].Matched);
     EXPECT_EQ(Endings[0].Kind, okFruit);
     EXPECT_EQ(Endings[0].Pos1, (TPoint{4, 6}));
     EXPECT_EQ(Endings[0].Pos2, (TPoint{5, 6}));
-    RunTick();
+    RunTicks(1);
     EXPECT_TRUE(Recorder.Calls.empty());
 }
 
 TEST_F(SwapEffectTest, SwapWithoutMatchGoesOutAndBackFromEachObjectsOwnTile) {
-    // Object 1 is the lower tile: both endings still name the upper tile first.
-    Swap.StartSwap(Request({3, 5}, {3, 4}, 1, 8), false);
+    // Object 1 is the lower tile: the ending still names the upper tile first.
+    Start({3, 5}, {3, 4}, false);
     const TPoint upper = TileTopLeft(3, 4);
     const TPoint lower = TileTopLeft(3, 5);
-    RunTick();
-    EXPECT_EQ(SpriteOf(0).Y, lower.Y - 6); // object 1 leaves its own tile upwards
-    EXPECT_EQ(SpriteOf(7).Y, upper.Y + 6);
-    for (int tick = 2; tick <= 9; ++tick) RunTick();
-    EXPECT_EQ(SpriteOf(0).Y, upper.Y); // turned back where the first phase left it
-    EXPECT_EQ(SpriteOf(7).Y, lower.Y);
-    RunTick();
-    EXPECT_EQ(SpriteOf(0).Y, upper.Y + 6); // and heads home
-    for (int tick = 11; tick <= 18; ++tick) {
-        EXPECT_TRUE(Endings.empty()) << tick;
-        RunTick();
-    }
-    EXPECT_EQ(SpriteOf(0).Y, lower.Y);
-    EXPECT_EQ(SpriteOf(0).X, lower.X);
+    RunTicks(1);
+    EXPECT_EQ(SpriteAt(0), (TPoint{lower.X, lower.Y - 6})); // object 1 leaves its own tile
+    RunTicks(8);
+    EXPECT_EQ(SpriteAt(0), upper); // turned back where the first phase left it
+    RunTicks(1);
+    EXPECT_EQ(SpriteAt(0), (TPoint{upper.X, upper.Y + 6})); // and heads home
+    RunTicks(7);
+    EXPECT_TRUE(Endings.empty());
+    RunTicks(1);
+    EXPECT_EQ(SpriteAt(0), lower);
     ASSERT_EQ(Endings.size(), 1u);
     EXPECT_EQ(Endings[0].Tick, 18);
     EXPECT_FALSE(Endings[0].Matched);
@@ -106,89 +100,66 @@ TEST_F(SwapEffectTest, SwapWithoutMatchGoesOutAndBackFromEachObjectsOwnTile) {
     EXPECT_EQ(Endings[0].Pos2, (TPoint{3, 5}));
 }
 
-TEST_F(SwapEffectTest, StepsDecideTheEndingTick) {
-    // Lockers never take the quick step, even with a match.
-    Swap.StartSwap(Request({1, 1}, {2, 1}, 1, 2, okLocker), true);
-    for (int tick = 0; tick < 9; ++tick) RunTick();
+TEST_F(SwapEffectTest, LockersTakeTheNormalStepAndAStepDividing52ShowsTheEndFirst) {
+    Start({1, 1}, {2, 1}, true, okLocker);
+    RunTicks(9);
     ASSERT_EQ(Endings.size(), 1u);
     EXPECT_EQ(Endings[0].Tick, 9);
     EXPECT_EQ(Endings[0].Kind, okLocker);
 
-    // A step that divides 52 shows one frame at exactly 52 first.
-    Endings.clear();
-    TickCount = 0;
     Swap.QuickPosShiftStep = 4;
-    Swap.StartSwap(Request({1, 1}, {2, 1}, 1, 2), true);
-    for (int tick = 0; tick < 13; ++tick) RunTick();
-    EXPECT_EQ(SpriteOf(0).X, TileTopLeft(2, 1).X);
-    EXPECT_TRUE(Endings.empty());
-    RunTick();
-    ASSERT_EQ(Endings.size(), 1u);
-    EXPECT_EQ(Endings[0].Tick, 14);
-
-    // Windows 10 mode moves twice as far.
-    Endings.clear();
-    TickCount = 0;
-    SetWindows10Mode(true);
-    Swap.StartSwap(Request({1, 1}, {2, 1}, 1, 2), false);
-    for (int tick = 0; tick < 10; ++tick) RunTick();
-    ASSERT_EQ(Endings.size(), 1u);
-    EXPECT_EQ(Endings[0].Tick, 10);
+    Start({1, 1}, {2, 1}, true);
+    RunTicks(13);
+    EXPECT_EQ(SpriteAt(0), TileTopLeft(2, 1));
+    EXPECT_EQ(Endings.size(), 1u);
+    RunTicks(1);
+    EXPECT_EQ(Endings.size(), 2u);
 }
 
 TEST_F(SwapEffectTest, HiddenSwapsFreezeAndClearedOnesNeverEnd) {
-    Swap.StartSwap(Request({1, 1}, {2, 1}, 1, 2), true);
-    RunTick();
+    Start({1, 1}, {2, 1}, true);
+    RunTicks(1);
     Swap.Visible = false;
-    for (int tick = 0; tick < 20; ++tick) RunTick();
+    RunTicks(20);
     EXPECT_TRUE(Recorder.Calls.empty());
     EXPECT_TRUE(Endings.empty());
     Swap.Visible = true;
-    RunTick();
-    EXPECT_EQ(SpriteOf(0).X, TileTopLeft(1, 1).X + 16);
+    RunTicks(1);
+    EXPECT_EQ(SpriteAt(0).X, TileTopLeft(1, 1).X + 16);
 
     Swap.Clear();
-    for (int tick = 0; tick < 30; ++tick) RunTick();
+    RunTicks(30);
     EXPECT_TRUE(Endings.empty());
     EXPECT_TRUE(Recorder.Calls.empty());
 }
 
 TEST_F(SwapEffectTest, FullTableFinishesTheOldestSwapBeforeReusingIt) {
-    for (int i = 1; i <= TSwapEffect::Capacity; ++i)
-        Swap.StartSwap(Request({1, i % 12 + 1}, {2, i % 12 + 1}, 1, 2), i != 1);
-    RunTick();
-    // A free entry is taken first: nobody is pushed out while one is free.
+    const auto fill = [this] {
+        for (int i = 1; i <= TSwapEffect::Capacity; ++i)
+            Start({1, i % 12 + 1}, {2, i % 12 + 1}, i != 1);
+    };
+    fill();
+    RunTicks(1);
+    // Free entries are taken first: nobody is pushed out while one is free.
     Swap.Clear();
-    for (int i = 1; i <= TSwapEffect::Capacity; ++i)
-        Swap.StartSwap(Request({1, i % 12 + 1}, {2, i % 12 + 1}, 1, 2), i != 1);
+    fill();
     EXPECT_TRUE(Endings.empty());
-    EXPECT_EQ(Swap.RunningCount(), TSwapEffect::Capacity);
 
-    // The 21st swap ends the oldest (a swap without a match) with its own ending, at once.
-    Swap.StartSwap(Request({9, 9}, {10, 9}, 4, 5), true);
+    // The 21st swap ends the oldest (the one without a match) with its own ending, at once.
+    Start({9, 9}, {10, 9}, true);
     ASSERT_EQ(Endings.size(), 1u);
     EXPECT_FALSE(Endings[0].Matched);
     EXPECT_EQ(Endings[0].Pos1, (TPoint{1, 2}));
     EXPECT_EQ(Swap.RunningCount(), TSwapEffect::Capacity);
 
-    // Every other swap still ends exactly once, the new one included.
-    for (int tick = 0; tick < 20; ++tick) RunTick();
+    // Every other swap, the new one included, still ends exactly once.
+    RunTicks(20);
     EXPECT_EQ(Endings.size(), 21u);
     EXPECT_EQ(std::count_if(Endings.begin(), Endings.end(),
-                            [](const TEnding& e) { return e.Pos1 == TPoint{9, 9}; }),
+                            [](const TEnding& e) {
+                                return e.Pos1 == TPoint{9, 9};
+                            }),
               1);
-    EXPECT_EQ(Swap.RunningCount(), 0);
-}
-
-TEST_F(SwapEffectTest, HandlerMayStartTheNextSwapInsideAnEnding) {
-    Swap.OnEffectComplete = [this](TTileObjectKind, TPoint p1, TPoint) {
-        Endings.push_back({TickCount, true, okFruit, p1, {}});
-        if (p1.X == 1) Swap.StartSwap(Request({7, 7}, {8, 7}, 3, 4), true);
-    };
-    Swap.StartSwap(Request({1, 1}, {2, 1}, 1, 2), true);
-    for (int tick = 0; tick < 20; ++tick) RunTick();
-    ASSERT_EQ(Endings.size(), 2u);
-    EXPECT_EQ(Endings[1].Pos1, (TPoint{7, 7}));
 }
 
 } // namespace
