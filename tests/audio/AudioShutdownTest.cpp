@@ -1,5 +1,5 @@
 #include "OggWriter.h"
-#include "SoundFolder.h"
+#include "TempFolder.h"
 #include "engine/MusicBoxClass.h"
 #include "engine/SFXPlayerClass.h"
 #include "engine/VoicePlayerClass.h"
@@ -15,9 +15,9 @@ namespace {
 // Closing the device stops and frees every stream first; the players, destroyed later, touch
 // nothing any more.
 TEST(AudioShutdown, ClosingFreesEverythingBeforeTheCardAndLaterFreesAreIgnored) {
-    TSoundFolder folder("shutdown");
-    folder.Touch("Sounds/Click.ogg");
-    folder.Touch("Music/Splash.ogg");
+    TTempFolder folder("shutdown");
+    folder.Write("Sounds/Click.ogg");
+    folder.Write("Music/Splash.ogg");
     TRecordingAudioDevice device;
     auto effects = std::make_unique<TSFXPlayer>(device);
     auto music = std::make_unique<TMusicBox>(device);
@@ -45,7 +45,7 @@ protected:
         device = TSdlAudioDevice::Open(whyNot);
         ASSERT_NE(device, nullptr) << whyNot;
     }
-    TSoundFolder folder{"real-ogg"};
+    TTempFolder folder{"real-ogg"};
     std::unique_ptr<TSdlAudioDevice> device;
 };
 
@@ -53,7 +53,7 @@ protected:
 TEST_F(RealOggTest, EffectsAndMusicDecodeAndPlayThroughTheMixer) {
     ASSERT_TRUE(WriteOggTone(folder.Path("Sounds") + "Click.ogg", 0.1, 880));
     ASSERT_TRUE(WriteOggTone(folder.Path("Sounds") + "ScoreCount.ogg", 2.0, 660));
-    std::ofstream(folder.Path("Sounds") + "Broken.ogg") << "not a sound at all";
+    folder.Write("Sounds/Broken.ogg", "not a sound at all");
     for (int track = 0; track < TMusicBox::TrackCount; ++track)
         ASSERT_TRUE(WriteOggTone(folder.Path("Music") + TMusicBox::TrackFileName(track), 1.0,
                                  220 + 20 * track));
@@ -102,8 +102,8 @@ TEST(AudioDevice, WithoutASoundCardTheGameRunsSilentAndSaysSoOnce) {
     EXPECT_NE(errors.find("without sound"), std::string::npos) << errors;
 
     // Every player works on it without a sound.
-    TSoundFolder folder("silent");
-    folder.Touch("Click.ogg");
+    TTempFolder folder("silent");
+    folder.Write("Click.ogg");
     TSFXPlayer effects(*device);
     effects.Path = folder.Path();
     effects.LoadSounds();

@@ -1,4 +1,4 @@
-#include "SoundFolder.h"
+#include "TempFolder.h"
 #include "engine/MusicBoxClass.h"
 #include "platform/AudioRecordingDevice.h"
 
@@ -8,14 +8,14 @@ namespace {
 
 class MusicBoxTest : public testing::Test {
 protected:
-    TSoundFolder folder{"music"};
+    TTempFolder folder{"music"};
     TRecordingAudioDevice device;
     TMusicBox music{device};
 
     void Load(const std::string& leaveOut = "") {
         for (int track = 0; track < TMusicBox::TrackCount; ++track)
             if (TMusicBox::TrackFileName(track) != leaveOut)
-                folder.Touch(TMusicBox::TrackFileName(track));
+                folder.Write(TMusicBox::TrackFileName(track));
         music.Path = folder.Path();
         music.LoadMusic();
     }

@@ -1,4 +1,4 @@
-#include "SoundFolder.h"
+#include "TempFolder.h"
 #include "engine/SFXPlayerClass.h"
 #include "engine/SoundByName.h"
 #include "engine/VoicePlayerClass.h"
@@ -11,15 +11,16 @@ namespace {
 
 using testing::ElementsAre;
 
+// The recording device opens any file that exists, so empty files stand for the sounds.
 class SFXPlayerTest : public testing::Test {
 protected:
-    TSoundFolder folder{"sfx"};
+    TTempFolder folder{"sfx"};
     TRecordingAudioDevice device;
 
     // Loads the named files (plus a file that is no sound) into a fresh player.
     std::unique_ptr<TSFXPlayer> Load(std::initializer_list<std::string> files) {
-        for (const auto& file : files) folder.Touch(file);
-        folder.Touch("notes.txt");
+        for (const auto& file : files) folder.Write(file);
+        folder.Write("notes.txt");
         auto player = std::make_unique<TSFXPlayer>(device);
         player->Path = folder.Path();
         player->LoadSounds();
@@ -91,7 +92,7 @@ TEST_F(SFXPlayerTest, BusySoundWithAFailedCopyRotatesOverTheCopiesItHas) {
 }
 
 TEST_F(SFXPlayerTest, StopsLoadingWhenFullAndSaysWhatWasLeftOut) {
-    for (int i = 0; i < 88; ++i) folder.Touch("A" + std::to_string(100 + i) + ".ogg");
+    for (int i = 0; i < 88; ++i) folder.Write("A" + std::to_string(100 + i) + ".ogg");
     testing::internal::CaptureStderr();
     // 88 sounds, then five copies of LockerBreak of which three fit, then two with no room.
     auto player = Load({"LockerBreak.ogg", "Y1.ogg", "Y2.ogg"});
@@ -121,7 +122,7 @@ TEST_F(SFXPlayerTest, VolumeIsClampedAndReachesEveryStreamAlsoLaterOnes) {
     player->SetVolume(-5);
     EXPECT_EQ(player->Volume(), 0);
     EXPECT_EQ(device.Stream(1).Volume, 0);
-    folder.Touch("Late.ogg");
+    folder.Write("Late.ogg");
     player->LoadStream(folder.Path() + "Late.ogg");
     EXPECT_EQ(device.Stream(3).Volume, 0);
 }
@@ -140,10 +141,10 @@ TEST_F(SFXPlayerTest, PlaySoundReachesTheInstalledPlayerUntilItIsDestroyed) {
 }
 
 TEST(VoicePlayer, LoadsOneGroupOfLinesAndPlaysThemByName) {
-    TSoundFolder folder("voices");
+    TTempFolder folder("voices");
     for (const char* file : {"Chats/3/Chat2.ogg", "Chats/3/Chat1.ogg", "Chats/4/Chat9.ogg",
                              "Tutorial/Tutorial1.ogg", "Tutorial/Tutorial7.ogg"})
-        folder.Touch(file);
+        folder.Write(file);
     TRecordingAudioDevice device;
 
     auto chat = std::make_unique<TVoicePlayer>(device);
@@ -169,8 +170,8 @@ TEST(VoicePlayer, LoadsOneGroupOfLinesAndPlaysThemByName) {
 }
 
 TEST(VoicePlayer, KeepsTwentyLinesAndSaysWhichWereLeftOut) {
-    TSoundFolder folder("many-voices");
-    for (int i = 10; i < 35; ++i) folder.Touch("Tutorial/Tutorial" + std::to_string(i) + ".ogg");
+    TTempFolder folder("many-voices");
+    for (int i = 10; i < 35; ++i) folder.Write("Tutorial/Tutorial" + std::to_string(i) + ".ogg");
     TRecordingAudioDevice device;
     TVoicePlayer player(device);
     player.Path = folder.Path();
