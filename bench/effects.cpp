@@ -1,13 +1,13 @@
 // One frame of the board effects with every table full: 20 swaps, a grouping of 40 cells, 50
 // falling and 100 flowing elements, drawn into the recorder (or nowhere).
-#include <benchmark/benchmark.h>
-
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
 #include "effects/SwapEffectClass.h"
 #include "engine/GameGlobals.h"
 #include "engine/RecordingImageTarget.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -82,7 +82,9 @@ void BM_FullEffectsFrameRecorded(benchmark::State& state) {
 }
 BENCHMARK(BM_FullEffectsFrameRecorded);
 
-void BM_FullEffectsFrameUndrawn(benchmark::State& state) { RunFrames(state, nullptr); }
+void BM_FullEffectsFrameUndrawn(benchmark::State& state) {
+    RunFrames(state, nullptr);
+}
 BENCHMARK(BM_FullEffectsFrameUndrawn);
 
 } // namespace

@@ -1,11 +1,11 @@
 #pragma once
 // What the board effects share: their fixed instance tables, the test for an element that can be
 // thrown off the board, and where a tile sits on screen.
-#include <array>
-#include <cstdint>
-
 #include "board/GameData.h"
 #include "engine/GameGlobals.h"
+
+#include <array>
+#include <cstdint>
 
 // A fixed table of effect instances used as a ring. A new instance takes the next free entry
 // after the last one taken. When every entry is running, the oldest one is finished first, by

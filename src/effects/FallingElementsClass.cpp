@@ -1,9 +1,9 @@
 #include "effects/FallingElementsClass.h"
 
-#include <algorithm>
-
 #include "engine/ImageDrawing.h"
 #include "engine/SoundByName.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -18,28 +18,25 @@ constexpr int BounceSoundStep = 10;
 constexpr int LongestPath = 25;
 constexpr int PathLengths[TFallingElements::BounceVariants] = {22, 21, 25, 22, 20, 21};
 constexpr TPoint RawPaths[TFallingElements::BounceVariants][LongestPath] = {
-    {{0, 0},   {0, -10}, {0, -24}, {0, -38}, {1, -60},  {5, -77},  {9, -66},  {11, -52},
+    {{0, 0},    {0, -10},  {0, -24},  {0, -38}, {1, -60},  {5, -77},  {9, -66},  {11, -52},
      {11, -38}, {12, -23}, {12, -13}, {12, -2}, {12, -17}, {16, -35}, {21, -41}, {25, -31},
-     {26, -15}, {26, -4}, {26, 11},  {27, 22}, {28, 35},  {29, 50}},
-    {{0, 0},    {2, -16},   {5, -33},   {12, -48},  {22, -61},  {35, -63}, {44, -52},
-     {50, -36}, {52, -23},  {55, -10},  {56, 2},    {60, -15},  {70, -29}, {83, -36},
-     {93, -27}, {100, -16}, {104, -5},  {107, 10},  {108, 25},  {108, 41}, {108, 57}},
-    {{0, 0},     {9, -13},    {18, -27},   {27, -37},   {41, -46},   {57, -49},  {72, -50},
-     {88, -48},  {100, -39},  {111, -27},  {120, -16},  {126, -6},   {129, 2},   {140, -11},
-     {153, -18}, {170, -24},  {184, -23},  {201, -22},  {213, -17},  {223, -9},  {232, 1},
-     {241, 13},  {248, 26},   {255, 42},   {263, 58}},
-    {{0, 0},     {0, -15},   {0, -27},   {0, -43},   {-2, -63},  {-5, -77},  {-10, -64},
-     {-11, -51}, {-13, -38}, {-13, -26}, {-13, -14}, {-13, -2},  {-13, -11}, {-15, -25},
-     {-19, -42}, {-24, -30}, {-27, -13}, {-27, 1},   {-29, 17},  {-29, 34},  {-30, 52},
-     {-30, 70}},
-    {{0, 0},      {-1, -21},   {-8, -38},   {-14, -56},  {-26, -65},  {-40, -61},
-     {-50, -41},  {-55, -23},  {-60, -7},   {-60, 2},    {-62, -13},  {-68, -24},
-     {-78, -31},  {-91, -26},  {-101, -16}, {-106, 0},   {-111, 16},  {-115, 31},
-     {-120, 50},  {-124, 65}},
-    {{0, 0},      {-6, -15},   {-18, -27},  {-33, -42},  {-50, -49},  {-73, -49},
-     {-95, -45},  {-106, -34}, {-115, -25}, {-124, -10}, {-129, 2},   {-141, -10},
-     {-158, -20}, {-173, -25}, {-190, -23}, {-205, -19}, {-217, -12}, {-227, -1},
-     {-236, 11},  {-243, 25},  {-251, 41}}};
+     {26, -15}, {26, -4},  {26, 11},  {27, 22}, {28, 35},  {29, 50}},
+    {{0, 0},    {2, -16},   {5, -33},  {12, -48}, {22, -61}, {35, -63}, {44, -52},
+     {50, -36}, {52, -23},  {55, -10}, {56, 2},   {60, -15}, {70, -29}, {83, -36},
+     {93, -27}, {100, -16}, {104, -5}, {107, 10}, {108, 25}, {108, 41}, {108, 57}},
+    {{0, 0},     {9, -13},   {18, -27},  {27, -37},  {41, -46},  {57, -49}, {72, -50},
+     {88, -48},  {100, -39}, {111, -27}, {120, -16}, {126, -6},  {129, 2},  {140, -11},
+     {153, -18}, {170, -24}, {184, -23}, {201, -22}, {213, -17}, {223, -9}, {232, 1},
+     {241, 13},  {248, 26},  {255, 42},  {263, 58}},
+    {{0, 0},     {0, -15},   {0, -27},   {0, -43},  {-2, -63},  {-5, -77},  {-10, -64}, {-11, -51},
+     {-13, -38}, {-13, -26}, {-13, -14}, {-13, -2}, {-13, -11}, {-15, -25}, {-19, -42}, {-24, -30},
+     {-27, -13}, {-27, 1},   {-29, 17},  {-29, 34}, {-30, 52},  {-30, 70}},
+    {{0, 0},      {-1, -21}, {-8, -38},  {-14, -56}, {-26, -65}, {-40, -61}, {-50, -41},
+     {-55, -23},  {-60, -7}, {-60, 2},   {-62, -13}, {-68, -24}, {-78, -31}, {-91, -26},
+     {-101, -16}, {-106, 0}, {-111, 16}, {-115, 31}, {-120, 50}, {-124, 65}},
+    {{0, 0},      {-6, -15},   {-18, -27},  {-33, -42}, {-50, -49},  {-73, -49},  {-95, -45},
+     {-106, -34}, {-115, -25}, {-124, -10}, {-129, 2},  {-141, -10}, {-158, -20}, {-173, -25},
+     {-190, -23}, {-205, -19}, {-217, -12}, {-227, -1}, {-236, 11},  {-243, 25},  {-251, 41}}};
 // The paths are played 28 % larger than drawn.
 constexpr double PathScale = 1.28;
 
@@ -66,7 +63,9 @@ bool BounceOffset(int variant, int step, TPoint& offset) {
     return true;
 }
 
-int RandomSign() { return Random(2) == 0 ? 1 : -1; }
+int RandomSign() {
+    return Random(2) == 0 ? 1 : -1;
+}
 
 int SignedRandom(int base, int spread) {
     const int sign = RandomSign();
@@ -94,12 +93,14 @@ void PlayBounceSound() {
     PlaySound(Sounds[Random(3)]);
 }
 
-TPoint Rounded(double x, double y) { return {RoundHalfEven(x), RoundHalfEven(y)}; }
+TPoint Rounded(double x, double y) {
+    return {RoundHalfEven(x), RoundHalfEven(y)};
+}
 
 } // namespace
 
-void TFallingElements::StartFalling(const TBoardData& newBoardData,
-                                    const TSimpleObjectArray& mask, uint8_t mode) {
+void TFallingElements::StartFalling(const TBoardData& newBoardData, const TSimpleObjectArray& mask,
+                                    uint8_t mode) {
     Mode = mode;
     ForEachMaskedCell(mask, [&](TPoint tile) {
         const TBoardTile& boardTile = newBoardData(tile);
@@ -241,5 +242,6 @@ void TFallingElements::Draw(const TFallingElement& element, TPoint drawPos) cons
 
 void TFallingElements::Notify(const TStepNotices& notices, uint8_t code, int horzTilePos) const {
     if (notices.GroundHit && OnGroundHit) OnGroundHit(code, horzTilePos);
-    if (notices.Dust && OnDustEffectRequest) OnDustEffectRequest(notices.DustPos.X, notices.DustPos.Y);
+    if (notices.Dust && OnDustEffectRequest)
+        OnDustEffectRequest(notices.DustPos.X, notices.DustPos.Y);
 }

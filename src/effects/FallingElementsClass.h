@@ -1,10 +1,10 @@
 #pragma once
 // Cleared elements thrown off the board: they pop up, fall to the ground line and bounce away, or
 // drift off downwards; on their way down they may strike the boss.
-#include <functional>
-
 #include "board/GameData.h"
 #include "effects/EffectPattern.h"
+
+#include <functional>
 
 using TOnGroundHitEvent = std::function<void(int fruitColorIdx, int horzTilePos)>;
 
@@ -18,17 +18,16 @@ public:
     int GroundVertPos = 705; // screen y at which a falling element lands
     int AdjustX = -3;
     int AdjustY = -3;
-    uint8_t RollAngleStep = 15;    // degrees per tick while bouncing
-    float FallSizeAdd = 0.012f;    // growth per tick while falling
-    float FloatSizeAdd = 0.0045f;  // growth per tick while drifting
-    int FirstFallTime = 400;       // kept for tuning; nothing uses it
+    uint8_t RollAngleStep = 15;   // degrees per tick while bouncing
+    float FallSizeAdd = 0.012f;   // growth per tick while falling
+    float FloatSizeAdd = 0.0045f; // growth per tick while drifting
+    int FirstFallTime = 400;      // kept for tuning; nothing uses it
     TOnGroundHitEvent OnGroundHit;
     TOnMonsterHitCheckEvent OnMonsterHitCheck; // asked on every falling tick until a hit
     TCommonPosUpdateEvent OnDustEffectRequest; // every bouncing tick
 
     // Mode 0 after a grouping (a small hop), mode 1 for a bomb blast (thrown far up or down).
-    void StartFalling(const TBoardData& newBoardData, const TSimpleObjectArray& mask,
-                      uint8_t mode);
+    void StartFalling(const TBoardData& newBoardData, const TSimpleObjectArray& mask, uint8_t mode);
     void Tick();
     // Ends every element without raising anything.
     void Clear();

@@ -1,9 +1,9 @@
 #include "effects/FlowingElementsClass.h"
 
+#include "engine/ImageDrawing.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "engine/ImageDrawing.h"
 
 namespace {
 
@@ -45,22 +45,41 @@ struct TSway {
 
 // Rows lower on the board sway wider; five variants each.
 constexpr int SwayVariants = 5;
-constexpr TSway SwayTable[6][SwayVariants] = {
-    {{2.5f, 7.7f, 6, 6}, {1.7f, 5.3f, 4, 4}, {2.0f, 1.7f, 4, 4}, {4.5f, 3.1f, 8, 8},
-     {5.4f, 3.5f, 8, 8}},
-    {{3.8f, 4.9f, 10, 9}, {2.2f, 5.6f, 7, 7}, {2.0f, 2.4f, 5, 6}, {3.7f, 2.6f, 8, 8},
-     {3.1f, 5.7f, 9, 10}},
-    {{2.9f, 4.2f, 12, 11}, {2.2f, 2.6f, 13, 8}, {1.6f, 3.1f, 9, 8}, {1.6f, 3.1f, 9, 8},
-     {1.6f, 3.1f, 9, 8}},
-    {{4.4f, 3.2f, 15, 15}, {4.1f, 2.6f, 12, 12}, {3.1f, 2.7f, 8, 9}, {1.6f, 2.9f, 10, 9},
-     {1.6f, 3.1f, 13, 12}},
-    {{3.5f, 4.0f, 17, 14}, {2.6f, 1.9f, 10, 10}, {2.6f, 1.9f, 8, 10}, {3.2f, 2.9f, 12, 14},
-     {3.5f, 3.6f, 16, 17}},
-    {{2.3f, 4.9f, 16, 15}, {1.0f, 4.4f, 9, 8}, {4.0f, 2.0f, 8, 8}, {1.7f, 3.9f, 12, 13},
-     {3.8f, 2.8f, 15, 17}}};
+constexpr TSway SwayTable[6][SwayVariants] = {{{2.5f, 7.7f, 6, 6},
+                                               {1.7f, 5.3f, 4, 4},
+                                               {2.0f, 1.7f, 4, 4},
+                                               {4.5f, 3.1f, 8, 8},
+                                               {5.4f, 3.5f, 8, 8}},
+                                              {{3.8f, 4.9f, 10, 9},
+                                               {2.2f, 5.6f, 7, 7},
+                                               {2.0f, 2.4f, 5, 6},
+                                               {3.7f, 2.6f, 8, 8},
+                                               {3.1f, 5.7f, 9, 10}},
+                                              {{2.9f, 4.2f, 12, 11},
+                                               {2.2f, 2.6f, 13, 8},
+                                               {1.6f, 3.1f, 9, 8},
+                                               {1.6f, 3.1f, 9, 8},
+                                               {1.6f, 3.1f, 9, 8}},
+                                              {{4.4f, 3.2f, 15, 15},
+                                               {4.1f, 2.6f, 12, 12},
+                                               {3.1f, 2.7f, 8, 9},
+                                               {1.6f, 2.9f, 10, 9},
+                                               {1.6f, 3.1f, 13, 12}},
+                                              {{3.5f, 4.0f, 17, 14},
+                                               {2.6f, 1.9f, 10, 10},
+                                               {2.6f, 1.9f, 8, 10},
+                                               {3.2f, 2.9f, 12, 14},
+                                               {3.5f, 3.6f, 16, 17}},
+                                              {{2.3f, 4.9f, 16, 15},
+                                               {1.0f, 4.4f, 9, 8},
+                                               {4.0f, 2.0f, 8, 8},
+                                               {1.7f, 3.9f, 12, 13},
+                                               {3.8f, 2.8f, 15, 17}}};
 
 // Rows 1-2 and screen-point starts use group 1, then one group per two rows.
-int SwayRowGroup(int row) { return row >= 3 && row <= BoardRows ? (row + 1) / 2 : 1; }
+int SwayRowGroup(int row) {
+    return row >= 3 && row <= BoardRows ? (row + 1) / 2 : 1;
+}
 
 double MovedTowards(double value, double target, double step) {
     return value < target ? std::min(target, value + step) : std::max(target, value - step);
@@ -88,7 +107,9 @@ void TFlowingElements::StartGoldTile(TPoint tilePos, uint8_t frameType) {
     StartElement(code, tilePos, {});
 }
 
-void TFlowingElements::StartSpider(int x, int y) { StartElement(fcSpider, {}, {x, y}); }
+void TFlowingElements::StartSpider(int x, int y) {
+    StartElement(fcSpider, {}, {x, y});
+}
 
 void TFlowingElements::StartElement(uint8_t code, TPoint tilePos, TPoint screenPos) {
     TFlight flight;

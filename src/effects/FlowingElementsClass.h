@@ -1,12 +1,13 @@
 #pragma once
 // Collected elements flying from the board (or a screen point) to their slot in the elements
 // panel, swaying and spinning on the way; each arrival is reported.
-#include <functional>
-
 #include "board/GameData.h"
 #include "effects/EffectPattern.h"
 
-using TFlowingFruitsOneFruitArrived = std::function<void(TElementKind elementKind, uint8_t elementIdx)>;
+#include <functional>
+
+using TFlowingFruitsOneFruitArrived =
+    std::function<void(TElementKind elementKind, uint8_t elementIdx)>;
 using TFlowingFruitsSlotPosRequestEvent =
     std::function<void(TIndividualElementKind aIndividualElementKind, TPoint& slotPos)>;
 

@@ -45,7 +45,9 @@ void TGroupedElementsEffect::Tick() {
     }
 }
 
-void TGroupedElementsEffect::Clear() { Cells = {}; }
+void TGroupedElementsEffect::Clear() {
+    Cells = {};
+}
 
 void TGroupedElementsEffect::DrawShaking(TPoint tile, int frame) const {
     const TPoint shake = ShakeOffsets[frame - 1];

@@ -1,12 +1,13 @@
 #pragma once
 // Matched cells shake in place for eight ticks and are then handed back to the board one by one;
 // new flowers and tool items among them are reported on the way.
-#include <functional>
-
 #include "board/GameData.h"
 
-using TGroupingEffectCompleteEvent = std::function<void(
-    const TBoardData& boardDataTmp, const TSimpleObjectArray& groupedFruits, bool triggeredByBlaster)>;
+#include <functional>
+
+using TGroupingEffectCompleteEvent =
+    std::function<void(const TBoardData& boardDataTmp, const TSimpleObjectArray& groupedFruits,
+                       bool triggeredByBlaster)>;
 using TNewFlowerAcquiredEvent = std::function<void(TPoint tilePos)>;
 using TNewToolAcquiredEvent = std::function<void(TPoint tilePos, int aToolIdx)>;
 

@@ -1,8 +1,8 @@
 #include "effects/SwapEffectClass.h"
 
-#include <utility>
-
 #include "engine/ImageDrawing.h"
+
+#include <utility>
 
 namespace {
 
@@ -38,14 +38,14 @@ void TSwapEffect::StartSwap(const TSwappedObjectsData& data, bool matchOccurs) {
     const int index = Instances.Take([this](int victim) { FinishEarly(Instances[victim]); });
     TSwapInstance& swap = Instances[index];
     swap.Data = data;
-    swap.Step = data.ObjectKind[0] == okFruit && matchOccurs ? QuickPosShiftStep
-                                                             : NormalPosShiftStep;
+    swap.Step =
+        data.ObjectKind[0] == okFruit && matchOccurs ? QuickPosShiftStep : NormalPosShiftStep;
     swap.SwapObjKind = static_cast<TTileObjectKind>(data.ObjectKind[0]);
     // The board only asks for neighbours in one row or one column.
     const bool horizontal = data.Object1Pos.Y == data.Object2Pos.Y;
     swap.Direction = horizontal ? 0 : 1;
-    const bool firstLeads = horizontal ? data.Object1Pos.X < data.Object2Pos.X
-                                       : data.Object1Pos.Y < data.Object2Pos.Y;
+    const bool firstLeads =
+        horizontal ? data.Object1Pos.X < data.Object2Pos.X : data.Object1Pos.Y < data.Object2Pos.Y;
     swap.PosA = firstLeads ? data.Object1Pos : data.Object2Pos;
     swap.PosB = firstLeads ? data.Object2Pos : data.Object1Pos;
     if (!firstLeads) ExchangePairs(swap.Data);

@@ -1,9 +1,9 @@
 #pragma once
 // Two neighbouring board objects changing places, and changing back when the swap makes no line.
-#include <functional>
-
 #include "board/GameData.h"
 #include "effects/EffectPattern.h"
+
+#include <functional>
 
 using TSwapEffectCompleteEvent =
     std::function<void(TTileObjectKind swapObjKind, TPoint object1Pos, TPoint object2Pos)>;
@@ -36,11 +36,11 @@ private:
 
     struct TSwapInstance {
         bool Active = false;
-        TPoint PosA;           // left or upper tile
-        TPoint PosB;           // the other one
+        TPoint PosA; // left or upper tile
+        TPoint PosB; // the other one
         bool MatchOccurs = false;
-        int Shift = 0;         // pixels moved in the current phase, 0..52
-        uint8_t Direction = 0; // 0 horizontal, 1 vertical
+        int Shift = 0;            // pixels moved in the current phase, 0..52
+        uint8_t Direction = 0;    // 0 horizontal, 1 vertical
         TSwappedObjectsData Data; // index 0 describes the object now starting on PosA
         TTileObjectKind SwapObjKind = okLocker;
         int Step = 0;
