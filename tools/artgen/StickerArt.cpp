@@ -1,0 +1,2 @@
+#include "Catalog.h"
+void AddStickerArt(TCatalog&) {}
