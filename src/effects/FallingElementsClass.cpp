@@ -1,6 +1,7 @@
 #include "effects/FallingElementsClass.h"
 
 #include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
 
 #include <algorithm>
@@ -235,7 +236,7 @@ bool TFallingElements::Bounce(TFallingElement& element, TPoint& drawPos,
 }
 
 void TFallingElements::Draw(const TFallingElement& element, TPoint drawPos) const {
-    DrawImage("ElementsInside", drawPos.X + AdjustX, drawPos.Y + AdjustY,
+    DrawImage(Pictures::ElementsInside, drawPos.X + AdjustX, drawPos.Y + AdjustY,
               static_cast<float>(element.Angle), 0.5f, 0.5f, element.Size, element.Size, 255, 255,
               255, static_cast<uint8_t>(element.Alpha), element.Code - 1);
 }

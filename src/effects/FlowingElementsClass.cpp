@@ -1,6 +1,7 @@
 #include "effects/FlowingElementsClass.h"
 
 #include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -235,9 +236,9 @@ void TFlowingElements::Spin(TFlowingElement& element) {
 
 void TFlowingElements::Draw(const TFlowingElement& element) {
     const TPoint pos = DrawPos(element.X, element.Y, element.SwayOffset);
-    DrawImage("FlowingElements", pos.X, pos.Y, static_cast<float>(element.Angle), 0.5f, 0.5f,
-              static_cast<float>(element.Size), static_cast<float>(element.Size), 255, 255, 255,
-              255, element.Pattern - 1);
+    DrawImage(Pictures::FlowingElements, pos.X, pos.Y, static_cast<float>(element.Angle), 0.5f,
+              0.5f, static_cast<float>(element.Size), static_cast<float>(element.Size), 255, 255,
+              255, 255, element.Pattern - 1);
 }
 
 // An element pushed out of a full table still counts, as if it had reached its slot.

@@ -2,6 +2,7 @@
 
 #include "effects/EffectPattern.h"
 #include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
 
 namespace {
@@ -54,7 +55,7 @@ void TGroupedElementsEffect::DrawShaking(TPoint tile, int frame) const {
     const TPoint pos = TileScreenPos(tile);
     const int x = pos.X + shake.X + LiftOffset + Tremble();
     const int y = pos.Y + shake.Y + LiftOffset + Tremble();
-    DrawImage("ElementsInside", x, y, 0, 0, 0, 1, 1, 255, 255, 255, 255,
+    DrawImage(Pictures::ElementsInside, x, y, 0, 0, 0, 1, 1, 255, 255, 255, 255,
               BoardData(tile).ElementCode - 1);
 }
 
