@@ -1,5 +1,6 @@
 #include "board/LevelFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -352,13 +353,15 @@ private:
     }
 
     void CheckBoard() {
+        // Tiles first: what lies on a cell is judged by the mended kinds of every cell.
         bool anyPlayable = false;
         for (int x = 1; x <= BoardColumns; ++x)
             for (int y = 1; y <= BoardRows; ++y) {
                 CheckTile(x, y);
-                CheckFrameAndPotion(x, y);
                 anyPlayable = anyPlayable || Record.Board(x, y).IsPlayable();
             }
+        for (int x = 1; x <= BoardColumns; ++x)
+            for (int y = 1; y <= BoardRows; ++y) CheckCellExtras(x, y);
         if (!anyPlayable)
             Report(TLevelSpot::OfBoard(), "kind: the board has no cell with a locker or a fruit");
     }
@@ -383,33 +386,26 @@ private:
                        SetTo(ecFirstFruit));
             tile.ElementCode = ecFirstFruit;
         }
-        if (tile.ChainLevel > 2) {
-            ReportCell(lgChainLevel, x, y, std::to_string(tile.ChainLevel) + " is outside 0..2",
-                       SetTo(2));
-            tile.ChainLevel = 2;
-        }
     }
 
-    // Gold tiles and potions only count where a match can reach them; elsewhere the round
-    // could never be won.
-    void CheckFrameAndPotion(int x, int y) {
+    // Chains, webs, bombs, gold tiles and potions belong to a locker or a fruit. Elsewhere they
+    // would be drawn over holes, counted as webs the spiders spun, or make targets no match
+    // can reach.
+    void CheckCellExtras(int x, int y) {
         const bool playable = Record.Board(x, y).IsPlayable();
-        uint8_t& layers = Record.FrameLayers(x, y);
-        if (layers != 0 && !playable) {
-            ReportCell(lgFrameLayers, x, y,
-                       std::to_string(layers) + " on a cell without a locker or a fruit", SetTo(0));
-            layers = 0;
-        } else if (layers > 2) {
-            ReportCell(lgFrameLayers, x, y, std::to_string(layers) + " is outside 0..2", SetTo(2));
-            layers = 2;
+        for (TLevelGrid grid : {lgChainLevel, lgWeb, lgFruitBomb, lgFrameLayers, lgPotionCells}) {
+            uint8_t& value = Record.Cell(grid, x, y);
+            const bool layered = grid == lgChainLevel || grid == lgFrameLayers;
+            const uint8_t legal = !playable ? 0 : layered ? std::min<uint8_t>(value, 2) : value;
+            if (value == legal) continue;
+            ReportCell(grid, x, y,
+                       std::to_string(value) + (playable
+                                                    ? " is outside 0..2"
+                                                    : " on a cell without a locker or a fruit"),
+                       SetTo(legal));
+            value = legal;
         }
-        uint8_t& potion = Record.PotionCells(x, y);
-        if (potion != 0 && !playable) {
-            ReportCell(lgPotionCells, x, y, "a potion on a cell without a locker or a fruit",
-                       SetTo(0));
-            potion = 0;
-        }
-        if (potion != 0 && SinksOntoVisibleHole(x, y))
+        if (Record.PotionCells(x, y) != 0 && SinksOntoVisibleHole(x, y))
             ReportCell(lgPotionCells, x, y,
                        "the potion comes to rest on a visible hole and is never collected", {});
     }

@@ -79,10 +79,10 @@ inline TLevelRecord DistinctRecord() {
             TBoardTile& tile = record.Board(x, y);
             tile.ObjectKind = static_cast<uint8_t>((x * 3 + y) % 5);
             tile.BackgroundStyle = static_cast<uint8_t>(x % 4 == 0 ? 0 : 1 + (x + y) % 9);
+            if (!tile.IsPlayable()) continue;
             tile.ChainLevel = static_cast<uint8_t>((x * y) % 3);
             tile.Web = static_cast<uint8_t>(y % 3 == 1 ? 2 + x % 8 : 0);
             tile.FruitBomb = static_cast<uint8_t>((x + 2 * y) % 7 == 0 ? 3 : 0);
-            if (!tile.IsPlayable()) continue;
             record.FrameLayers(x, y) = static_cast<uint8_t>(1 + (x + y) % 2);
             // Row 12 is the bottom: nothing can hold a potion up there.
             if (y == BoardRows) record.PotionCells(x, y) = static_cast<uint8_t>(1 + x % 9);

@@ -141,8 +141,8 @@ TEST_F(LevelToolTest, CheckNamesEveryProblemAndCompileRefuses) {
     const std::string file = Folder / "level.level";
     EXPECT_EQ(check.Output,
               file + ":1: time 0 is below 1\n" + file +
-                  ":18: potions at (10,2): a potion on a cell without a locker or a fruit\n" +
-                  file + ":29: target-guavas 4: elements lack code 8\n");
+                  ":18: potions at (10,2): 1 on a cell without a locker or a fruit\n" + file +
+                  ":29: target-guavas 4: elements lack code 8\n");
 
     const TToolRun compile = RunLevelTool({"compile", file, Folder / "out.zel"});
     EXPECT_EQ(compile.Status, 1);

@@ -137,6 +137,9 @@ TEST(LevelValidation, TileFieldsComeBackToTheirTables) {
     record.Board(3, 1).ElementCode = ecMagicKeyItem;
     record.Board(4, 1).ElementCode = ecPotion2;
     record.Board(3, 2).ChainLevel = 5;
+    record.Board(8, 8).ChainLevel = 1; // on no cell
+    record.Board(8, 9).Web = 1;
+    record.Board(8, 10).FruitBomb = 1;
 
     const auto problems = ValidateLevelRecord(record);
     EXPECT_EQ(record.Board(5, 5).ObjectKind, okUnused);
@@ -146,8 +149,11 @@ TEST(LevelValidation, TileFieldsComeBackToTheirTables) {
     EXPECT_EQ(record.Board(3, 1).ElementCode, ecMagicKeyItem);
     EXPECT_EQ(record.Board(4, 1).ElementCode, ecPotion2);
     EXPECT_EQ(record.Board(3, 2).ChainLevel, 2);
-    EXPECT_EQ(problems.size(), 5u);
-    EXPECT_EQ(Texts(problems)[2], "chain at (3,2): 5 is outside 0..2; set to 2");
+    EXPECT_EQ(record.Board(8, 8).ChainLevel, 0);
+    EXPECT_EQ(record.Board(8, 9).Web, 0);
+    EXPECT_EQ(record.Board(8, 10).FruitBomb, 0);
+    EXPECT_EQ(problems.size(), 8u);
+    EXPECT_EQ(Texts(problems)[3], "chain at (3,2): 5 is outside 0..2; set to 2");
 }
 
 TEST(LevelValidation, UnwinnableLevelsAreReportedAsTheyAre) {

@@ -48,11 +48,14 @@ std::string Quoted(const std::string& text) {
     return "'" + shown + "'";
 }
 
+// The same white space that separates tokens.
+constexpr const char* Blanks = " \t\n\v\f\r";
+
 std::string StripComment(const std::string& line) {
     const std::string content = line.substr(0, line.find('#'));
-    const size_t first = content.find_first_not_of(" \t\r");
+    const size_t first = content.find_first_not_of(Blanks);
     if (first == std::string::npos) return {};
-    return content.substr(first, content.find_last_not_of(" \t\r") - first + 1);
+    return content.substr(first, content.find_last_not_of(Blanks) - first + 1);
 }
 
 std::vector<std::string> Tokens(const std::string& content) {
