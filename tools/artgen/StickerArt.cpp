@@ -1,2 +1,0 @@
-#include "Catalog.h"
-void AddStickerArt(TCatalog&) {}
