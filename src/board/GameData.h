@@ -43,6 +43,8 @@ enum TPositiveButtonKind : uint8_t { pbYes, pbOK };
 enum TNegativeButtonKind : uint8_t { nbNo, nbCancel };
 enum TGameFontKind : uint8_t { fkAirstripComment, fkAirstripNormal };
 enum TSettingLoaderLanguage : uint8_t { laUS, laDE, laES, laFR, laIT, laNL, laBR, laSE };
+// Mouse buttons as input routing hands them to the components.
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
 // ---- Element codes a tile holds ----
 
