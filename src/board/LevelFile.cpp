@@ -222,6 +222,7 @@ struct TRangeRule {
 };
 
 constexpr int32_t Unlimited = INT32_MAX;
+constexpr int32_t BoardCells = BoardColumns * BoardRows;
 
 // In record order: a rule's scope depends only on values checked before it.
 const TRangeRule RangeRules[] = {
@@ -242,7 +243,7 @@ const TRangeRule RangeRules[] = {
     {lfTime, rsAlways, 1, MaxLevelTime, {}},
     {lfSpiderFruitsInterval, rsAlways, 0, Unlimited, {}},
     {lfMaxSpidersOnBoard, rsSpiders, 0, MaxSpiderSlots, {}},
-    {lfMaxWebs, rsSpiders, 0, BoardColumns* BoardRows, {}},
+    {lfMaxWebs, rsSpiders, 0, BoardCells, {}},
     {lfOneWebEveryProb, rsSpiders, 1, Unlimited, 15},
     {lfFullRequiredFruits, rsAlways, 1, Unlimited, 200},
     {lfOneUniFruitEveryInterval, rsAlways, 0, Unlimited, {}},
