@@ -1,0 +1,140 @@
+#include "MusicBuilder.h"
+
+#include "Parallel.h"
+#include "PatchRenderer.h"
+#include "Synth.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// Two channels that either wrap around (a loop) or grow (a one-shot track).
+class TStereoBus {
+public:
+    TStereoBus(std::size_t frames, bool wraps)
+        : left_(frames, 0.0f), right_(frames, 0.0f), wraps_(wraps) {}
+
+    void Add(long start, const TSamples& samples, double pan) {
+        const auto leftGain = static_cast<float>(std::cos((pan + 1) * kPi / 4));
+        const auto rightGain = static_cast<float>(std::sin((pan + 1) * kPi / 4));
+        if (!wraps_ && left_.size() < start + samples.size()) {
+            left_.resize(start + samples.size(), 0.0f);
+            right_.resize(start + samples.size(), 0.0f);
+        }
+        const std::size_t size = left_.size();
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            const std::size_t at = (start + i) % size;
+            left_[at] += samples[i] * leftGain;
+            right_[at] += samples[i] * rightGain;
+        }
+    }
+
+    // The room runs twice around a loop so its tail from the end is heard at the start.
+    void AddRoom(double mix, double size) {
+        if (mix <= 0) return;
+        if (!wraps_) {
+            left_.resize(left_.size() + SecondsToSamples(2.5), 0.0f);
+            right_.resize(right_.size() + SecondsToSamples(2.5), 0.0f);
+        }
+        Reverberate(left_, mix, size, 0);
+        Reverberate(right_, mix, size, 23);
+    }
+
+    TAudio Interleave(float gain) const {
+        TAudio audio{2, kSampleRate, {}};
+        audio.samples.reserve(left_.size() * 2);
+        for (std::size_t i = 0; i < left_.size(); ++i) {
+            audio.samples.push_back(left_[i] * gain);
+            audio.samples.push_back(right_[i] * gain);
+        }
+        return audio;
+    }
+
+private:
+    void Reverberate(TSamples& channel, double mix, double size, int spread) const {
+        TRoom room(size, 0.45, spread);
+        const int passes = wraps_ ? 2 : 1;
+        TSamples wet(channel.size());
+        for (int pass = 0; pass < passes; ++pass)
+            for (std::size_t i = 0; i < channel.size(); ++i) wet[i] = room.Process(channel[i]);
+        for (std::size_t i = 0; i < channel.size(); ++i)
+            channel[i] += static_cast<float>(mix) * wet[i];
+    }
+
+    TSamples left_, right_;
+    bool wraps_;
+};
+
+double RmsDb(const TAudio& audio) {
+    return GainToDb(RmsOf(audio.samples.data(), audio.samples.size()));
+}
+
+} // namespace
+
+TAudio RenderTrack(const TRecipe& track, const TScore& score, const TRecipeFile& instruments) {
+    const double secondsPerBeat = score.SecondsPerBeat();
+    const std::size_t frames = SecondsToSamples(score.LengthBeats() * secondsPerBeat);
+    TStereoBus bus(frames, score.loop);
+    uint64_t seed = HashName(track.name);
+    for (const TScoreNote& note : score.notes) {
+        const TRecipe* instrument = instruments.Find(note.instrument);
+        if (instrument == nullptr)
+            track.Fail("no instrument [" + note.instrument + "] in " + instruments.path);
+        const TPatchNote patchNote{note.hz, note.beats * secondsPerBeat, note.gainDb, seed++};
+        const long start = std::lround(note.beat * secondsPerBeat * kSampleRate);
+        const double pan = std::clamp(note.pan + instrument->Number("pan", 0), -1.0, 1.0);
+        const double instrumentGain = instrument->Number("gain", 0);
+        RenderPatch(
+            instrument->entries,
+            {patchNote.baseHz, patchNote.length, patchNote.gainDb + instrumentGain, patchNote.seed},
+            [&](long offset, const TSamples& samples) { bus.Add(start + offset, samples, pan); });
+    }
+    bus.AddRoom(track.Number("reverb", 0.15), track.Number("room", 0.6));
+    TAudio audio = bus.Interleave(1.0f);
+    if (!score.loop) {
+        // A one-shot ends in silence: trim its quiet tail and fade the last moment.
+        TSamples mono(audio.Frames());
+        for (std::size_t i = 0; i < mono.size(); ++i)
+            mono[i] = std::max(std::abs(audio.samples[2 * i]), std::abs(audio.samples[2 * i + 1]));
+        const float floor = PeakOf(mono) * static_cast<float>(DbToGain(-60));
+        std::size_t last = mono.size();
+        while (last > 0 && mono[last - 1] <= floor) --last;
+        audio.samples.resize(last * 2);
+        const std::size_t fade =
+            std::min<std::size_t>(last, SecondsToSamples(track.Number("fadeout", 0.3)));
+        for (std::size_t i = 0; i < fade; ++i) {
+            const auto g = static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fade));
+            audio.samples[2 * (last - 1 - i)] *= g;
+            audio.samples[2 * (last - 1 - i) + 1] *= g;
+        }
+    }
+    // Loudness first, then never closer than 1.5 dB to full scale.
+    const double wantedDb = track.Number("loudness", -21);
+    double gainDb = wantedDb - RmsDb(audio);
+    const double peakDb = GainToDb(PeakOf(audio.samples));
+    gainDb = std::min(gainDb, -1.5 - peakDb);
+    const auto gain = static_cast<float>(DbToGain(gainDb));
+    for (float& s : audio.samples) s *= gain;
+    return audio;
+}
+
+void BuildMusic(const TRecipeFile& tracks, const TRecipeFile& instruments,
+                const std::string& musicFolder, int threads) {
+    std::filesystem::create_directories(musicFolder);
+    std::vector<std::string> lines(tracks.recipes.size());
+    ParallelFor(static_cast<int>(tracks.recipes.size()), threads, [&](int i) {
+        const TRecipe& track = tracks.recipes[i];
+        const TScore score = ComposeTrack(track);
+        const TAudio audio = RenderTrack(track, score, instruments);
+        const double peak = WriteOggFile(musicFolder + "/" + track.name + ".ogg", audio,
+                                         static_cast<float>(track.Number("quality", 0.4)), -1.0);
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      "  %-12s %5.1f s  %4zu notes  rms %5.1f dBFS  peak %5.1f dBFS%s",
+                      track.name.c_str(), audio.Seconds(), score.notes.size(), RmsDb(audio), peak,
+                      score.loop ? "  loop" : "");
+        lines[i] = line;
+    });
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+}
