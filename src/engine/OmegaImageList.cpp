@@ -6,13 +6,10 @@
 #include "engine/SpriteTileCountClass.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace {
-
-struct TTexRect {
-    float Left, Top, Right, Bottom;
-};
 
 uint32_t ArgbOf(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
     return (uint32_t{alpha} << 24) | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
@@ -63,11 +60,27 @@ void TImageListItem::SetPicture(TPicture picture) {
 void TImageListItem::SetTileWidth(int value) {
     tileWidth_ = value == 0 ? pictureWidth_ : value;
     columns_ = tileWidth_ > 0 ? pictureWidth_ / tileWidth_ : 0;
+    CutPatterns();
 }
 
 void TImageListItem::SetTileHeight(int value) {
     tileHeight_ = value == 0 ? pictureHeight_ : value;
     rows_ = tileHeight_ > 0 ? pictureHeight_ / tileHeight_ : 0;
+    CutPatterns();
+}
+
+void TImageListItem::CutPatterns() {
+    patternRects_.clear();
+    if (texture_ == NoTexture || rows_ < 1 || columns_ < 1) return;
+    patternRects_.reserve(static_cast<size_t>(rows_) * columns_);
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) {
+            const auto left = static_cast<float>(column * tileWidth_);
+            const auto top = static_cast<float>(row * tileHeight_);
+            patternRects_.push_back({left * inverseTextureWidth_, top * inverseTextureHeight_,
+                                     (left + tileWidth_) * inverseTextureWidth_,
+                                     (top + tileHeight_) * inverseTextureHeight_});
+        }
 }
 
 void TImageListItem::LoadPictureFromFilepath() {
@@ -102,10 +115,13 @@ void TImageListItem::LoadTexture() {
     const TPixelSize size = device->TextureSize(texture_);
     textureWidth_ = std::max(1, size.Width);
     textureHeight_ = std::max(1, size.Height);
+    inverseTextureWidth_ = 1.0f / static_cast<float>(textureWidth_);
+    inverseTextureHeight_ = 1.0f / static_cast<float>(textureHeight_);
     pictureWidth_ = std::max(1, picture_.Width);
     pictureHeight_ = std::max(1, picture_.Height);
     rows_ = pictureHeight_ / tileHeight_;
     columns_ = pictureWidth_ / tileWidth_;
+    CutPatterns();
 }
 
 void TImageListItem::ReleaseTexture(bool full) {
@@ -134,7 +150,7 @@ struct TSprite {
 // Fills the renderer and submits: corners of the quad, texture coordinates, then the sprite
 // transform about its origin.
 void SubmitSprite(TOmegaRenderer& renderer, TOmegaScreen& screen, TTextureId texture,
-                  const TSprite& s, const TTexRect& tex, float quadWidth, float quadHeight,
+                  const TSprite& s, const TTexCoordRect& tex, float quadWidth, float quadHeight,
                   float originWidth, float originHeight) {
     const float scaleX = s.ScaleX == 0 ? 1.0f : s.ScaleX;
     const float scaleY = s.ScaleY == 0 ? 1.0f : s.ScaleY;
@@ -162,22 +178,17 @@ void TImageListItem::DrawColored(int x, int y, float angle, float centerX, float
                                  float scaleX, float scaleY, uint32_t color, bool flipVertical,
                                  bool flipHorizontal, int patternIndex, int blendMode) {
     if (patternIndex == NoPattern || texture_ == NoTexture || owner_.OmegaScreen == nullptr) return;
-    const auto texW = static_cast<float>(textureWidth_);
-    const auto texH = static_cast<float>(textureHeight_);
-    TTexRect tex;
+    TTexCoordRect tex;
     float originWidth;
     float originHeight;
     if (patternIndex == WholePicture) {
-        tex = {0, 0, pictureWidth_ / texW, pictureHeight_ / texH};
+        tex = {0, 0, pictureWidth_ * inverseTextureWidth_, pictureHeight_ * inverseTextureHeight_};
         originWidth = static_cast<float>(pictureWidth_);
         originHeight = static_cast<float>(pictureHeight_);
     } else {
-        const int count = rows_ * columns_;
+        const int count = static_cast<int>(patternRects_.size());
         if (count < 1) return; // tiles larger than the picture: nothing to cut
-        const int pattern = std::clamp(patternIndex, 0, count - 1);
-        const int left = (pattern % columns_) * tileWidth_;
-        const int top = (pattern / columns_) * tileHeight_;
-        tex = {left / texW, top / texH, (left + tileWidth_) / texW, (top + tileHeight_) / texH};
+        tex = patternRects_[static_cast<size_t>(std::clamp(patternIndex, 0, count - 1))];
         originWidth = static_cast<float>(tileWidth_);
         originHeight = static_cast<float>(tileHeight_);
     }
@@ -202,10 +213,9 @@ void TImageListItem::DrawRect(const TRect& source, int x, int y, float angle, fl
                               uint8_t blue, uint8_t alpha, bool flipVertical, bool flipHorizontal,
                               int, int blendMode) {
     if (texture_ == NoTexture || owner_.OmegaScreen == nullptr) return;
-    const auto texW = static_cast<float>(textureWidth_);
-    const auto texH = static_cast<float>(textureHeight_);
-    const TTexRect tex{source.Left / texW, source.Top / texH, source.Right / texW,
-                       source.Bottom / texH};
+    const TTexCoordRect tex{source.Left * inverseTextureWidth_, source.Top * inverseTextureHeight_,
+                            source.Right * inverseTextureWidth_,
+                            source.Bottom * inverseTextureHeight_};
     const auto width = static_cast<float>(source.Width());
     const auto height = static_cast<float>(source.Height());
     const TSprite sprite{x,
@@ -228,13 +238,56 @@ void TImageListItem::DrawRect(const TRect& source, int x, int y, float angle, fl
 TImageListItem& TImageListCollection::Add(std::string name) {
     items_.push_back(std::make_unique<TImageListItem>(owner_, nextIdentity_++, std::move(name)));
     TImageListItem& item = *items_.back();
-    firstByName_.try_emplace(item.Name(), &item);
+    IndexItem(&item);
     return item;
 }
 
+uint64_t TImageListCollection::HashOf(std::string_view name) {
+    // Eight bytes at a time: names are short and looked up on every draw.
+    uint64_t hash = 0x9E3779B97F4A7C15ull ^ name.size();
+    size_t i = 0;
+    for (; i + 8 <= name.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, name.data() + i, 8);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, name.data() + i, name.size() - i);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    return hash ^ (hash >> 29);
+}
+
 TImageListItem* TImageListCollection::Find(std::string_view name) const {
-    const auto found = firstByName_.find(name);
-    return found != firstByName_.end() ? found->second : nullptr;
+    const uint64_t hash = HashOf(name);
+    const size_t mask = index_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const IndexSlot& slot = index_[i];
+        if (slot.Item == nullptr) return nullptr;
+        if (slot.Hash == hash && slot.Item->Name() == name) return slot.Item;
+    }
+}
+
+void TImageListCollection::IndexItem(TImageListItem* item) {
+    if (Find(item->Name()) != nullptr) return; // the first item of a name stays found
+    if ((indexed_ + 1) * 2 > index_.size()) {
+        index_.assign(index_.size() * 2, IndexSlot{});
+        indexed_ = 0;
+        for (const auto& each : items_)
+            if (each.get() != item) IndexItem(each.get());
+    }
+    const uint64_t hash = HashOf(item->Name());
+    const size_t mask = index_.size() - 1;
+    size_t i = hash & mask;
+    while (index_[i].Item != nullptr) i = (i + 1) & mask;
+    index_[i] = {hash, item};
+    ++indexed_;
+}
+
+void TImageListCollection::RebuildIndex() {
+    std::fill(index_.begin(), index_.end(), IndexSlot{});
+    indexed_ = 0;
+    for (const auto& item : items_) IndexItem(item.get());
 }
 
 TImageListItem* TImageListCollection::FindIdentity(uint64_t identity) const {
@@ -243,21 +296,13 @@ TImageListItem* TImageListCollection::FindIdentity(uint64_t identity) const {
     return nullptr;
 }
 
-void TImageListCollection::ReindexName(const std::string& name) {
-    firstByName_.erase(name);
-    for (const auto& item : items_)
-        if (item->Name() == name) {
-            firstByName_.emplace(name, item.get());
-            return;
-        }
-}
-
 void TImageListCollection::Remove(TImageListItem* item) {
     const auto found = std::ranges::find_if(items_, [&](const auto& p) { return p.get() == item; });
     if (found == items_.end()) return;
     std::unique_ptr<TImageListItem> removed = std::move(*found);
     items_.erase(found);
-    if (Find(removed->Name()) == item) ReindexName(removed->Name());
+    // Another item of the same name may now be the first: removals are rare, rebuild.
+    RebuildIndex();
 }
 
 // ---- TOmegaImageList ----

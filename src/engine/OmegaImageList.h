@@ -11,12 +11,16 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TOmegaImageList;
 class TOmegaScreen;
 class TSpriteTileCount;
+
+// A rectangle of texture coordinates (0..1 of the texture).
+struct TTexCoordRect {
+    float Left, Top, Right, Bottom;
+};
 
 class TImageListItem {
 public:
@@ -79,6 +83,8 @@ private:
                     float scaleY, float originWidth, float originHeight, float quadWidth,
                     float quadHeight);
     void LoadPictureFromFilepath();
+    // Texture rectangles of every pattern, so drawing a tile does no division.
+    void CutPatterns();
 
     TOmegaImageList& owner_;
     uint64_t identity_;
@@ -92,6 +98,9 @@ private:
     int tileHeight_ = 1;
     int textureWidth_ = 0;
     int textureHeight_ = 0;
+    float inverseTextureWidth_ = 1; // texture coordinates multiply instead of divide
+    float inverseTextureHeight_ = 1;
+    std::vector<TTexCoordRect> patternRects_;
     TTextureId texture_ = NoTexture;
     TGraphicsDevice* device_ = nullptr;
 };
@@ -111,19 +120,20 @@ public:
     void Remove(TImageListItem* item);
 
 private:
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>{}(name);
-        }
+    // Open addressing over a power-of-two table: Find runs on every draw by name.
+    struct IndexSlot {
+        uint64_t Hash = 0;
+        TImageListItem* Item = nullptr; // the first item of its name
     };
-    // Points the name at its first item again after that item went.
-    void ReindexName(const std::string& name);
+    static uint64_t HashOf(std::string_view name);
+    // Enters the item unless its name already has a first item.
+    void IndexItem(TImageListItem* item);
+    void RebuildIndex();
 
     TOmegaImageList& owner_;
     std::vector<std::unique_ptr<TImageListItem>> items_;
-    // First item of each name: Find runs on every draw by name.
-    std::unordered_map<std::string, TImageListItem*, NameHash, std::equal_to<>> firstByName_;
+    std::vector<IndexSlot> index_ = std::vector<IndexSlot>(64);
+    size_t indexed_ = 0;
     uint64_t nextIdentity_ = 1;
 };
 

@@ -11,10 +11,6 @@ void TOmegaRenderer::ResetQuad() {
     SetTexCoords(0, 0, 1, 1);
 }
 
-void TOmegaRenderer::SetColor(uint32_t argb) {
-    for (auto& vertex : Vertices) vertex.Color = argb;
-}
-
 namespace {
 // Puts a rectangle on the corners, into the fields horizontal and vertical of each vertex.
 void SetCornerRect(TQuadCorners& corners, float TQuadVertex::*horizontal,

@@ -17,7 +17,9 @@ public:
 
     // White, the whole texture.
     void ResetQuad();
-    void SetColor(uint32_t argb);
+    void SetColor(uint32_t argb) {
+        for (auto& vertex : Vertices) vertex.Color = argb;
+    }
     // The texture rectangle of the corners; the flips exchange top with bottom and left with
     // right.
     void SetTexCoords(float left, float top, float right, float bottom);

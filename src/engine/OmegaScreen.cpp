@@ -10,7 +10,19 @@ namespace {
 inline uint32_t ModulateChannel(uint32_t color, int shift, uint32_t screenChannel) {
     return ((((color >> shift) & 0xFF) * screenChannel) >> 8) << shift;
 }
+// Every channel times the same screen channel, shr 8: two channels per multiplication.
+inline uint32_t ModulateUniform(uint32_t color, uint32_t screenChannel) {
+    const uint32_t redBlue = (((color & 0x00FF00FFu) * screenChannel) >> 8) & 0x00FF00FFu;
+    const uint32_t alphaGreen = (((color >> 8) & 0x00FF00FFu) * screenChannel) & 0xFF00FF00u;
+    return alphaGreen | redBlue;
+}
 } // namespace
+
+uint32_t TOmegaScreen::ModulatedColor(uint32_t color) const {
+    if (Red == Green && Green == Blue && Blue == Alpha) return ModulateUniform(color, Red);
+    return ModulateChannel(color, 24, Alpha) | ModulateChannel(color, 16, Red) |
+           ModulateChannel(color, 8, Green) | ModulateChannel(color, 0, Blue);
+}
 
 TOmegaScreen::~TOmegaScreen() {
     for (TOmegaImageList* list : imageLists_) list->OmegaScreen = nullptr;
@@ -93,33 +105,31 @@ void TOmegaScreen::SetBlendMode(int mode) {
 
 void TOmegaScreen::SubmitQuad(TTextureId texture, const TQuadCorners& corners) {
     if (!sceneBegun_) return;
-    TQuadCorners out;
-    const bool turned = ScaleX != 1 || ScaleY != 1 || Rotation != 0;
-    float cosR = 1;
-    float sinR = 0;
-    if (Rotation != 0) {
-        const double radians = Rotation * std::numbers::pi / 180.0;
-        cosR = static_cast<float>(std::cos(radians));
-        sinR = static_cast<float>(std::sin(radians));
-    }
-    for (int i = 0; i < 4; ++i) {
-        const TQuadVertex& in = corners[i];
-        TQuadVertex& v = out[i];
-        v.U = in.U;
-        v.V = in.V;
-        v.Color = ModulateChannel(in.Color, 24, Alpha) | ModulateChannel(in.Color, 16, Red) |
-                  ModulateChannel(in.Color, 8, Green) | ModulateChannel(in.Color, 0, Blue);
-        if (!turned) {
-            v.X = in.X + static_cast<float>(OffsetX);
-            v.Y = in.Y + static_cast<float>(OffsetY);
-            continue;
+    TQuadCorners out = {corners[0], corners[1], corners[2], corners[3]};
+    // Sprites give all four corners one colour: modulate it once.
+    const uint32_t firstColor = ModulatedColor(corners[0].Color);
+    for (TQuadVertex& v : out)
+        v.Color = v.Color == corners[0].Color ? firstColor : ModulatedColor(v.Color);
+    if (ScaleX != 1 || ScaleY != 1 || Rotation != 0)
+        TransformQuad(out);
+    else if (OffsetX != 0 || OffsetY != 0)
+        for (TQuadVertex& v : out) {
+            v.X += static_cast<float>(OffsetX);
+            v.Y += static_cast<float>(OffsetY);
         }
-        const float dx = ScaleX * (in.X - static_cast<float>(CenterX));
-        const float dy = ScaleY * (in.Y - static_cast<float>(CenterY));
+    device_->DrawQuad(texture, out);
+}
+
+void TOmegaScreen::TransformQuad(TQuadCorners& quad) const {
+    const double radians = Rotation * std::numbers::pi / 180.0;
+    const auto cosR = static_cast<float>(std::cos(radians));
+    const auto sinR = static_cast<float>(std::sin(radians));
+    for (TQuadVertex& v : quad) {
+        const float dx = ScaleX * (v.X - static_cast<float>(CenterX));
+        const float dy = ScaleY * (v.Y - static_cast<float>(CenterY));
         v.X = static_cast<float>(CenterX + OffsetX) + dx * cosR - dy * sinR;
         v.Y = static_cast<float>(CenterY + OffsetY) + dx * sinR + dy * cosR;
     }
-    device_->DrawQuad(texture, out);
 }
 
 void TOmegaScreen::AddImageList(TOmegaImageList* list) {

@@ -27,6 +27,7 @@ TTextureId TRecordingGraphicsDevice::CreateTexture(std::string_view name, int wi
     TPixelSize size{width, height};
     if (PowerOfTwoTextures) size = {PowerOfTwoAtLeast(width), PowerOfTwoAtLeast(height)};
     textures_.push_back({std::string(name), size, true});
+    names_.push_back(textures_.back().Name);
     return static_cast<TTextureId>(textures_.size() - 1);
 }
 
@@ -54,12 +55,11 @@ void TRecordingGraphicsDevice::BeginFrame() {
 }
 
 void TRecordingGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corners) {
-    TRecordedQuad& quad = Quads.emplace_back();
-    quad.Texture = texture;
-    if (texture < textures_.size()) quad.TextureName = textures_[texture].Name;
-    for (int i = 0; i < 4; ++i) quad.Corners[i] = corners[i];
-    quad.BlendMode = CurrentBlendMode;
-    quad.LinearFilter = LinearFilter;
+    Quads.push_back({texture,
+                     texture < names_.size() ? names_[texture] : std::string_view{},
+                     {corners[0], corners[1], corners[2], corners[3]},
+                     CurrentBlendMode,
+                     LinearFilter});
 }
 
 void TRecordingGraphicsDevice::EndFrame(bool present) {

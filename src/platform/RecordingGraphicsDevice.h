@@ -68,4 +68,5 @@ private:
     TPixelSize gameSize_;
     bool fullScreen_ = false;
     std::deque<RecordedTexture> textures_{RecordedTexture{}}; // stable names; slot 0 unused
+    std::vector<std::string_view> names_{std::string_view{}}; // the names, by texture id
 };

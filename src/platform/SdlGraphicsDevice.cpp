@@ -1,6 +1,7 @@
 #include "platform/SdlGraphicsDevice.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -92,6 +93,25 @@ std::string SdlError(std::string_view what) {
     return std::string(what) + ": " + SDL_GetError();
 }
 
+// An OpenGL renderer whose GL is itself drawn by the CPU (a virtual display, no GPU driver)
+// is slower than SDL's own software renderer.
+bool IsCpuDrawnGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+        std::string_view(info.name).find("opengl") == std::string_view::npos)
+        return false;
+    using GetString = const unsigned char*(SDLCALL*)(unsigned int);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr || SDL_GL_GetCurrentContext() == nullptr) return false;
+    constexpr unsigned int GlRenderer = 0x1F01;
+    const auto* name = reinterpret_cast<const char*>(getString(GlRenderer));
+    if (name == nullptr) return false;
+    const std::string_view glName(name);
+    return glName.find("llvmpipe") != std::string_view::npos ||
+           glName.find("softpipe") != std::string_view::npos ||
+           glName.find("Software Rasterizer") != std::string_view::npos;
+}
+
 } // namespace
 
 TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
@@ -127,8 +147,14 @@ std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenWindow(std::string_v
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    // A hardware renderer first, the software renderer when there is none.
+    // A hardware renderer first, the software renderer when there is none (or the hardware one
+    // is only a GL drawn by the CPU; then frames go to the window without GL as well).
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer != nullptr && IsCpuDrawnGl(renderer)) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (renderer == nullptr) {
         error = SdlError("No compatible graphics device was found");
@@ -196,6 +222,9 @@ TTextureId TSdlGraphicsDevice::CreateTexture(std::string_view, int width, int he
         textures_.emplace_back();
     }
     textures_[id] = TextureSlot{texture, {realWidth, realHeight}};
+    if (pixels != nullptr)
+        textures_[id].Opaque = std::all_of(pixels, pixels + static_cast<size_t>(width) * height,
+                                           [](uint32_t pixel) { return pixel >= 0xFF000000u; });
     return id;
 }
 
@@ -217,12 +246,17 @@ void TSdlGraphicsDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t
     SDL_RenderClear(renderer_);
 }
 
-void TSdlGraphicsDevice::ApplyTextureState(TextureSlot& slot) {
-    if (slot.BlendMode != blendMode_) {
-        ApplyBlendMode(blendMode_, [&](SDL_BlendMode mode) {
-            return SDL_SetTextureBlendMode(slot.Texture, mode);
-        });
-        slot.BlendMode = blendMode_;
+void TSdlGraphicsDevice::ApplyTextureState(TextureSlot& slot, bool unblended) {
+    constexpr int NoBlending = -2;
+    const int wanted = unblended ? NoBlending : blendMode_;
+    if (slot.BlendMode != wanted) {
+        if (unblended)
+            SDL_SetTextureBlendMode(slot.Texture, SDL_BLENDMODE_NONE);
+        else
+            ApplyBlendMode(blendMode_, [&](SDL_BlendMode mode) {
+                return SDL_SetTextureBlendMode(slot.Texture, mode);
+            });
+        slot.BlendMode = wanted;
     }
     if (slot.Linear != static_cast<int>(linearFilter_)) {
         SDL_SetTextureScaleMode(slot.Texture,
@@ -236,7 +270,13 @@ void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corner
                             ? textures_[texture]
                             : textures_[NoTexture];
     if (slot.Texture == nullptr) return;
-    ApplyTextureState(slot);
+    if (DrawUprightQuad(slot, corners)) return;
+    ApplyTextureState(slot, false);
+    if (slot.ColorMod != 0xFFFFFFFF) {
+        SDL_SetTextureColorMod(slot.Texture, 255, 255, 255);
+        SDL_SetTextureAlphaMod(slot.Texture, 255);
+        slot.ColorMod = 0xFFFFFFFF;
+    }
     // Quads are placed with pixel centres on whole numbers; SDL has them on halves.
     SDL_Vertex vertices[4];
     for (int i = 0; i < 4; ++i)
@@ -245,6 +285,52 @@ void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corner
                        {corners[i].U, corners[i].V}};
     static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
     SDL_RenderGeometry(renderer_, slot.Texture, vertices, 4, indices, 6);
+}
+
+bool TSdlGraphicsDevice::DrawUprightQuad(TextureSlot& slot, const TQuadCorners& c) {
+    const bool upright = c[0].Y == c[1].Y && c[2].Y == c[3].Y && c[0].X == c[3].X &&
+                         c[1].X == c[2].X && c[0].V == c[1].V && c[2].V == c[3].V &&
+                         c[0].U == c[3].U && c[1].U == c[2].U;
+    uint32_t color = c[0].Color;
+    if (!upright || c[1].Color != color || c[2].Color != color || c[3].Color != color) return false;
+    // Full white reaches the device as 254: no modulation at all lets SDL use its fast
+    // blitters, and one step in 255 is not visible.
+    if ((color & 0xFEFEFEFEu) == 0xFEFEFEFEu) color = 0xFFFFFFFF;
+    // Mirrored corners or texture coordinates become flips of a copy.
+    int flip = SDL_FLIP_NONE;
+    float left = c[0].X;
+    float right = c[1].X;
+    float top = c[0].Y;
+    float bottom = c[3].Y;
+    if (right < left) std::swap(left, right), flip ^= SDL_FLIP_HORIZONTAL;
+    if (bottom < top) std::swap(top, bottom), flip ^= SDL_FLIP_VERTICAL;
+    if (c[1].U < c[0].U) flip ^= SDL_FLIP_HORIZONTAL;
+    if (c[3].V < c[0].V) flip ^= SDL_FLIP_VERTICAL;
+    const TPixelSize size = slot.Size.Width > 0 ? slot.Size : TPixelSize{1, 1};
+    const float u0 = std::min(c[0].U, c[1].U) * static_cast<float>(size.Width);
+    const float u1 = std::max(c[0].U, c[1].U) * static_cast<float>(size.Width);
+    const float v0 = std::min(c[0].V, c[3].V) * static_cast<float>(size.Height);
+    const float v1 = std::max(c[0].V, c[3].V) * static_cast<float>(size.Height);
+    const SDL_Rect source{static_cast<int>(std::lround(u0)), static_cast<int>(std::lround(v0)),
+                          static_cast<int>(std::lround(u1 - u0)),
+                          static_cast<int>(std::lround(v1 - v0))};
+    // The left and top edges lie half a pixel out: the copy covers the same pixels.
+    const SDL_FRect target{left + 0.5f, top + 0.5f, right - left - 0.5f, bottom - top - 0.5f};
+    if (source.w < 1 || source.h < 1 || target.w <= 0 || target.h <= 0) return true;
+    // An opaque picture drawn opaque with normal blending is a plain copy, exactly.
+    ApplyTextureState(slot, slot.Opaque && blendMode_ == 0 && (color >> 24) == 0xFF);
+    if (slot.ColorMod != color) {
+        SDL_SetTextureColorMod(slot.Texture, static_cast<Uint8>(color >> 16),
+                               static_cast<Uint8>(color >> 8), static_cast<Uint8>(color));
+        SDL_SetTextureAlphaMod(slot.Texture, static_cast<Uint8>(color >> 24));
+        slot.ColorMod = color;
+    }
+    if (flip == SDL_FLIP_NONE)
+        SDL_RenderCopyF(renderer_, slot.Texture, &source, &target);
+    else
+        SDL_RenderCopyExF(renderer_, slot.Texture, &source, &target, 0, nullptr,
+                          static_cast<SDL_RendererFlip>(flip));
+    return true;
 }
 
 void TSdlGraphicsDevice::EndFrame(bool present) {

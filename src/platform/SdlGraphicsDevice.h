@@ -56,10 +56,16 @@ private:
         TPixelSize Size;
         int BlendMode = -1;
         int Linear = -1;
+        uint32_t ColorMod = 0xFFFFFFFF; // ARGB last given to the texture
+        bool Opaque = false;            // every texel has alpha 255
     };
     TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface, SDL_Renderer* renderer,
                        TPixelSize gameSize);
-    void ApplyTextureState(TextureSlot& slot);
+    // Blend mode (none at all when unblended) and filter, set only on change.
+    void ApplyTextureState(TextureSlot& slot, bool unblended);
+    // An upright quad of one colour is a plain (scaled, maybe mirrored) copy: much faster than
+    // triangles in the software renderer. False when the quad is turned or shaded.
+    bool DrawUprightQuad(TextureSlot& slot, const TQuadCorners& corners);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;

@@ -91,6 +91,39 @@ TEST_F(OffscreenDevice, NormalAndAdditiveBlendModes) {
     EXPECT_EQ(Red(PixelAt(40, 5)), 100);
 }
 
+TEST_F(OffscreenDevice, MirroredAndTurnedQuads) {
+    const uint32_t pixels[2] = {Opaque(0xFF0000), Opaque(0x00FF00)};
+    const TTextureId texture = device->CreateTexture("RedGreen", 2, 1, pixels);
+    TQuadCorners quad;
+    // Texture coordinates right to left: a mirrored copy.
+    FillQuad(quad, -0.5f, -0.5f, 20, 10, Opaque(0xFFFFFF));
+    std::swap(quad[0].U, quad[1].U);
+    std::swap(quad[2].U, quad[3].U);
+    device->DrawQuad(texture, quad);
+    EXPECT_EQ(PixelAt(2, 5) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(PixelAt(17, 5) & 0xFFFFFF, 0xFF0000u);
+    // A diamond (the square turned by 45 degrees) about (40, 24).
+    quad[0] = {40, 14, Opaque(0x0000FF), 0, 0};
+    quad[1] = {50, 24, Opaque(0x0000FF), 1, 0};
+    quad[2] = {40, 34, Opaque(0x0000FF), 1, 1};
+    quad[3] = {30, 24, Opaque(0x0000FF), 0, 1};
+    device->DrawQuad(NoTexture, quad);
+    EXPECT_EQ(PixelAt(40, 24) & 0xFF, 0xFFu);
+    EXPECT_EQ(PixelAt(32, 16) & 0xFFFFFF, 0u); // outside the diamond, inside its box
+}
+
+TEST_F(OffscreenDevice, OpaquePicturesStillBlendWithTranslucentColours) {
+    const uint32_t white = 0xFFFFFFFF;
+    const TTextureId texture = device->CreateTexture("White", 1, 1, &white);
+    TQuadCorners quad;
+    FillQuad(quad, -0.5f, -0.5f, 10, 10, 0xFFFFFFFF);
+    device->DrawQuad(texture, quad);
+    FillQuad(quad, 19.5f, -0.5f, 30, 10, 0x80FFFFFF);
+    device->DrawQuad(texture, quad);
+    EXPECT_EQ(Red(PixelAt(5, 5)), 255);
+    EXPECT_NEAR(Red(PixelAt(25, 5)), 128, 2);
+}
+
 TEST_F(OffscreenDevice, DestroyedTextureSlotIsReusedAndDrawsNothing) {
     const uint32_t white = 0xFFFFFFFF;
     const TTextureId first = device->CreateTexture("A", 1, 1, &white);
