@@ -38,6 +38,7 @@ void AddToolArt(TCatalog& catalog);
 void AddRoundArt(TCatalog& catalog);
 void AddWidgetArt(TCatalog& catalog);
 void AddSceneArt(TCatalog& catalog);
+void AddShopArt(TCatalog& catalog);
 void AddStickerArt(TCatalog& catalog);
 void AddCreatureArt(TCatalog& catalog);
 void AddBossArt(TCatalog& catalog);
@@ -54,6 +55,7 @@ inline TCatalog BuildCatalog() {
     AddRoundArt(catalog);
     AddWidgetArt(catalog);
     AddSceneArt(catalog);
+    AddShopArt(catalog);
     AddStickerArt(catalog);
     AddCreatureArt(catalog);
     AddBossArt(catalog);

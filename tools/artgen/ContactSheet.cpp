@@ -35,7 +35,51 @@ void Label(cairo_t* cr, const std::string& text, double cx, double cy, double si
 }
 } // namespace
 
-TSurface MakeThumbnail(cairo_surface_t* picture) {
+namespace {
+
+// The tiles of a multi-tile picture re-laid in the column count whose block is closest to the
+// shape of a thumbnail cell.
+TSurface RelayTiles(cairo_surface_t* picture, const TManifestEntry& entry) {
+    const int count = entry.Columns * entry.Rows;
+    constexpr int Gap = 2;
+    int best = entry.Columns;
+    double bestMismatch = 1e9;
+    for (int columns = 1; columns <= count; ++columns) {
+        const int rows = (count + columns - 1) / columns;
+        const double aspect = static_cast<double>(columns * (entry.TileWidth + Gap)) /
+                              (rows * (entry.TileHeight + Gap));
+        const double mismatch =
+            std::abs(std::log(aspect / (static_cast<double>(ThumbWidth) / ThumbHeight)));
+        if (mismatch < bestMismatch) {
+            bestMismatch = mismatch;
+            best = columns;
+        }
+    }
+    const int rows = (count + best - 1) / best;
+    TSurface block = NewSurface(best * (entry.TileWidth + Gap), rows * (entry.TileHeight + Gap));
+    TContext cr = NewContext(block.get());
+    for (int i = 0; i < count; ++i) {
+        const double x = (i % best) * (entry.TileWidth + Gap),
+                     y = (i / best) * (entry.TileHeight + Gap);
+        cairo_save(cr.get());
+        cairo_rectangle(cr.get(), x, y, entry.TileWidth, entry.TileHeight);
+        cairo_clip(cr.get());
+        cairo_set_source_surface(cr.get(), picture, x - (i % entry.Columns) * entry.TileWidth,
+                                 y - (i / entry.Columns) * entry.TileHeight);
+        cairo_paint(cr.get());
+        cairo_restore(cr.get());
+    }
+    return block;
+}
+
+} // namespace
+
+TSurface MakeThumbnail(cairo_surface_t* picture, const TManifestEntry& entry) {
+    TSurface relaid;
+    if (entry.Columns * entry.Rows > 1) {
+        relaid = RelayTiles(picture, entry);
+        picture = relaid.get();
+    }
     const double w = cairo_image_surface_get_width(picture);
     const double h = cairo_image_surface_get_height(picture);
     const double scale = std::min({1.0, ThumbWidth / w, ThumbHeight / h});

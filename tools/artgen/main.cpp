@@ -11,6 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,6 +45,23 @@ TOptions ReadOptions(int argc, char** argv) {
         throw std::runtime_error(
             "usage: tovan-art --manifest <file> --font <ttf> --out <folder> [--only <prefix>]");
     return options;
+}
+
+// Pictures that left the manifest would still be loaded by the game: remove them.
+void RemoveStalePictures(const std::string& out, const std::vector<TManifestEntry>& entries) {
+    namespace fs = std::filesystem;
+    std::set<std::string> wanted;
+    for (const auto& entry : entries) wanted.insert(entry.File);
+    const fs::path images = fs::path(out) / "Images";
+    if (!fs::exists(images)) return;
+    std::vector<fs::path> stale;
+    for (const auto& file : fs::recursive_directory_iterator(images)) {
+        const auto ext = file.path().extension();
+        if (file.is_regular_file() && (ext == ".png" || ext == ".jpg") &&
+            !wanted.contains(fs::relative(file.path(), out).generic_string()))
+            stale.push_back(file.path());
+    }
+    for (const auto& file : stale) fs::remove(file);
 }
 
 TSurface DrawPicture(const TManifestEntry& entry, const TPainter& painter) {
@@ -96,7 +115,7 @@ int main(int argc, char** argv) {
                     const std::string path = options.Out + "/" + entry.File;
                     entry.IsJpeg() ? WriteJpeg(picture.get(), path, 90)
                                    : WritePng(picture.get(), path);
-                    thumbnails[i] = MakeThumbnail(picture.get());
+                    thumbnails[i] = MakeThumbnail(picture.get(), entry);
                 } catch (const std::exception& error) {
                     std::fprintf(stderr, "tovan-art: %s: %s\n", entries[i].Name.c_str(),
                                  error.what());
@@ -109,8 +128,10 @@ int main(int argc, char** argv) {
         work();
         for (auto& worker : workers) worker.join();
         if (failed) return 1;
-        if (options.Only.empty())
+        if (options.Only.empty()) {
+            RemoveStalePictures(options.Out, entries);
             WriteContactSheet(entries, thumbnails, options.Out + "/contact-sheet.png");
+        }
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         std::printf("tovan-art: %zu pictures in %.1f s\n", entries.size(), seconds);
