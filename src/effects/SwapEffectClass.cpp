@@ -1,6 +1,6 @@
 #include "effects/SwapEffectClass.h"
 
-#include "engine/ImageDrawing.h"
+#include "board/BoardTileDrawing.h"
 
 #include <utility>
 
@@ -20,16 +20,17 @@ void ExchangePairs(TSwappedObjectsData& data) {
     std::swap(data.WormState[0], data.WormState[1]);
 }
 
-void DrawSprite(int patternIndex, int x, int y, uint8_t shade, uint8_t alpha) {
-    DrawImage("ElementsInside", x, y, 0, 0, 0, SwapScale, SwapScale, shade, shade, shade, alpha,
-              patternIndex);
-}
-
-// One of the two moving objects, lifted off the board: its shadow first, then the sprite.
-void DrawSwappedObject(const TSwappedObjectsData& data, int side, int x, int y) {
-    const int pattern = data.ImageIdx[side] - 1;
-    DrawSprite(pattern, x + ShadowOffsetX, y + ShadowOffsetY, 0, ShadowAlpha);
-    DrawSprite(pattern, x, y, 255, 255);
+// One of the two moving objects, lifted off the board: its shadow first, then the object.
+void DrawSwappedObject(const TSwappedObjectsData& data, int side, int x, int y,
+                       uint8_t uniFruitCode) {
+    const TBoardTile tile = SwappedObjectTile(data, side);
+    TTileLook shadow = ShadowLook(SwapScale, ShadowAlpha);
+    shadow.UniFruitCode = uniFruitCode;
+    DrawTileObject(tile, x + ShadowOffsetX, y + ShadowOffsetY, shadow);
+    TTileLook lifted;
+    lifted.Scale = SwapScale;
+    lifted.UniFruitCode = uniFruitCode;
+    DrawTileObject(tile, x, y, lifted);
 }
 
 } // namespace
@@ -91,13 +92,13 @@ TSwapEffect::TSwapEnding TSwapEffect::Advance(TSwapInstance& swap) const {
     return TSwapEnding::SwappedBack;
 }
 
-void TSwapEffect::Draw(const TSwapInstance& swap) {
+void TSwapEffect::Draw(const TSwapInstance& swap) const {
     const int dx = swap.Direction == 0 ? swap.Shift : 0;
     const int dy = swap.Direction == 1 ? swap.Shift : 0;
     const TPoint a = TileScreenPos(swap.PosA);
     const TPoint b = TileScreenPos(swap.PosB);
-    DrawSwappedObject(swap.Data, 0, a.X + dx, a.Y + dy);
-    DrawSwappedObject(swap.Data, 1, b.X - dx, b.Y - dy);
+    DrawSwappedObject(swap.Data, 0, a.X + dx, a.Y + dy, UniFruitCode);
+    DrawSwappedObject(swap.Data, 1, b.X - dx, b.Y - dy, UniFruitCode);
 }
 
 void TSwapEffect::RaiseEnding(TSwapEnding ending, const TSwapInstance& swap) const {

@@ -16,6 +16,8 @@ public:
     int NormalPosShiftStep = 6;   // pixels per tick of an ordinary swap
     int QuickPosShiftStep = 8;    // a fruit swap that makes a line
     int SwapBackPosShiftStep = 6; // the way back
+    // The element every uni fruit shows; the controller keeps it in step with the board.
+    uint8_t UniFruitCode = 1;
     // Tuning of the biting worm; the swap drawing does not use it.
     int BitingWormWidth = 55;
     int BitingWormHeight = 65;
@@ -50,7 +52,7 @@ private:
     };
 
     TSwapEnding Advance(TSwapInstance& swap) const;
-    static void Draw(const TSwapInstance& swap);
+    void Draw(const TSwapInstance& swap) const;
     void RaiseEnding(TSwapEnding ending, const TSwapInstance& swap) const;
     void FinishEarly(TSwapInstance& swap) const;
 

@@ -103,6 +103,7 @@ TEST_F(SwapEffectTest, SwapWithoutMatchGoesOutAndBackFromEachObjectsOwnTile) {
 TEST_F(SwapEffectTest, LockersTakeTheNormalStepAndAStepDividing52ShowsTheEndFirst) {
     Start({1, 1}, {2, 1}, true, okLocker);
     RunTicks(9);
+    EXPECT_EQ(Recorder.CallsOf("Locker").size(), 4u); // colours 1 and 2, each with its shadow
     ASSERT_EQ(Endings.size(), 1u);
     EXPECT_EQ(Endings[0].Tick, 9);
     EXPECT_EQ(Endings[0].Kind, okLocker);
@@ -114,6 +115,20 @@ TEST_F(SwapEffectTest, LockersTakeTheNormalStepAndAStepDividing52ShowsTheEndFirs
     EXPECT_EQ(Endings.size(), 1u);
     RunTicks(1);
     EXPECT_EQ(Endings.size(), 2u);
+}
+
+TEST_F(SwapEffectTest, UniFruitShowsTheBoardsCurrentElement) {
+    TSwappedObjectsData data;
+    data.Object1Pos = {1, 1};
+    data.Object2Pos = {1, 2};
+    data.ObjectKind[0] = data.ObjectKind[1] = okFruit;
+    data.ImageIdx[1] = 3; // object 1 is a uni fruit (code 0)
+    Swap.UniFruitCode = 5;
+    Swap.StartSwap(data, false);
+    RunTicks(1);
+    const auto bubbles = Recorder.CallsOf("BubbleInside");
+    ASSERT_EQ(bubbles.size(), 2u);
+    EXPECT_EQ(bubbles[1].PatternIndex, 4);
 }
 
 TEST_F(SwapEffectTest, HiddenSwapsFreezeAndClearedOnesNeverEnd) {
