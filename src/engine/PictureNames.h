@@ -10,11 +10,12 @@
 // Each list holds names that are at the same time the C++ constant and the picture name.
 #define TOVAN_BOARD_PICTURES(X)                                                                    \
     X(ElementsInside)                                                                              \
-    X(BubbleInside) X(Locker) X(SpecialItems) X(FruitBombMark) X(Worm) X(WormHusk)                 \
-        X(BackgroundTile) X(TileSelection) X(ToolHighlight) X(Web) X(ChainLock) X(BrownTile)       \
-            X(FlowingElements) X(FoundFlowers) X(BoardBorder) X(TileShine) X(HammerHitting)        \
-                X(SpiderWalking) X(SpiderAnchoring) X(SpiderMakingWeb) X(SpiderHit) X(ComboText)   \
-                    X(CyanParticle) X(LittleStars) X(BurstingBubble) X(BombParticle) X(BombSparks) \
+    X(BubbleInside)                                                                                \
+    X(Locker) X(SpecialItems) X(FruitBombMark) X(Worm) X(WormHusk) X(BackgroundTile)               \
+        X(TileSelection) X(ToolHighlight) X(Web) X(ChainLock) X(BrownTile) X(FlowingElements)      \
+            X(FoundFlowers) X(BoardBorder) X(TileShine) X(HammerHitting) X(SpiderWalking)          \
+                X(SpiderAnchoring) X(SpiderMakingWeb) X(SpiderHit) X(ComboText) X(CyanParticle)    \
+                    X(LittleStars) X(BurstingBubble) X(BombParticle) X(BombSparks)                 \
                         X(CollectorBlur) X(CollectorWave) X(DiamondsBig) X(MagicKey) X(Broom)      \
                             X(Aerosol) X(AerosolSpray) X(ToolCounter) X(ToolCounterBadge)          \
                                 X(HammerTool) X(BombTool) X(CollectorTool) X(MonsterAura)          \
@@ -22,64 +23,67 @@
 
 #define TOVAN_ROUND_PICTURES(X)                                                                    \
     X(TubeTimer)                                                                                   \
-    X(TubeTimerEnergy) X(TubeTimerMask) X(TubeBubble) X(ObjInfoShadow) X(ObjInfoLogo)              \
-        X(ObjInfoTitle) X(ObjInfoSubtitle) X(ElementsPanel) X(ElementPanel) X(ElementGather)       \
-            X(PulsingElements) X(ElementGatherNumber) X(ElementGatherNumberBlur) X(Score)          \
-                X(ScoreBlur) X(LeftPanel) X(LeftPanelGlass) X(TopPanel) X(BottomPanel)             \
-                    X(EnergyBar) X(EnergyBarGlass) X(MannaEnergy) X(MannaEnergyWave)               \
-                        X(ShuffleBubbles) X(ShuffleButtonShine) X(LevelInfoDigit)                  \
-                            X(EnergyBonusText) X(Paused) X(ResultMedals)
+    X(TubeTimerEnergy)                                                                             \
+    X(TubeTimerMask) X(TubeBubble) X(ObjInfoShadow) X(ObjInfoLogo) X(ObjInfoTitle)                 \
+        X(ObjInfoSubtitle) X(ElementsPanel) X(ElementPanel) X(ElementGather) X(PulsingElements)    \
+            X(ElementGatherNumber) X(ElementGatherNumberBlur) X(Score) X(ScoreBlur) X(LeftPanel)   \
+                X(LeftPanelGlass) X(TopPanel) X(BottomPanel) X(EnergyBar) X(EnergyBarGlass)        \
+                    X(MannaEnergy) X(MannaEnergyWave) X(ShuffleBubbles) X(ShuffleButtonShine)      \
+                        X(LevelInfoDigit) X(EnergyBonusText) X(Paused) X(ResultMedals)
 
 #define TOVAN_FONT_PICTURES(X) X(GlobalFontWhite) X(CommentFont)
 
 #define TOVAN_WIDGET_PICTURES(X)                                                                   \
     X(VolumeFill)                                                                                  \
-    X(VolumeGlass) X(ConfirmWindow) X(WindowYesButton) X(WindowOKButton) X(WindowNoButton)         \
-        X(WindowCancelButton) X(CheckBoxSound) X(CheckBoxMusic) X(CheckBoxFullscreen)              \
-            X(CheckBoxTutorial) X(VolumeMinusButton) X(VolumePlusButton) X(OptionsWindow)          \
-                X(InGameMenuWindow) X(NameListWindow) X(AddNameWindow) X(HighScoresWindow)         \
-                    X(ResultsWindow) X(CreditsWindow) X(ScreenDarken) X(PlayButton)                \
-                        X(OptionsButton) X(HighScoresButton) X(ExitButton) X(HelpButton)           \
-                            X(ChangePlayerLink) X(NameListNewButton) X(NameListDeleteButton)       \
-                                X(MapMenuButton) X(BookPlayButton) X(InGameMenuButton)             \
-                                    X(InGameResumeButton) X(InGameRestartButton)                   \
-                                        X(InGameOptionsButton) X(InGameHelpButton)                 \
-                                            X(InGameToMenuButton) X(CreditsButton)                 \
-                                                X(WindowDoneButton) X(TutorialOKButton)            \
-                                                    X(StorySkipButton)
+    X(VolumeGlass)                                                                                 \
+    X(ConfirmWindow) X(WindowYesButton) X(WindowOKButton) X(WindowNoButton) X(WindowCancelButton)  \
+        X(CheckBoxSound) X(CheckBoxMusic) X(CheckBoxFullscreen) X(CheckBoxTutorial)                \
+            X(VolumeMinusButton) X(VolumePlusButton) X(OptionsWindow) X(InGameMenuWindow)          \
+                X(NameListWindow) X(AddNameWindow) X(HighScoresWindow) X(ResultsWindow)            \
+                    X(CreditsWindow) X(ScreenDarken) X(PlayButton) X(OptionsButton)                \
+                        X(HighScoresButton) X(ExitButton) X(HelpButton) X(ChangePlayerLink)        \
+                            X(NameListNewButton) X(NameListDeleteButton) X(MapMenuButton)          \
+                                X(BookPlayButton) X(InGameMenuButton) X(InGameResumeButton)        \
+                                    X(InGameRestartButton) X(InGameOptionsButton)                  \
+                                        X(InGameHelpButton) X(InGameToMenuButton) X(CreditsButton) \
+                                            X(WindowDoneButton) X(TutorialOKButton)                \
+                                                X(StorySkipButton)
 
 #define TOVAN_SCENE_PICTURES(X)                                                                    \
     X(SplashBG)                                                                                    \
-    X(LoadingBarBG) X(LoadingBarFill) X(LoadingBarGlass) X(LoadingBarText) X(TransDark)            \
-        X(TransSpin) X(WelcomePanel) X(MenuPanel) X(FeatureShine) X(GameLogo) X(NameListSelection) \
-            X(MapBG) X(BuySlotsPanelB) X(CompletedStamp) X(RoomNames) X(WorldMapWaves)             \
-                X(HighScoreLine) X(Extras) X(Win8Notice) X(BuySlotIcons) X(BuySlotIcons_Gray)      \
-                    X(BuySlotGlassCover) X(BuySlotBuyButton) X(ShopWindow) X(ElementIcons)         \
-                        X(ShopUpgradeSprites) X(BookProgressTube) X(BookBottomPanel)
+    X(LoadingBarBG)                                                                                \
+    X(LoadingBarFill) X(LoadingBarGlass) X(LoadingBarText) X(TransDark) X(TransSpin)               \
+        X(WelcomePanel) X(MenuPanel) X(FeatureShine) X(GameLogo) X(NameListSelection) X(MapBG)     \
+            X(BuySlotsPanelB) X(CompletedStamp) X(RoomNames) X(WorldMapWaves) X(HighScoreLine)     \
+                X(Extras) X(Win8Notice) X(BuySlotIcons) X(BuySlotIcons_Gray) X(BuySlotGlassCover)  \
+                    X(BuySlotBuyButton) X(ShopWindow) X(ElementIcons) X(ShopUpgradeSprites)        \
+                        X(BookProgressTube) X(BookBottomPanel)
 
 #define TOVAN_STORY_PICTURES(X)                                                                    \
     X(ChapterDialogBalloon)                                                                        \
-    X(ChatTovan) X(ChatTovanTalk) X(BlackRect) X(MovieEffectMask) X(TutorialBlackRect)             \
-        X(TutorialIcons) X(TutorialArrow) X(TutorialDove) X(Scene0Captain)
+    X(ChatTovan)                                                                                   \
+    X(ChatTovanTalk) X(BlackRect) X(MovieEffectMask) X(TutorialBlackRect) X(TutorialIcons)         \
+        X(TutorialArrow) X(TutorialDove) X(Scene0Captain)
 
 #define TOVAN_DECORATION_PICTURES(X)                                                               \
     X(StoryBGMask)                                                                                 \
-    X(MovieEffect) X(Lightning) X(Fog) X(ScreenDustEffect) X(DustParticle) X(Confetti)             \
-        X(RainFlowers) X(RainDrop) X(PinkButterfly) X(BlueButterfly) X(Birdie) X(Horse)            \
-            X(HorseCart)
+    X(MovieEffect)                                                                                 \
+    X(Lightning) X(Fog) X(ScreenDustEffect) X(DustParticle) X(Confetti) X(RainFlowers) X(RainDrop) \
+        X(PinkButterfly) X(BlueButterfly) X(Birdie) X(Horse) X(HorseCart)
 
 #define TOVAN_STICKER_PICTURES(X)                                                                  \
     X(Upg1_1)                                                                                      \
-    X(Upg1_2) X(Upg1_3) X(Upg1_4) X(Upg2_1) X(Upg2_2A) X(Upg2_2B) X(Upg2_3) X(Upg2_4) X(Upg3_1)    \
-        X(Upg3_2) X(Upg3_3) X(Upg3_4A) X(Upg3_4B) X(Upg4_1) X(Upg4_2) X(Upg4_3) X(Upg4_4A)         \
-            X(Upg4_4B) X(Upg4_4C) X(Upg5_1) X(Upg5_2A) X(Upg5_2B) X(Upg5_2C) X(Upg5_2D) X(Upg5_2E) \
-                X(Upg5_2F) X(Upg5_2G) X(Upg5_3) X(Upg5_4) X(Zeppelin)
+    X(Upg1_2)                                                                                      \
+    X(Upg1_3) X(Upg1_4) X(Upg2_1) X(Upg2_2A) X(Upg2_2B) X(Upg2_3) X(Upg2_4) X(Upg3_1) X(Upg3_2)    \
+        X(Upg3_3) X(Upg3_4A) X(Upg3_4B) X(Upg4_1) X(Upg4_2) X(Upg4_3) X(Upg4_4A) X(Upg4_4B)        \
+            X(Upg4_4C) X(Upg5_1) X(Upg5_2A) X(Upg5_2B) X(Upg5_2C) X(Upg5_2D) X(Upg5_2E) X(Upg5_2F) \
+                X(Upg5_2G) X(Upg5_3) X(Upg5_4) X(Zeppelin)
 
 #define TOVAN_PICTURES(X)                                                                          \
     TOVAN_BOARD_PICTURES(X)                                                                        \
-    TOVAN_ROUND_PICTURES(X) TOVAN_FONT_PICTURES(X) TOVAN_WIDGET_PICTURES(X)                        \
-        TOVAN_SCENE_PICTURES(X) TOVAN_STORY_PICTURES(X) TOVAN_DECORATION_PICTURES(X)               \
-            TOVAN_STICKER_PICTURES(X)
+    TOVAN_ROUND_PICTURES(X)                                                                        \
+    TOVAN_FONT_PICTURES(X) TOVAN_WIDGET_PICTURES(X) TOVAN_SCENE_PICTURES(X)                        \
+        TOVAN_STORY_PICTURES(X) TOVAN_DECORATION_PICTURES(X) TOVAN_STICKER_PICTURES(X)
 
 namespace Pictures {
 
@@ -140,96 +144,8 @@ struct TTileCount {
     int Rows;
 };
 
-// The game's tile-count table: the layout of every multi-tile picture it has always had.
-inline constexpr TTileCount DesignTileCounts[] = {
-    {ResultMedals, 1, 3},
-    {BombParticle, 5, 2},
-    {BurstingBubble, 7, 1},
-    {MannaEnergyWave, 1, 6},
-    {DiamondsBig, 2, 1},
-    {ElementGatherNumber, 10, 1},
-    {PulsingElements, 17, 1},
-    {ElementGather, 17, 1},
-    {ElementPanel, 4, 1},
-    {TileShine, 2, 1},
-    {BoardBorder, 4, 6},
-    {FlowingElements, 17, 1},
-    {TubeBubble, 2, 1},
-    {CyanParticle, 5, 1},
-    {ElementIcons, 5, 1},
-    {TileSelection, 2, 1},
-    {CollectorBlur, 8, 2},
-    {CollectorWave, 7, 1},
-    {BubbleInside, 16, 1},
-    {ElementsInside, 18, 1},
-    {LevelInfoDigit, 10, 1},
-    {ScreenDustEffect, 3, 1},
-    {RoomNames, 1, 5},
-    {Horse, 4, 1},
-    {HorseCart, 1, 4},
-    {Score, 10, 1},
-    {ScoreBlur, 3, 1},
-    {MannaEnergy, 2, 1},
-    {ElementGatherNumberBlur, 3, 1},
-    {DustParticle, 3, 7},
-    {HammerHitting, 9, 1},
-    {Web, 6, 1},
-    {ChainLock, 5, 2},
-    {SpiderHit, 1, 6},
-    {SpiderWalking, 1, 9},
-    {SpiderMakingWeb, 1, 4},
-    {SpiderAnchoring, 1, 7},
-    {WorldMapWaves, 3, 1},
-    {Lightning, 2, 1},
-    {CommentFont, 14, 4},
-    {GlobalFontWhite, 28, 4},
-    {CheckBoxSound, 1, 4},
-    {CheckBoxMusic, 1, 4},
-    {CheckBoxFullscreen, 1, 4},
-    {CheckBoxTutorial, 1, 4},
-    {VolumeMinusButton, 2, 1},
-    {VolumePlusButton, 2, 1},
-    {BuySlotBuyButton, 1, 2},
-    {BuySlotIcons, 4, 5},
-    {BuySlotIcons_Gray, 4, 5},
-    {WindowCancelButton, 1, 2},
-    {PinkButterfly, 4, 2},
-    {BlueButterfly, 4, 2},
-    {ChapterDialogBalloon, 1, 3},
-    {Fog, 1, 3},
-    {TutorialDove, 3, 1},
-    {TutorialArrow, 2, 1},
-    {ComboText, 4, 1},
-    {EnergyBonusText, 3, 1},
-    {BookProgressTube, 1, 3},
-    {LoadingBarText, 1, 2},
-    {ObjInfoLogo, 2, 1},
-    {ObjInfoTitle, 1, 2},
-    {TubeTimerMask, 1, 2},
-    {Birdie, 5, 1},
-    {RainFlowers, 3, 1},
-    {RainDrop, 4, 1},
-    {CollectorTool, 5, 1},
-    {BombTool, 4, 1},
-    {BombSparks, 6, 1},
-    {HammerTool, 4, 1},
-    {BackgroundTile, 2, 1},
-    {BrownTile, 2, 2},
-    {TutorialIcons, 1, 13},
-    {"Scene0Tovan", 6, 1},
-    {Scene0Captain, 8, 1},
-    {NameListNewButton, 1, 2},
-    {NameListDeleteButton, 1, 2},
-    {StoryBGMask, 1, 2},
-    {MovieEffect, 2, 1},
-    {LittleStars, 2, 1},
-    {Confetti, 3, 2},
-    {"DiamondButterfly1", 1, 5},
-    {"DiamondButterfly2", 1, 5},
-    {"DiamondButterfly3", 1, 5},
-};
-
-// Layouts of the pictures the table above does not know; the tile-count table takes these too.
+// Layouts of the multi-tile pictures that the game's original tile-count table does not list;
+// TSpriteTileCount appends them to its table.
 inline constexpr TTileCount AddedTileCounts[] = {
     {Locker, 3, 1},
     {SpecialItems, 6, 1},

@@ -1,5 +1,7 @@
 #include "engine/SpriteTileCountClass.h"
 
+#include "engine/PictureNames.h"
+
 TSpriteTileCount::TSpriteTileCount()
     : entries_{{"ResultMedals", 1, 3},
                {"BombParticle", 5, 2},
@@ -90,5 +92,8 @@ TSpriteTileCount::TSpriteTileCount()
 TSpriteTileCountEntry TSpriteTileCount::Lookup(std::string_view name) const {
     for (const auto& entry : entries_)
         if (entry.Name == name) return entry;
+    // The pictures the game draws beyond the table's 85 (lockers, board items, talking mouths).
+    for (const Pictures::TTileCount& added : Pictures::AddedTileCounts)
+        if (added.Name == name) return {std::string(name), added.Columns, added.Rows};
     return {std::string(name), 1, 1};
 }
