@@ -30,7 +30,6 @@ public:
         }
     }
 
-    // The room runs twice around a loop so its tail from the end is heard at the start.
     void AddRoom(double mix, double size) {
         if (mix <= 0) return;
         if (!wraps_) {
@@ -52,12 +51,16 @@ public:
     }
 
 private:
+    // Around a loop the room first hears the loop's last seconds, so the tail of the end is
+    // already ringing when the start comes.
     void Reverberate(TSamples& channel, double mix, double size, int spread) const {
         TRoom room(size, 0.45, spread);
-        const int passes = wraps_ ? 2 : 1;
+        const std::size_t preRoll =
+            wraps_ ? std::min(channel.size(), std::size_t(SecondsToSamples(4.0))) : 0;
+        for (std::size_t i = channel.size() - preRoll; i < channel.size(); ++i)
+            room.Process(channel[i]);
         TSamples wet(channel.size());
-        for (int pass = 0; pass < passes; ++pass)
-            for (std::size_t i = 0; i < channel.size(); ++i) wet[i] = room.Process(channel[i]);
+        for (std::size_t i = 0; i < channel.size(); ++i) wet[i] = room.Process(channel[i]);
         for (std::size_t i = 0; i < channel.size(); ++i)
             channel[i] += static_cast<float>(mix) * wet[i];
     }

@@ -285,7 +285,7 @@ private:
             double amplitude = DbToGain(db);
             const double fall = std::pow(10.0, -3.0 / (t60 * kSampleRate));
             double phase = 0;
-            for (int i = 0; i < count_ && amplitude > 1e-6; ++i) {
+            for (int i = 0; i < count_ && amplitude > 1e-4; ++i) { // stop 80 dB down
                 const double hz = PitchAt(i) * ratio;
                 if (hz >= 0.45 * kSampleRate) break;
                 out[i] += static_cast<float>(amplitude * SineOfCycles(phase));
