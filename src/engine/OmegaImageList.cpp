@@ -253,7 +253,7 @@ uint64_t TImageListCollection::HashOf(std::string_view name) {
         hash ^= hash >> 32;
     }
     uint64_t tail = 0;
-    std::memcpy(&tail, name.data() + i, name.size() - i);
+    if (i < name.size()) std::memcpy(&tail, name.data() + i, name.size() - i);
     hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
     return hash ^ (hash >> 29);
 }
