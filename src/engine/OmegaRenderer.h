@@ -4,6 +4,7 @@
 #include "platform/GraphicsDevice.h"
 
 #include <cstdint>
+#include <utility>
 
 class TOmegaScreen;
 
@@ -22,11 +23,34 @@ public:
     }
     // The texture rectangle of the corners; the flips exchange top with bottom and left with
     // right.
-    void SetTexCoords(float left, float top, float right, float bottom);
+    void SetTexCoords(float left, float top, float right, float bottom) {
+        if (FlipHorizontal) std::swap(left, right);
+        if (FlipVertical) std::swap(top, bottom);
+        SetCornerRect(&TQuadVertex::U, &TQuadVertex::V, left, top, right, bottom);
+    }
     // Corners of the w x h rectangle at (x, y): left and top edges half a pixel further out,
     // so the sprite covers exactly its pixels.
-    void SetRect(int x, int y, float width, float height);
+    void SetRect(int x, int y, float width, float height) {
+        SetCornerRect(&TQuadVertex::X, &TQuadVertex::Y, static_cast<float>(x) - 0.5f,
+                      static_cast<float>(y) - 0.5f, static_cast<float>(x) + width,
+                      static_cast<float>(y) + height);
+    }
     // Scales by (scaleX, scaleY) and turns by angle degrees (clockwise on screen) about origin.
-    void Transform(float originX, float originY, float angle, float scaleX, float scaleY);
+    void Transform(float originX, float originY, float angle, float scaleX, float scaleY) {
+        if (angle != 0 || scaleX != 1 || scaleY != 1) Turn(originX, originY, angle, scaleX, scaleY);
+    }
     void Submit(TTextureId texture);
+
+private:
+    // Puts a rectangle on the corners, into the fields horizontal and vertical of each vertex.
+    void SetCornerRect(float TQuadVertex::*horizontal, float TQuadVertex::*vertical, float left,
+                       float top, float right, float bottom) {
+        const float xs[4] = {left, right, right, left};
+        const float ys[4] = {top, top, bottom, bottom};
+        for (int i = 0; i < 4; ++i) {
+            Vertices[i].*horizontal = xs[i];
+            Vertices[i].*vertical = ys[i];
+        }
+    }
+    void Turn(float originX, float originY, float angle, float scaleX, float scaleY);
 };
