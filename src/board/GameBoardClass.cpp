@@ -253,6 +253,7 @@ void TGameBoard::ApplySwap(TPoint pos1, TPoint pos2) {
     std::swap(a.WormTime, b.WormTime);
     std::swap(a.BlasterCode, b.BlasterCode);
     if (a.ObjectKind == okLocker) std::swap(a.LockerColor, b.LockerColor);
+    std::swap(FairyWaiting(pos1), FairyWaiting(pos2)); // a husk keeps its call for the fairy
     States(pos1) = RestingState(a);
     States(pos2) = RestingState(b);
 }
@@ -313,6 +314,7 @@ void TGameBoard::DrawElements() {
             if (HintVisible && HintMarks(x, y)) continue;
             const TPoint at = ElementPoint(x, y);
             DrawTileObject(tile, at.X, at.Y, look);
+            // A player tool's highlight is drawn over its target element here.
         }
 }
 

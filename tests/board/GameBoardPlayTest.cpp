@@ -24,7 +24,8 @@ TBoardData MixedBoard() {
     return grid;
 }
 
-// Plays a seeded game of random presses and drags and checks what must hold on every tick.
+// Plays a seeded game of random presses and drags, with every special tile spawning, and checks
+// what must hold on every tick.
 TBoardData PlayRandomly(uint64_t seed, int ticks) {
     const TBoardData board = MixedBoard();
     TBoardHarness h(board, seed);
@@ -32,6 +33,16 @@ TBoardData PlayRandomly(uint64_t seed, int ticks) {
     h.Board.Left = 266;
     h.Board.Top = 95;
     h.Board.NoMoreMovesInterval = 3000;
+    h.Board.OneUniFruitEveryInterval = 30;
+    h.Board.MaxUniFruitOnBoard = 2;
+    h.Board.OneMultiBubbleEveryProb = 40;
+    h.Board.MaxMultiBubbleOnBoard = 2;
+    h.Board.OneHammerEveryProb = 40;
+    h.Board.MaxHammersOnBoard = 2;
+    h.Board.OneFruitBombEveryInterval = 25;
+    h.Board.MaxFruitBombsOnBoard = 3;
+    h.Board.WormEatingTime = 600;
+    h.Board.FruitRegenerateTime = 1200;
     h.Board.OnNoMoreMoves = [&] {
         TBoardData shuffled;
         h.Board.MakeShuffledBoard(shuffled);
@@ -40,8 +51,16 @@ TBoardData PlayRandomly(uint64_t seed, int ticks) {
         h.Board.CheckLockers();
         h.Board.CheckMatches();
     };
+    int added = 0;
+    h.Board.OnFruitBubbleAdded = h.Board.OnFruitBlasterAdded = h.Board.OnFruitBombAdded =
+        h.Board.OnHammerAdded = [&] { ++added; };
     for (int tick = 0; tick < ticks; ++tick) {
-        if (Random(4) == 0) {
+        TPoint move1, move2;
+        if (tick % 10 == 0 && h.Board.FindPossibleMove(move1, move2)) {
+            // Now and then a player who sees a move.
+            h.Click(move1.X, move1.Y);
+            h.Click(move2.X, move2.Y);
+        } else if (Random(4) == 0) {
             const TPoint tile{Random(BoardColumns) + 1, Random(BoardRows) + 1};
             h.Click(tile.X, tile.Y);
             const int side = Random(4);
@@ -72,6 +91,12 @@ TBoardData PlayRandomly(uint64_t seed, int ticks) {
     const TBoardData grid = h.Board.BoardData();
     EXPECT_FALSE(h.Board.AnyMatch(grid)) << "a settled board keeps no line";
     EXPECT_GT(h.Grouped.size(), 10u) << "the game was played";
+    EXPECT_GT(added, 10);
+    int byBlaster = 0;
+    for (bool blaster : h.GroupedByBlaster) byBlaster += blaster;
+    EXPECT_GT(byBlaster, 0);
+    EXPECT_FALSE(h.Falling.empty()) << "bombs went off";
+    EXPECT_FALSE(h.RestoreRequests.empty());
     return grid;
 }
 

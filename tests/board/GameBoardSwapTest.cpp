@@ -98,6 +98,27 @@ TEST(GameBoardSwap, OnlyFreeTilesOfOneKindSwap) {
     EXPECT_TRUE(h.Swaps.empty());
 }
 
+TEST(GameBoardQueries, TutorialElementsAndThePicturesOrigin) {
+    TBoardData grid = GridOf({"xxxxxxxxxxxxxxxx", "xxx9............", "", "...9", "......9"});
+    grid(9, 7).ElementCode = 10;
+    grid(2, 9).ObjectKind = okTempBlank;
+    grid(2, 9).ElementCode = 13; // a stale code in an empty cell
+    TBoardHarness h(grid);
+    h.Board.Left = 266;
+    h.Board.Top = 95;
+    TPoint pos;
+    ASSERT_TRUE(h.Board.FindTutorialElement(9, 12, pos));
+    EXPECT_EQ(pos, (TPoint{7, 5})) << "the lower right part of the board first";
+    h.Board.SetBoardData(GridOf({"", "...9"}));
+    ASSERT_TRUE(h.Board.FindTutorialElement(9, 12, pos));
+    EXPECT_EQ(pos, (TPoint{4, 2}));
+    EXPECT_FALSE(h.Board.FindTutorialElement(13, 16, pos));
+    EXPECT_EQ(pos, (TPoint{}));
+
+    h.Board.SetBoardData(grid);
+    EXPECT_EQ(h.Board.BoardPictureOrigin(), (TPoint{266 - 10, 95 + 52 - 11}));
+}
+
 TEST(GameBoardSwap, BadPositionsAndUnassignedEventsNeverHurt) {
     TGameBoard board; // no handler assigned at all
     board.Left = 266;

@@ -86,6 +86,10 @@ inline TSimpleObjectArray MapOf(std::initializer_list<TPoint> cells) {
 // Records every request of the board and, when Complete is on, plays the controller: each
 // effect ends on the tick after its request and its result goes back to the board.
 struct TBoardHarness {
+    // Seeds the generator before the board is made: the board draws from it when created.
+    struct TSeed {
+        explicit TSeed(uint64_t seed) { SetRandomSeed(seed); }
+    } Seed;
     TGameBoard Board;
     std::vector<TSimpleObjectArray> Grouped;
     std::vector<bool> GroupedByBlaster;
@@ -105,8 +109,7 @@ struct TBoardHarness {
     bool Complete = false;
     std::vector<std::function<void()>> Due;
 
-    explicit TBoardHarness(const TBoardData& grid, uint64_t seed = 1234) {
-        SetRandomSeed(seed);
+    explicit TBoardHarness(const TBoardData& grid, uint64_t seed = 1234) : Seed(seed) {
         Board.SetBoardData(grid);
         Board.OnGroupedElementsEffectRequest =
             [this](const TBoardData&, const TSimpleObjectArray& map, bool combos, bool byBlaster) {
@@ -153,7 +156,19 @@ struct TBoardHarness {
         };
         Board.OnAFruitWormBanRequest = [this](TPoint pos) { WormBans.push_back(pos); };
         Board.OnStarsEffectRequest = [this](TPoint pos) { Stars.push_back(pos); };
-        Board.OnFruitRestoreEffectRequest = [this](TPoint pos) { RestoreRequests.push_back(pos); };
+        Board.OnFruitRestoreEffectRequest = [this](TPoint pos) {
+            RestoreRequests.push_back(pos);
+            Later([this, pos] { Board.RestoreFruit(pos); });
+        };
+        Board.OnHammerEffectRequest = [this](TPoint pos) {
+            Later([this, pos] {
+                Board.StartSmallShake(pos);
+                Board.HammerStrike(pos);
+            });
+        };
+        Board.OnMultiBubbleClicked = [this](TPoint pos, TPoint, int) {
+            Later([this, pos] { Board.StartBlasterWave(pos); });
+        };
         Board.OnRemoveLockerFrames = [this](const TSimpleObjectArray& map) {
             Frames.push_back(map);
         };
