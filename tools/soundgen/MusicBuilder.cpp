@@ -131,7 +131,7 @@ void BuildMusic(const TRecipeFile& tracks, const TRecipeFile& instruments,
         const TScore score = ComposeTrack(track);
         const TAudio audio = RenderTrack(track, score, instruments);
         const double peak = WriteOggFile(musicFolder + "/" + track.name + ".ogg", audio,
-                                         static_cast<float>(track.Number("quality", 0.4)), -1.0);
+                                         static_cast<float>(track.Number("quality", 0.6)), -1.0);
         char line[160];
         std::snprintf(line, sizeof line,
                       "  %-12s %5.1f s  %4zu notes  rms %5.1f dBFS  peak %5.1f dBFS%s",

@@ -157,7 +157,7 @@ float TRoom::Process(float input) {
         if (++pass.at == pass.line.size()) pass.at = 0;
         sum = delayed - sum;
     }
-    return sum;
+    return sum * 3.0f; // about the level of the dry sound for steady noise
 }
 
 void RemoveDcOffset(TSamples& samples) {
