@@ -21,12 +21,7 @@ void DrawBackgroundTile(const TTile& t) {
     cairo_set_source_rgba(cr, 0.35, 0.25, 0.1, 0.12);
     cairo_fill(cr);
     RoundedRect(cr, 2, 2, 52, 52, 5);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(2, 2, 54, 54);
-    AddStop(fill, 0, top);
-    AddStop(fill, 1, bottom);
-    cairo_set_source(cr, fill);
-    cairo_fill(cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(cr, 2, 2, 54, 54, {{0, top}, {1, bottom}});
     // Bevel: light upper-left edge, darker lower-right edge.
     cairo_set_line_width(cr, 1.5);
     cairo_move_to(cr, 4, 52);
@@ -88,12 +83,7 @@ void DrawTileSelection(const TTile& t) {
 void DrawToolHighlight(const TTile& t) {
     cairo_t* cr = t.cr;
     RoundedRect(cr, 2, 2, 52, 52, 6);
-    cairo_pattern_t* glow = cairo_pattern_create_radial(28, 28, 8, 28, 28, 38);
-    AddStop(glow, 0, {1, 0.95, 0.6, 0.25});
-    AddStop(glow, 1, {1, 0.8, 0.2, 0.85});
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    FillRadial(cr, 28, 28, 8, 38, {{0, {1, 0.95, 0.6, 0.25}}, {1, {1, 0.8, 0.2, 0.85}}});
     RoundedRect(cr, 3, 3, 50, 50, 6);
     cairo_set_source_rgba(cr, 1, 1, 0.85, 0.95);
     cairo_set_line_width(cr, 2);

@@ -13,13 +13,9 @@ namespace {
 void DrawStoryMask(const TTile& t) {
     cairo_t* cr = t.cr;
     if (t.Pattern == 1) {
-        cairo_pattern_t* shade =
-            cairo_pattern_create_radial(t.W / 2, t.H / 2, t.H * 0.35, t.W / 2, t.H / 2, t.W * 0.6);
-        AddStop(shade, 0, {0.1, 0.06, 0.02, 0});
-        AddStop(shade, 1, {0.1, 0.06, 0.02, 0.75});
-        cairo_set_source(cr, shade);
-        cairo_paint(cr);
-        cairo_pattern_destroy(shade);
+        cairo_rectangle(cr, 0, 0, t.W, t.H);
+        FillRadial(cr, t.W / 2, t.H / 2, t.H * 0.35, t.W * 0.6,
+                   {{0, {0.1, 0.06, 0.02, 0}}, {1, {0.1, 0.06, 0.02, 0.75}}});
         return;
     }
     TArtRandom random(41);

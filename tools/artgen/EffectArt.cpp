@@ -19,14 +19,11 @@ double Progress(const TTile& t) {
 void DrawTileShine(const TTile& t) {
     cairo_t* cr = t.cr;
     const double width = t.Pattern == 0 ? 18 : 7;
-    cairo_pattern_t* band = cairo_pattern_create_linear(0, 0, t.W, t.H);
-    AddStop(band, 0.5 - width / t.W, {1, 1, 1, 0});
-    AddStop(band, 0.5, {1, 1, 1, 0.8});
-    AddStop(band, 0.5 + width / t.W, {1, 1, 1, 0});
     RoundedRect(cr, 2, 2, t.W - 4, t.H - 4, 5);
-    cairo_set_source(cr, band);
-    cairo_fill(cr);
-    cairo_pattern_destroy(band);
+    FillLinear(cr, 0, 0, t.W, t.H,
+               {{0.5 - width / t.W, {1, 1, 1, 0}},
+                {0.5, {1, 1, 1, 0.8}},
+                {0.5 + width / t.W, {1, 1, 1, 0}}});
 }
 
 // The mallet swings from raised to the strike; the head lands on the cell centre (55, 94).
@@ -255,15 +252,12 @@ void DrawDiamondButterfly(const TTile& t) {
 
 void DrawMonsterAura(const TTile& t) {
     const double c = t.W / 2;
-    cairo_pattern_t* ring = cairo_pattern_create_radial(c, c, c * 0.35, c, c, c);
-    AddStop(ring, 0, {0.7, 0.2, 1, 0});
-    AddStop(ring, 0.7, {0.8, 0.35, 1, 0.55});
-    AddStop(ring, 0.86, {1, 0.6, 1, 0.9});
-    AddStop(ring, 1, {0.7, 0.2, 1, 0});
     cairo_arc(t.cr, c, c, c, 0, 2 * M_PI);
-    cairo_set_source(t.cr, ring);
-    cairo_fill(t.cr);
-    cairo_pattern_destroy(ring);
+    FillRadial(t.cr, c, c, c * 0.35, c,
+               {{0, {0.7, 0.2, 1, 0}},
+                {0.7, {0.8, 0.35, 1, 0.55}},
+                {0.86, {1, 0.6, 1, 0.9}},
+                {1, {0.7, 0.2, 1, 0}}});
 }
 
 void DrawAuraSpark(const TTile& t) {

@@ -326,14 +326,9 @@ void DrawPearl(cairo_t* cr) {
         cr, [](cairo_t* c) { Ellipse(c, 26, 31, 10.5, 10.5); }, 2, 1, 2, 0.35);
     PaintGlossy(
         cr, [](cairo_t* c) { Ellipse(c, 26, 31, 10.5, 10.5); }, Hex("FBF8FF"), NoShadow());
-    cairo_pattern_t* sheen = cairo_pattern_create_linear(16, 22, 36, 40);
-    AddStop(sheen, 0, {1, 0.8, 0.9, 0.0});
-    AddStop(sheen, 0.55, {0.7, 0.8, 1, 0.3});
-    AddStop(sheen, 1, {1, 0.8, 0.65, 0.35});
     cairo_arc(cr, 26, 31, 9.8, 0, 2 * M_PI);
-    cairo_set_source(cr, sheen);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sheen);
+    FillLinear(cr, 16, 22, 36, 40,
+               {{0, {1, 0.8, 0.9, 0.0}}, {0.55, {0.7, 0.8, 1, 0.3}}, {1, {1, 0.8, 0.65, 0.35}}});
     PaintGlossy(
         cr,
         [](cairo_t* c) {
@@ -503,12 +498,7 @@ void DrawFlask(cairo_t* cr, const TShape& body, double liquidTop, TColor liquid,
     cairo_clip(cr);
     // Liquid with a slanted, glossy surface.
     cairo_rectangle(cr, 0, liquidTop, 52, 52 - liquidTop);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, liquidTop, 0, 48);
-    AddStop(fill, 0, Lighter(liquid, 0.35));
-    AddStop(fill, 1, Darker(liquid, 0.25));
-    cairo_set_source(cr, fill);
-    cairo_fill(cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(cr, 0, liquidTop, 0, 48, {{0, Lighter(liquid, 0.35)}, {1, Darker(liquid, 0.25)}});
     Ellipse(cr, 26, liquidTop, 16, 2.2);
     SetColor(cr, Lighter(liquid, 0.55));
     cairo_fill(cr);
@@ -838,14 +828,9 @@ void DrawSpecialItem(cairo_t* cr, int code, double cx, double cy, double size) {
 }
 
 void DrawBubble(cairo_t* cr, double cx, double cy, double radius) {
-    cairo_pattern_t* film = cairo_pattern_create_radial(cx, cy, radius * 0.6, cx, cy, radius);
-    AddStop(film, 0, {0.85, 0.95, 1, 0.08});
-    AddStop(film, 0.8, {0.7, 0.9, 1, 0.3});
-    AddStop(film, 1, {0.95, 0.85, 1, 0.75});
     cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    cairo_set_source(cr, film);
-    cairo_fill(cr);
-    cairo_pattern_destroy(film);
+    FillRadial(cr, cx, cy, radius * 0.6, radius,
+               {{0, {0.85, 0.95, 1, 0.08}}, {0.8, {0.7, 0.9, 1, 0.3}}, {1, {0.95, 0.85, 1, 0.75}}});
     cairo_arc(cr, cx, cy, radius - 0.6, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 0.35, 0.6, 0.9, 0.6);
     cairo_set_line_width(cr, 1.2);

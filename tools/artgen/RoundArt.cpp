@@ -44,14 +44,8 @@ void DrawTubeTimer(const TTile& t) {
 }
 
 void DrawTubeEnergy(const TTile& t) {
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, t.W, 0);
-    AddStop(fill, 0, Hex("2E9E4F"));
-    AddStop(fill, 0.35, Hex("8DF07A"));
-    AddStop(fill, 1, Hex("1F7A3A"));
     cairo_rectangle(t.cr, 0, 0, t.W, t.H);
-    cairo_set_source(t.cr, fill);
-    cairo_fill(t.cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(t.cr, 0, 0, t.W, 0, {{0, Hex("2E9E4F")}, {0.35, Hex("8DF07A")}, {1, Hex("1F7A3A")}});
     TArtRandom random(17);
     for (int i = 0; i < 14; ++i) {
         cairo_arc(t.cr, random.Range(4, t.W - 4), random.Range(4, t.H - 4), random.Range(1, 2.5), 0,
@@ -78,14 +72,11 @@ void DrawSmallBubble(const TTile& t) {
 // ---- Objective panel ----
 
 void DrawObjInfoShadow(const TTile& t) {
-    cairo_pattern_t* shade =
-        cairo_pattern_create_radial(t.W / 2, t.H / 2, 0, t.W / 2, t.H / 2, t.W / 2);
-    AddStop(shade, 0, {0.02, 0.08, 0.16, 0.75});
-    AddStop(shade, 0.6, {0.02, 0.08, 0.16, 0.5});
-    AddStop(shade, 1, {0.02, 0.08, 0.16, 0});
-    cairo_set_source(t.cr, shade);
-    cairo_paint(t.cr);
-    cairo_pattern_destroy(shade);
+    cairo_rectangle(t.cr, 0, 0, t.W, t.H);
+    FillRadial(t.cr, t.W / 2, t.H / 2, 0, t.W / 2,
+               {{0, {0.02, 0.08, 0.16, 0.75}},
+                {0.6, {0.02, 0.08, 0.16, 0.5}},
+                {1, {0.02, 0.08, 0.16, 0}}});
 }
 
 void DrawObjInfoLogo(const TTile& t) {
@@ -266,14 +257,9 @@ void DrawEnergyBar(const TTile& t) {
 
 void DrawMannaEnergy(const TTile& t) {
     const TColor base = t.Pattern == 0 ? Hex("2F9BF0") : Hex("7FE6FF");
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, t.W, 0);
-    AddStop(fill, 0, Darker(base, 0.2));
-    AddStop(fill, 0.4, Lighter(base, 0.45));
-    AddStop(fill, 1, Darker(base, 0.3));
     RoundedRect(t.cr, 0, 0, t.W, t.H, t.W / 2);
-    cairo_set_source(t.cr, fill);
-    cairo_fill(t.cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(t.cr, 0, 0, t.W, 0,
+               {{0, Darker(base, 0.2)}, {0.4, Lighter(base, 0.45)}, {1, Darker(base, 0.3)}});
 }
 
 void DrawMannaWave(const TTile& t) {

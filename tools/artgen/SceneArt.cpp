@@ -98,13 +98,8 @@ void DrawSplash(const TTile& t) {
 void DrawTransDark(const TTile& t) {
     cairo_t* cr = t.cr;
     const double cx = t.W / 2, cy = t.H / 2;
-    cairo_pattern_t* dark = cairo_pattern_create_radial(cx, cy, 24, cx, cy, 44);
-    AddStop(dark, 0, {0.03, 0.12, 0.24, 0});
-    AddStop(dark, 1, {0.03, 0.12, 0.24, 1});
     cairo_rectangle(cr, 0, 0, t.W, t.H);
-    cairo_set_source(cr, dark);
-    cairo_fill(cr);
-    cairo_pattern_destroy(dark);
+    FillRadial(cr, cx, cy, 24, 44, {{0, {0.03, 0.12, 0.24, 0}}, {1, {0.03, 0.12, 0.24, 1}}});
     for (int arm = 0; arm < 6; ++arm) {
         cairo_move_to(cr, cx, cy);
         for (double s = 0.05; s <= 1.0; s += 0.02) {
@@ -147,12 +142,7 @@ void DrawFeatureShine(const TTile& t) {
         cairo_arc(cr, c, c, c, a0, a1);
         cairo_close_path(cr);
     }
-    cairo_pattern_t* rays = cairo_pattern_create_radial(c, c, 0, c, c, c);
-    AddStop(rays, 0, {1, 1, 0.9, 1});
-    AddStop(rays, 1, {1, 1, 0.9, 0});
-    cairo_set_source(cr, rays);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rays);
+    FillRadial(cr, c, c, 0, c, {{0, {1, 1, 0.9, 1}}, {1, {1, 1, 0.9, 0}}});
 }
 
 // ---- World map ----
@@ -328,15 +318,9 @@ void DrawWin8Notice(const TTile& t) {
 void DrawMovieMask(const TTile& t) {
     for (int side = 0; side < 2; ++side) {
         const double y0 = side == 0 ? 0 : t.H - 96, y1 = side == 0 ? 96 : t.H;
-        cairo_pattern_t* bar =
-            cairo_pattern_create_linear(0, side == 0 ? y1 : y0, 0, side == 0 ? y0 : y1);
-        AddStop(bar, 0, {0, 0, 0, 0});
-        AddStop(bar, 0.3, {0, 0, 0, 0.9});
-        AddStop(bar, 1, {0, 0, 0, 1});
         cairo_rectangle(t.cr, 0, y0, t.W, y1 - y0);
-        cairo_set_source(t.cr, bar);
-        cairo_fill(t.cr);
-        cairo_pattern_destroy(bar);
+        FillLinear(t.cr, 0, side == 0 ? y1 : y0, 0, side == 0 ? y0 : y1,
+                   {{0, {0, 0, 0, 0}}, {0.3, {0, 0, 0, 0.9}}, {1, {0, 0, 0, 1}}});
     }
 }
 

@@ -16,14 +16,9 @@ void DrawWorkIcon(const TTile& t, bool bought) {
         cairo_save(t.cr);
         Ellipse(t.cr, c, c, c - 2, c - 2);
         cairo_clip_preserve(t.cr);
-        cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, t.H);
-        AddStop(sky, 0, Hex("BEE7FA"));
-        AddStop(sky, 0.7, Hex("E8F7FD"));
-        AddStop(sky, 0.71, Hex("9ED9A0"));
-        AddStop(sky, 1, Hex("6DBB4E"));
-        cairo_set_source(t.cr, sky);
-        cairo_fill(t.cr);
-        cairo_pattern_destroy(sky);
+        FillLinear(
+            t.cr, 0, 0, 0, t.H,
+            {{0, Hex("BEE7FA")}, {0.7, Hex("E8F7FD")}, {0.71, Hex("9ED9A0")}, {1, Hex("6DBB4E")}});
         DrawWork(t.cr, t.Pattern + 1, {10, 10, t.W - 20, t.H - 18});
         cairo_restore(t.cr);
     };
@@ -109,12 +104,7 @@ void DrawProgressTube(const TTile& t) {
     }
     if (t.Pattern == 1) {
         RoundedRect(cr, 22, 14, t.W - 44, t.H - 28, (t.H - 28) / 2);
-        cairo_pattern_t* fill = cairo_pattern_create_linear(0, 14, 0, t.H - 14);
-        AddStop(fill, 0, Hex("B9F6CA"));
-        AddStop(fill, 1, Hex("2E9E4F"));
-        cairo_set_source(cr, fill);
-        cairo_fill(cr);
-        cairo_pattern_destroy(fill);
+        FillLinear(cr, 0, 14, 0, t.H - 14, {{0, Hex("B9F6CA")}, {1, Hex("2E9E4F")}});
         return;
     }
     DrawGlass(cr, 22, 14, t.W - 44, t.H - 28, (t.H - 28) / 2);

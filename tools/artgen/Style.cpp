@@ -31,6 +31,26 @@ void AddStop(cairo_pattern_t* pattern, double offset, TColor c) {
     cairo_pattern_add_color_stop_rgba(pattern, offset, c.R, c.G, c.B, c.A);
 }
 
+namespace {
+void FillWith(cairo_t* cr, cairo_pattern_t* pattern, std::initializer_list<TStop> stops,
+              bool keepPath) {
+    for (const TStop& stop : stops) AddStop(pattern, stop.Offset, stop.Color);
+    cairo_set_source(cr, pattern);
+    keepPath ? cairo_fill_preserve(cr) : cairo_fill(cr);
+    cairo_pattern_destroy(pattern);
+}
+} // namespace
+
+void FillLinear(cairo_t* cr, double x0, double y0, double x1, double y1,
+                std::initializer_list<TStop> stops, bool keepPath) {
+    FillWith(cr, cairo_pattern_create_linear(x0, y0, x1, y1), stops, keepPath);
+}
+
+void FillRadial(cairo_t* cr, double cx, double cy, double r0, double r1,
+                std::initializer_list<TStop> stops, bool keepPath) {
+    FillWith(cr, cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1), stops, keepPath);
+}
+
 void PaintSoftShadow(cairo_t* cr, const TShape& shape, double spread, double dx, double dy,
                      double alpha) {
     // Stacked strokes of falling width build a soft edge without a blur pass.
@@ -60,13 +80,8 @@ void PaintGlossy(cairo_t* cr, const TShape& shape, TColor base, const TGloss& gl
     cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
     const double w = x1 - x0, h = y1 - y0;
     const double lx = x0 + w * gloss.LightX, ly = y0 + h * gloss.LightY;
-    cairo_pattern_t* fill = cairo_pattern_create_radial(lx, ly, 0, lx, ly, std::max(w, h) * 0.95);
-    AddStop(fill, 0, Lighter(base, 0.5));
-    AddStop(fill, 0.42, base);
-    AddStop(fill, 1, Darker(base, 0.28));
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
+    FillRadial(cr, lx, ly, 0, std::max(w, h) * 0.95,
+               {{0, Lighter(base, 0.5)}, {0.42, base}, {1, Darker(base, 0.28)}}, true);
     if (gloss.Rim > 0) {
         SetColor(cr, Darker(base, 0.38));
         cairo_set_line_width(cr, gloss.Rim);
@@ -81,12 +96,8 @@ void PaintGlossy(cairo_t* cr, const TShape& shape, TColor base, const TGloss& gl
         cairo_scale(cr, w * 0.2, h * 0.11);
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_identity_matrix(cr);
-        cairo_pattern_t* shine = cairo_pattern_create_linear(hx, hy - h * 0.12, hx, hy + h * 0.12);
-        AddStop(shine, 0, {1, 1, 1, gloss.Highlight});
-        AddStop(shine, 1, {1, 1, 1, gloss.Highlight * 0.15});
-        cairo_set_source(cr, shine);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shine);
+        FillLinear(cr, hx, hy - h * 0.12, hx, hy + h * 0.12,
+                   {{0, {1, 1, 1, gloss.Highlight}}, {1, {1, 1, 1, gloss.Highlight * 0.15}}});
     }
     cairo_new_path(cr);
     cairo_restore(cr);
@@ -111,16 +122,13 @@ void PaintFlat(cairo_t* cr, const TShape& shape, TColor fill, TColor rim, double
 }
 
 void PaintGlow(cairo_t* cr, double cx, double cy, double radius, TColor centre) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-    AddStop(glow, 0, centre);
-    AddStop(glow, 0.35, WithAlpha(centre, centre.A * 0.45));
-    AddStop(glow, 1, WithAlpha(centre, 0));
     cairo_save(cr);
-    cairo_set_source(cr, glow);
+    cairo_new_path(cr);
     cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    cairo_fill(cr);
+    FillRadial(
+        cr, cx, cy, 0, radius,
+        {{0, centre}, {0.35, WithAlpha(centre, centre.A * 0.45)}, {1, WithAlpha(centre, 0)}});
     cairo_restore(cr);
-    cairo_pattern_destroy(glow);
 }
 
 void PaintGreyed(cairo_t* cr, const std::function<void()>& draw, double alpha) {

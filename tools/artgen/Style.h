@@ -4,6 +4,7 @@
 #include <cairo.h>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 
 struct TColor {
@@ -17,6 +18,18 @@ TColor Darker(TColor c, double amount);  // towards black
 TColor WithAlpha(TColor c, double alpha);
 void SetColor(cairo_t* cr, TColor c);
 void AddStop(cairo_pattern_t* pattern, double offset, TColor c);
+
+struct TStop {
+    double Offset;
+    TColor Color;
+};
+// Fills the current path with a gradient along (x0, y0) - (x1, y1); keepPath leaves the path
+// for a stroke after it.
+void FillLinear(cairo_t* cr, double x0, double y0, double x1, double y1,
+                std::initializer_list<TStop> stops, bool keepPath = false);
+// Fills the current path with a gradient round (cx, cy) from radius r0 to r1.
+void FillRadial(cairo_t* cr, double cx, double cy, double r0, double r1,
+                std::initializer_list<TStop> stops, bool keepPath = false);
 
 namespace Palette {
 inline const TColor SeaBlue = Hex("1E88E5");

@@ -72,12 +72,7 @@ double DrawCaption(cairo_t* cr, std::string_view text, double cx, double cy, dou
         cairo_stroke_preserve(cr);
     }
     if (style.Gradient) {
-        cairo_pattern_t* fill = cairo_pattern_create_linear(0, y - capHeight, 0, y);
-        AddStop(fill, 0, Lighter(style.Fill, 0.55));
-        AddStop(fill, 1, style.Fill);
-        cairo_set_source(cr, fill);
-        cairo_fill(cr);
-        cairo_pattern_destroy(fill);
+        FillLinear(cr, 0, y - capHeight, 0, y, {{0, Lighter(style.Fill, 0.55)}, {1, style.Fill}});
     } else {
         SetColor(cr, style.Fill);
         cairo_fill(cr);

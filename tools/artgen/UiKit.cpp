@@ -60,12 +60,7 @@ void DrawFramedPanel(cairo_t* cr, double x, double y, double w, double h, double
     DrawWoodBoard(cr, x, y, w, h, radius);
     const double ix = x + frame, iy = y + frame, iw = w - 2 * frame, ih = h - 2 * frame;
     RoundedRect(cr, ix, iy, iw, ih, radius * 0.6);
-    cairo_pattern_t* sand = cairo_pattern_create_linear(0, iy, 0, iy + ih);
-    AddStop(sand, 0, Lighter(Palette::Sand, 0.45));
-    AddStop(sand, 1, Palette::Sand);
-    cairo_set_source(cr, sand);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sand);
+    FillLinear(cr, 0, iy, 0, iy + ih, {{0, Lighter(Palette::Sand, 0.45)}, {1, Palette::Sand}});
     // Inner shadow under the frame's top edge, a light line along its bottom.
     RoundedRect(cr, ix + 1, iy + 1, iw - 2, ih - 2, radius * 0.6);
     SetColor(cr, WithAlpha(Darker(Palette::Wood, 0.4), 0.5));
@@ -115,13 +110,8 @@ void DrawDisabledButton(cairo_t* cr, double x, double y, double w, double h,
 
 void DrawGlass(cairo_t* cr, double x, double y, double w, double h, double radius) {
     RoundedRect(cr, x, y, w, h, radius);
-    cairo_pattern_t* tint = cairo_pattern_create_linear(x, y, x + w, y + h);
-    AddStop(tint, 0, {1, 1, 1, 0.32});
-    AddStop(tint, 0.5, {0.85, 0.95, 1, 0.12});
-    AddStop(tint, 1, {1, 1, 1, 0.25});
-    cairo_set_source(cr, tint);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(tint);
+    FillLinear(cr, x, y, x + w, y + h,
+               {{0, {1, 1, 1, 0.32}}, {0.5, {0.85, 0.95, 1, 0.12}}, {1, {1, 1, 1, 0.25}}}, true);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);

@@ -118,13 +118,9 @@ void DrawVolumeFill(const TTile& t) {
     const double half = t.H / 2;
     for (int row = 0; row < 2; ++row) {
         const TColor color = row == 0 ? Hex("A7ADB3") : Hex("2F9BF0");
-        cairo_pattern_t* fill = cairo_pattern_create_linear(0, row * half, 0, (row + 1) * half);
-        AddStop(fill, 0, Lighter(color, 0.45));
-        AddStop(fill, 1, Darker(color, 0.1));
         RoundedRect(t.cr, 0, row * half, t.W, half, half / 2);
-        cairo_set_source(t.cr, fill);
-        cairo_fill(t.cr);
-        cairo_pattern_destroy(fill);
+        FillLinear(t.cr, 0, row * half, 0, (row + 1) * half,
+                   {{0, Lighter(color, 0.45)}, {1, Darker(color, 0.1)}});
     }
 }
 
@@ -145,13 +141,9 @@ void DrawConfirmWindow(const TTile& t) {
 }
 
 void DrawScreenDarken(const TTile& t) {
-    cairo_pattern_t* shade =
-        cairo_pattern_create_radial(t.W / 2, t.H / 2, t.H * 0.2, t.W / 2, t.H / 2, t.W * 0.62);
-    AddStop(shade, 0, {0.02, 0.08, 0.16, 0.45});
-    AddStop(shade, 1, {0.02, 0.06, 0.12, 0.72});
-    cairo_set_source(t.cr, shade);
-    cairo_paint(t.cr);
-    cairo_pattern_destroy(shade);
+    cairo_rectangle(t.cr, 0, 0, t.W, t.H);
+    FillRadial(t.cr, t.W / 2, t.H / 2, t.H * 0.2, t.W * 0.62,
+               {{0, {0.02, 0.08, 0.16, 0.45}}, {1, {0.02, 0.06, 0.12, 0.72}}});
 }
 
 void DrawChangePlayerLink(const TTile& t) {
@@ -169,12 +161,7 @@ void DrawChangePlayerLink(const TTile& t) {
 
 void DrawSelectionBar(const TTile& t) {
     RoundedRect(t.cr, 1, 1, t.W - 2, t.H - 2, t.H / 2 - 1);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, t.H);
-    AddStop(fill, 0, {1, 0.9, 0.5, 0.95});
-    AddStop(fill, 1, {0.95, 0.65, 0.15, 0.95});
-    cairo_set_source(t.cr, fill);
-    cairo_fill_preserve(t.cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(t.cr, 0, 0, 0, t.H, {{0, {1, 0.9, 0.5, 0.95}}, {1, {0.95, 0.65, 0.15, 0.95}}}, true);
     cairo_set_source_rgba(t.cr, 1, 1, 1, 0.8);
     cairo_set_line_width(t.cr, 1.5);
     cairo_stroke(t.cr);
@@ -201,13 +188,7 @@ void DrawLoadingBarBG(const TTile& t) {
 
 void DrawLoadingBarFill(const TTile& t) {
     RoundedRect(t.cr, 0, 0, t.W, t.H, t.H / 2);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, t.H);
-    AddStop(fill, 0, Hex("FFF3A0"));
-    AddStop(fill, 0.5, Hex("F6C343"));
-    AddStop(fill, 1, Hex("E08A1E"));
-    cairo_set_source(t.cr, fill);
-    cairo_fill(t.cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(t.cr, 0, 0, 0, t.H, {{0, Hex("FFF3A0")}, {0.5, Hex("F6C343")}, {1, Hex("E08A1E")}});
     for (double x = -t.H; x < t.W; x += 22) {
         cairo_move_to(t.cr, x, t.H);
         cairo_line_to(t.cr, x + t.H, 0);

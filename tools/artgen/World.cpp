@@ -477,13 +477,8 @@ void DrawKite(cairo_t* cr, double cx, double cy, double size, TColor color) {
 }
 
 void DrawSkyGradient(cairo_t* cr, TBox box, TColor top, TColor bottom) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, box.Y, 0, box.Y + box.H);
-    AddStop(sky, 0, top);
-    AddStop(sky, 1, bottom);
     cairo_rectangle(cr, box.X, box.Y, box.W, box.H);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillLinear(cr, 0, box.Y, 0, box.Y + box.H, {{0, top}, {1, bottom}});
 }
 
 void DrawSun(cairo_t* cr, double cx, double cy, double radius) {
@@ -499,12 +494,7 @@ void DrawCloud(cairo_t* cr, double cx, double cy, double width, double alpha) {
     for (const auto& [dx, dy, k] :
          {std::tuple{-1.2, 0.2, 0.8}, {-0.4, -0.3, 1.1}, {0.5, -0.1, 1.0}, {1.2, 0.25, 0.7}})
         Ellipse(cr, cx + dx * r, cy + dy * r, k * r * 1.1, k * r);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, cy - r * 1.5, 0, cy + r);
-    AddStop(fill, 0, {1, 1, 1, 1});
-    AddStop(fill, 1, {0.86, 0.92, 0.98, 1});
-    cairo_set_source(cr, fill);
-    cairo_fill(cr);
-    cairo_pattern_destroy(fill);
+    FillLinear(cr, 0, cy - r * 1.5, 0, cy + r, {{0, {1, 1, 1, 1}}, {1, {0.86, 0.92, 0.98, 1}}});
     cairo_pop_group_to_source(cr);
     cairo_paint_with_alpha(cr, alpha);
     cairo_restore(cr);
