@@ -4,6 +4,7 @@
 #include "Catalog.h"
 #include "Style.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -84,6 +85,21 @@ void DrawBossEye(cairo_t* cr, double x, double y, double r, TColor iris, bool di
     cairo_set_source_rgb(cr, 0.15, 0.1, 0.2);
     cairo_set_line_width(cr, r * 0.28);
     cairo_stroke(cr);
+}
+
+// Two mirrored triangles on the head (ear tufts or ears): base, tip and base again, as offsets
+// from the body centre for the right one.
+void PairOfEars(cairo_t* cr, double cx, double cy, const std::array<double, 6>& ear, TColor color) {
+    for (int side = -1; side <= 1; side += 2)
+        PaintGlossy(
+            cr,
+            [&](cairo_t* c) {
+                cairo_move_to(c, cx + side * ear[0], cy + ear[1]);
+                cairo_line_to(c, cx + side * ear[2], cy + ear[3]);
+                cairo_line_to(c, cx + side * ear[4], cy + ear[5]);
+                cairo_close_path(c);
+            },
+            color, BossGloss());
 }
 
 // The boss in a 260 x 200 tile: body centred near (135, 110), feet on y 188.
@@ -175,16 +191,7 @@ void DrawBoss(cairo_t* cr, TBoss boss, const TBossPose& pose) {
     // Ears, tufts or crowns on top.
     switch (boss) {
     case TBoss::Owl:
-        for (int side = -1; side <= 1; side += 2)
-            PaintGlossy(
-                cr,
-                [&](cairo_t* c) {
-                    cairo_move_to(c, cx + side * 30, cy - 66);
-                    cairo_line_to(c, cx + side * 70, cy - 100);
-                    cairo_line_to(c, cx + side * 64, cy - 50);
-                    cairo_close_path(c);
-                },
-                look.Body, BossGloss());
+        PairOfEars(cr, cx, cy, {30, -66, 70, -100, 64, -50}, look.Body);
         break;
     case TBoss::Squirrel:
         PaintGlossy(
@@ -201,16 +208,7 @@ void DrawBoss(cairo_t* cr, TBoss boss, const TBossPose& pose) {
         break;
     case TBoss::Bat:
     case TBoss::Cat:
-        for (int side = -1; side <= 1; side += 2)
-            PaintGlossy(
-                cr,
-                [&](cairo_t* c) {
-                    cairo_move_to(c, cx + side * 22, cy - 70);
-                    cairo_line_to(c, cx + side * 58, cy - 112);
-                    cairo_line_to(c, cx + side * 66, cy - 46);
-                    cairo_close_path(c);
-                },
-                look.Body, BossGloss());
+        PairOfEars(cr, cx, cy, {22, -70, 58, -112, 66, -46}, look.Body);
         break;
     default:
         break;
