@@ -7,6 +7,7 @@
 #include "SoundMeasures.h"
 #include "SoundRecipe.h"
 #include "Synth.h"
+#include "VoiceBuilder.h"
 #include "VoiceLines.h"
 
 #include <cmath>
@@ -246,6 +247,25 @@ TEST(MusicComposing, MelodyStaysInTheKeysPentatonicAndSectionsReturn) {
     }
     EXPECT_FALSE(first.empty());
     EXPECT_EQ(first, last) << "the returning section over the same chords is the same tune";
+}
+
+TEST(VoiceSpeaking, SpeechComesTrimmedAtTheGameRateAndTheVoiceLevel) {
+    if (!TOVAN_HAVE_ESPEAK) GTEST_SKIP() << "espeak-ng is not installed";
+    const TAudio normal = Speak("espeak-ng", "Welcome to the islands, Tovan.", "en-gb", 50, 150);
+    const TAudio fast = Speak("espeak-ng", "Welcome to the islands, Tovan.", "en-gb", 50, 300);
+    EXPECT_EQ(normal.rate, 44100);
+    EXPECT_EQ(normal.channels, 1);
+    const TSoundMeasures m = Measure(normal);
+    EXPECT_NEAR(m.peakDb, -3.0, 0.01);
+    EXPECT_LE(m.onsetSeconds, 0.03);
+    EXPECT_LE(m.edgeDb, -40.0);
+    EXPECT_GT(m.seconds, 1.0);
+    EXPECT_LT(m.seconds, 3.5);
+    EXPECT_LT(fast.Seconds(), normal.Seconds() * 0.7) << "a faster speed fits a shorter balloon";
+}
+
+TEST(VoiceSpeaking, AMissingSynthesiserIsReported) {
+    EXPECT_THROW(Speak("/nonexistent/espeak-ng", "Hello", "en", 50, 150), std::runtime_error);
 }
 
 } // namespace

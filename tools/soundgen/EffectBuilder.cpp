@@ -19,14 +19,6 @@ void AddRoom(const TRecipe& recipe, TSamples& samples) {
     for (float& s : samples) s += static_cast<float>(mix) * room.Process(s);
 }
 
-// Cuts the silent end, keeping a few milliseconds for the fade.
-void TrimTail(TSamples& samples) {
-    const float floor = PeakOf(samples) * static_cast<float>(DbToGain(kTailFloorDb));
-    std::size_t last = samples.size();
-    while (last > 0 && std::abs(samples[last - 1]) <= floor) --last;
-    samples.resize(std::min(samples.size(), last + SecondsToSamples(0.01)));
-}
-
 } // namespace
 
 TAudio RenderEffect(const TRecipe& recipe) {
@@ -34,7 +26,7 @@ TAudio RenderEffect(const TRecipe& recipe) {
     MixPatchInto(recipe.entries, {0, 0, 0, HashName(recipe.name)}, samples);
     if (samples.empty() || PeakOf(samples) <= 0) recipe.Fail("is silent");
     AddRoom(recipe, samples);
-    TrimTail(samples);
+    TrimSilentEnd(samples, kTailFloorDb, 0.01);
     if (const double length = recipe.Number("length", 0); length > 0)
         samples.resize(SecondsToSamples(length), 0.0f);
     RemoveDcOffset(samples);

@@ -40,12 +40,12 @@ public:
         Reverberate(right_, mix, size, 23);
     }
 
-    TAudio Interleave(float gain) const {
+    TAudio Interleave() const {
         TAudio audio{2, kSampleRate, {}};
         audio.samples.reserve(left_.size() * 2);
         for (std::size_t i = 0; i < left_.size(); ++i) {
-            audio.samples.push_back(left_[i] * gain);
-            audio.samples.push_back(right_[i] * gain);
+            audio.samples.push_back(left_[i]);
+            audio.samples.push_back(right_[i]);
         }
         return audio;
     }
@@ -75,50 +75,46 @@ double RmsDb(const TAudio& audio) {
 
 } // namespace
 
-TAudio RenderTrack(const TRecipe& track, const TScore& score, const TRecipeFile& instruments) {
+namespace {
+
+TStereoBus PlayScore(const TRecipe& track, const TScore& score, const TRecipeFile& instruments) {
     const double secondsPerBeat = score.SecondsPerBeat();
-    const std::size_t frames = SecondsToSamples(score.LengthBeats() * secondsPerBeat);
-    TStereoBus bus(frames, score.loop);
+    TStereoBus bus(SecondsToSamples(score.LengthBeats() * secondsPerBeat), score.loop);
     uint64_t seed = HashName(track.name);
     for (const TScoreNote& note : score.notes) {
         const TRecipe* instrument = instruments.Find(note.instrument);
         if (instrument == nullptr)
             track.Fail("no instrument [" + note.instrument + "] in " + instruments.path);
-        const TPatchNote patchNote{note.hz, note.beats * secondsPerBeat, note.gainDb, seed++};
         const long start = std::lround(note.beat * secondsPerBeat * kSampleRate);
         const double pan = std::clamp(note.pan + instrument->Number("pan", 0), -1.0, 1.0);
-        const double instrumentGain = instrument->Number("gain", 0);
-        RenderPatch(
-            instrument->entries,
-            {patchNote.baseHz, patchNote.length, patchNote.gainDb + instrumentGain, patchNote.seed},
-            [&](long offset, const TSamples& samples) { bus.Add(start + offset, samples, pan); });
+        const TPatchNote patchNote{note.hz, note.beats * secondsPerBeat,
+                                   note.gainDb + instrument->Number("gain", 0), seed++};
+        RenderPatch(instrument->entries, patchNote, [&](long offset, const TSamples& samples) {
+            bus.Add(start + offset, samples, pan);
+        });
     }
-    bus.AddRoom(track.Number("reverb", 0.15), track.Number("room", 0.6));
-    TAudio audio = bus.Interleave(1.0f);
-    if (!score.loop) {
-        // A one-shot ends in silence: trim its quiet tail and fade the last moment.
-        TSamples mono(audio.Frames());
-        for (std::size_t i = 0; i < mono.size(); ++i)
-            mono[i] = std::max(std::abs(audio.samples[2 * i]), std::abs(audio.samples[2 * i + 1]));
-        const float floor = PeakOf(mono) * static_cast<float>(DbToGain(-60));
-        std::size_t last = mono.size();
-        while (last > 0 && mono[last - 1] <= floor) --last;
-        audio.samples.resize(last * 2);
-        const std::size_t fade =
-            std::min<std::size_t>(last, SecondsToSamples(track.Number("fadeout", 0.3)));
-        for (std::size_t i = 0; i < fade; ++i) {
-            const auto g = static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fade));
-            audio.samples[2 * (last - 1 - i)] *= g;
-            audio.samples[2 * (last - 1 - i) + 1] *= g;
-        }
-    }
-    // Loudness first, then never closer than 1.5 dB to full scale.
-    const double wantedDb = track.Number("loudness", -21);
-    double gainDb = wantedDb - RmsDb(audio);
-    const double peakDb = GainToDb(PeakOf(audio.samples));
-    gainDb = std::min(gainDb, -1.5 - peakDb);
+    return bus;
+}
+
+// The recipe's loudness, but never closer than 1.5 dB to full scale.
+void SetLoudness(TAudio& audio, double wantedDb) {
+    const double gainDb = std::min(wantedDb - RmsDb(audio), -1.5 - GainToDb(PeakOf(audio.samples)));
     const auto gain = static_cast<float>(DbToGain(gainDb));
     for (float& s : audio.samples) s *= gain;
+}
+
+} // namespace
+
+TAudio RenderTrack(const TRecipe& track, const TScore& score, const TRecipeFile& instruments) {
+    TStereoBus bus = PlayScore(track, score, instruments);
+    bus.AddRoom(track.Number("reverb", 0.15), track.Number("room", 0.6));
+    TAudio audio = bus.Interleave();
+    if (!score.loop) {
+        // A one-shot ends in silence.
+        TrimSilentEnd(audio.samples, -60, 0, 2);
+        FadeEdges(audio.samples, 0, track.Number("fadeout", 0.3), 2);
+    }
+    SetLoudness(audio, track.Number("loudness", -21));
     return audio;
 }
 

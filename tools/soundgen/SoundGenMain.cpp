@@ -7,6 +7,7 @@
 #include "VoiceBuilder.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -49,6 +50,8 @@ int Run(const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A synthesiser that quits early must not take the builder down with a broken pipe.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto started = std::chrono::steady_clock::now();
     try {

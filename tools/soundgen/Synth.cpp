@@ -176,14 +176,25 @@ void RemoveDcOffset(TSamples& samples) {
     pass(samples.rbegin(), samples.rend());
 }
 
-void FadeEdges(TSamples& samples, double fadeInSeconds, double fadeOutSeconds) {
-    const auto count = static_cast<int>(samples.size());
-    const int fadeIn = std::min(count, SecondsToSamples(fadeInSeconds));
-    const int fadeOut = std::min(count, SecondsToSamples(fadeOutSeconds));
-    for (int i = 0; i < fadeIn; ++i)
-        samples[i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fadeIn));
-    for (int i = 0; i < fadeOut; ++i)
-        samples[count - 1 - i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fadeOut));
+void FadeEdges(TSamples& samples, double fadeInSeconds, double fadeOutSeconds, int channels) {
+    const auto frames = static_cast<int>(samples.size()) / channels;
+    const int fadeIn = std::min(frames, SecondsToSamples(fadeInSeconds));
+    const int fadeOut = std::min(frames, SecondsToSamples(fadeOutSeconds));
+    for (int c = 0; c < channels; ++c) {
+        for (int i = 0; i < fadeIn; ++i)
+            samples[i * channels + c] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fadeIn));
+        for (int i = 0; i < fadeOut; ++i)
+            samples[(frames - 1 - i) * channels + c] *=
+                static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fadeOut));
+    }
+}
+
+void TrimSilentEnd(TSamples& samples, double floorDb, double keepSeconds, int channels) {
+    const float floor = PeakOf(samples) * static_cast<float>(DbToGain(floorDb));
+    std::size_t last = samples.size();
+    while (last > 0 && std::abs(samples[last - 1]) <= floor) --last;
+    const std::size_t frames = (last + channels - 1) / channels + SecondsToSamples(keepSeconds);
+    samples.resize(std::min(samples.size(), frames * channels));
 }
 
 float PeakOf(const TSamples& samples) {

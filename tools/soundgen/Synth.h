@@ -100,7 +100,9 @@ private:
 };
 
 void RemoveDcOffset(TSamples& samples);
-// Raised-cosine fades so no sound starts or stops with a jump.
-void FadeEdges(TSamples& samples, double fadeInSeconds, double fadeOutSeconds);
+// Raised-cosine fades so no sound starts or stops with a jump (interleaved channels).
+void FadeEdges(TSamples& samples, double fadeInSeconds, double fadeOutSeconds, int channels = 1);
+// Cuts what follows the last sample within floorDb of the peak, keeping keepSeconds after it.
+void TrimSilentEnd(TSamples& samples, double floorDb, double keepSeconds, int channels = 1);
 float PeakOf(const TSamples& samples);
 double RmsOf(const float* samples, std::size_t count);

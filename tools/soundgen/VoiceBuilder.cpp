@@ -21,7 +21,14 @@ namespace {
 constexpr double kVoicePeakDb = -3;
 constexpr double kFitMargin = 0.15; // seconds of air left at the end of a fitted clip
 
-std::string RunWithInput(const std::vector<std::string>& arguments, const std::string& input) {
+// A child process with its standard input and output on pipes; no shell is involved.
+struct TChild {
+    pid_t pid = 0;
+    int input = -1;
+    int output = -1;
+};
+
+TChild Spawn(const std::vector<std::string>& arguments) {
     int toChild[2], fromChild[2];
     if (pipe(toChild) != 0) throw std::runtime_error("pipe failed");
     if (pipe(fromChild) != 0) {
@@ -39,30 +46,34 @@ std::string RunWithInput(const std::vector<std::string>& arguments, const std::s
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    TChild child{0, toChild[1], fromChild[0]};
+    const int spawned = posix_spawnp(&child.pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(toChild[0]);
     close(fromChild[1]);
     if (spawned != 0) {
-        close(toChild[1]);
-        close(fromChild[0]);
+        close(child.input);
+        close(child.output);
         throw std::runtime_error(arguments[0] + " cannot be started: " + std::strerror(spawned));
     }
+    return child;
+}
+
+std::string RunWithInput(const std::vector<std::string>& arguments, const std::string& input) {
+    const TChild child = Spawn(arguments);
     // A line of text fits the pipe, so writing it all before reading cannot block.
-    std::size_t written = 0;
-    while (written < input.size()) {
-        const ssize_t n = write(toChild[1], input.data() + written, input.size() - written);
+    for (std::size_t written = 0; written < input.size();) {
+        const ssize_t n = write(child.input, input.data() + written, input.size() - written);
         if (n <= 0) break;
         written += static_cast<std::size_t>(n);
     }
-    close(toChild[1]);
+    close(child.input);
     std::string output;
     char buffer[65536];
-    for (ssize_t n; (n = read(fromChild[0], buffer, sizeof buffer)) > 0;) output.append(buffer, n);
-    close(fromChild[0]);
+    for (ssize_t n; (n = read(child.output, buffer, sizeof buffer)) > 0;) output.append(buffer, n);
+    close(child.output);
     int status = 0;
-    waitpid(child, &status, 0);
+    waitpid(child.pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(arguments[0] + " failed");
     return output;
@@ -144,16 +155,16 @@ TSamples ToGameRate(const TAudio& audio) {
     return out;
 }
 
+// Speech starts and ends with a little air, no more.
 void TrimSilence(TSamples& samples) {
-    const float floor = PeakOf(samples) * static_cast<float>(DbToGain(-45));
-    std::size_t first = 0, last = samples.size();
-    while (first < last && std::abs(samples[first]) <= floor) ++first;
-    while (last > first && std::abs(samples[last - 1]) <= floor) --last;
-    const std::size_t air = SecondsToSamples(0.02);
-    first = first > air ? first - air : 0;
-    last = std::min(samples.size(), last + air);
-    samples = TSamples(samples.begin() + static_cast<long>(first),
-                       samples.begin() + static_cast<long>(last));
+    constexpr double kFloorDb = -45, kAirSeconds = 0.02;
+    TrimSilentEnd(samples, kFloorDb, kAirSeconds);
+    const float floor = PeakOf(samples) * static_cast<float>(DbToGain(kFloorDb));
+    std::size_t first = 0;
+    while (first < samples.size() && std::abs(samples[first]) <= floor) ++first;
+    const std::size_t air = SecondsToSamples(kAirSeconds);
+    samples.erase(samples.begin(),
+                  samples.begin() + static_cast<long>(first > air ? first - air : 0));
 }
 
 struct TCharacterVoice {
