@@ -236,6 +236,16 @@ void DrawFramePlate(cairo_t* cr, double x, double y, double w, double h, bool go
 
 } // namespace
 
+void DrawChainIcon(cairo_t* cr, double cx, double cy, double size) {
+    cairo_save(cr);
+    cairo_translate(cr, cx - size / 2, cy - size / 2);
+    cairo_scale(cr, size / 56, size / 56);
+    DrawChain(cr, 4, 4, 52, 52, Hex("B0BAC5"), 0, 11);
+    DrawChain(cr, 52, 4, 4, 52, Hex("B0BAC5"), 0, 23);
+    DrawPadlock(cr, 28, 28, Palette::Gold);
+    cairo_restore(cr);
+}
+
 void DrawGoldTile(cairo_t* cr, int layers, bool upgraded, double cx, double cy, double size) {
     cairo_save(cr);
     cairo_translate(cr, cx - size / 2, cy - size / 2);

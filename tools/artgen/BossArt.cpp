@@ -2,6 +2,7 @@
 // round, glossy creature with its own shape (ear tufts, bushy tail, stripes and wings, bat
 // wings, cat ears), walking, facing front while it drains energy, beaten, and in pieces.
 #include "Catalog.h"
+#include "Elements.h"
 #include "Style.h"
 
 #include <array>
@@ -352,6 +353,17 @@ void DrawBossTile(const TTile& t) {
 }
 
 } // namespace
+
+void DrawGuardianIcon(cairo_t* cr, double cx, double cy, double size) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, size / 220, size / 220);
+    cairo_translate(cr, -135, -100);
+    TBossPose pose;
+    pose.Front = true;
+    DrawBoss(cr, TBoss::Owl, pose);
+    cairo_restore(cr);
+}
 
 void AddBossArt(TCatalog& catalog) {
     for (const char* kind : {"Owl", "Squirrel", "Bee", "Bat", "Cat"})

@@ -12,6 +12,13 @@ void DrawSpecialItem(cairo_t* cr, int code, double cx, double cy, double size);
 void DrawSpiderIcon(cairo_t* cr, double cx, double cy, double size);
 // A gold-tile frame: layers 1 or 2, wooden or golden (upgraded).
 void DrawGoldTile(cairo_t* cr, int layers, bool upgraded, double cx, double cy, double size);
+// The collector tools as icons: the bomb (spark 0..1) and the blaster's magic conch (glow 0..1).
+void DrawBomb(cairo_t* cr, double cx, double cy, double radius, double spark);
+void DrawConch(cairo_t* cr, double cx, double cy, double size, double glow);
+// The first island's guardian, the owl, as an icon centred on (cx, cy).
+void DrawGuardianIcon(cairo_t* cr, double cx, double cy, double size);
+// Crossed chains with a padlock over a cell-sized box centred on (cx, cy).
+void DrawChainIcon(cairo_t* cr, double cx, double cy, double size);
 // A soap bubble around whatever was drawn inside it.
 void DrawBubble(cairo_t* cr, double cx, double cy, double radius);
 

@@ -360,8 +360,10 @@ void DrawTutorialIcon(const TTile& t) {
         DrawElement(cr, 3, 70, cy, 36);
         DrawSpecialItem(cr, 103, 130, cy, 56);
         break;
-    case 3:
-        for (int i = 0; i < 3; ++i) DrawSpecialItem(cr, 101, 50 + i * 46, cy, 50);
+    case 3: // the energy tools: hammer, bomb, blaster
+        DrawSpecialItem(cr, 101, 50, cy, 50);
+        DrawBomb(cr, 96, cy + 6, 15, 1);
+        DrawConch(cr, 146, cy, 56, 0.6);
         break;
     case 4: {
         const TColor metals[] = {Hex("CD7F32"), Hex("C0C8D0"), Hex("F6C343")};
@@ -377,8 +379,7 @@ void DrawTutorialIcon(const TTile& t) {
         for (int i = 0; i < 3; ++i) DrawSpecialItem(cr, 104 + i, 50 + i * 46, cy, 50);
         break;
     case 6:
-        PaintGlossy(cr, [&](cairo_t* c) { Ellipse(c, 96, cy, 34, 30); }, Hex("8E44AD"), {});
-        DrawElement(cr, 1, 96, cy, 40);
+        DrawGuardianIcon(cr, 96, cy, 70);
         break;
     case 7:
         DrawSpiderIcon(cr, 70, cy, 60);
@@ -389,6 +390,7 @@ void DrawTutorialIcon(const TTile& t) {
         break;
     case 9:
         DrawElement(cr, 4, 96, cy, 52);
+        DrawChainIcon(cr, 96, cy, 56);
         break;
     case 10:
         DrawGoldTile(cr, 1, true, 80, cy, 56);
@@ -403,14 +405,6 @@ void DrawTutorialIcon(const TTile& t) {
         TCaptionStyle style;
         style.OutlineWidth = 2;
         DrawCaption(cr, "x5", 96, cy, 26, style);
-    }
-    if (t.Pattern == 6 || t.Pattern == 9) {
-        // Guardian: claws; chains: a chain across the element.
-        cairo_move_to(cr, 60, cy - 24);
-        cairo_line_to(cr, 132, cy + 24);
-        SetColor(cr, t.Pattern == 9 ? Hex("B0BAC5") : Hex("FFFFFF"));
-        cairo_set_line_width(cr, 5);
-        cairo_stroke(cr);
     }
 }
 

@@ -69,6 +69,56 @@ void DrawAerosolSpray(const TTile& t) {
     }
 }
 
+// Patterns 0 locked, 1 ready, 2 ready and glowing, 3 in hand, 4 firing (blaster only).
+void DrawCollectorTool(const TTile& t, const std::function<void(double glow)>& draw) {
+    cairo_t* cr = t.cr;
+    const double c = t.W / 2;
+    if (t.Pattern == 0) {
+        PaintGreyed(
+            cr, [&] { draw(0); }, 0.65);
+        PaintGlossy(cr, [&](cairo_t* k) { RoundedRect(k, c + 10, c + 12, 16, 13, 3); },
+                    Palette::Gold, {});
+        cairo_arc(cr, c + 18, c + 12, 5, M_PI, 0);
+        SetColor(cr, Hex("8D99A6"));
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+        return;
+    }
+    if (t.Pattern == 2 || t.Pattern == 4) PaintGlow(cr, c, c, c, {1, 0.95, 0.5, 0.75});
+    if (t.Pattern == 3) {
+        DrawRotated(cr, c, c, -0.3, 1, [&] { draw(0); });
+        return;
+    }
+    draw(t.Pattern == 4 ? 1 : 0);
+    if (t.Pattern == 4)
+        for (int i = 0; i < 8; ++i) {
+            const double a = i * M_PI / 4;
+            cairo_move_to(cr, c + 26 * std::cos(a), c + 26 * std::sin(a));
+            cairo_line_to(cr, c + 36 * std::cos(a), c + 36 * std::sin(a));
+            cairo_set_source_rgba(cr, 1, 1, 0.7, 0.9);
+            cairo_set_line_width(cr, 2.5);
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            cairo_stroke(cr);
+        }
+}
+
+void DrawCounterDigit(const TTile& t) {
+    TCaptionStyle style;
+    style.OutlineWidth = 2;
+    style.ShadowY = 1;
+    DrawCaption(t.cr, std::to_string(t.Pattern), t.W / 2, t.H / 2, t.H * 0.82, style);
+}
+
+void DrawCounterBadge(const TTile& t) {
+    TGloss gloss;
+    gloss.Shadow = 1.5;
+    PaintGlossy(
+        t.cr, [&](cairo_t* c) { Ellipse(c, t.W / 2 - 1, t.H / 2 - 1, t.W / 2 - 3, t.H / 2 - 3); },
+        Hex("E53935"), gloss);
+}
+
+} // namespace
+
 void DrawBomb(cairo_t* cr, double cx, double cy, double r, double spark) {
     TGloss gloss;
     gloss.Shadow = 3;
@@ -120,56 +170,6 @@ void DrawConch(cairo_t* cr, double cx, double cy, double size, double glow) {
         cr, [](cairo_t* c) { Ellipse(c, -21, -14, 7, 9); }, Hex("7FFFF4"), Hex("26A69A"), 1.4);
     cairo_restore(cr);
 }
-
-// Patterns 0 locked, 1 ready, 2 ready and glowing, 3 in hand, 4 firing (blaster only).
-void DrawCollectorTool(const TTile& t, const std::function<void(double glow)>& draw) {
-    cairo_t* cr = t.cr;
-    const double c = t.W / 2;
-    if (t.Pattern == 0) {
-        PaintGreyed(
-            cr, [&] { draw(0); }, 0.65);
-        PaintGlossy(cr, [&](cairo_t* k) { RoundedRect(k, c + 10, c + 12, 16, 13, 3); },
-                    Palette::Gold, {});
-        cairo_arc(cr, c + 18, c + 12, 5, M_PI, 0);
-        SetColor(cr, Hex("8D99A6"));
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-        return;
-    }
-    if (t.Pattern == 2 || t.Pattern == 4) PaintGlow(cr, c, c, c, {1, 0.95, 0.5, 0.75});
-    if (t.Pattern == 3) {
-        DrawRotated(cr, c, c, -0.3, 1, [&] { draw(0); });
-        return;
-    }
-    draw(t.Pattern == 4 ? 1 : 0);
-    if (t.Pattern == 4)
-        for (int i = 0; i < 8; ++i) {
-            const double a = i * M_PI / 4;
-            cairo_move_to(cr, c + 26 * std::cos(a), c + 26 * std::sin(a));
-            cairo_line_to(cr, c + 36 * std::cos(a), c + 36 * std::sin(a));
-            cairo_set_source_rgba(cr, 1, 1, 0.7, 0.9);
-            cairo_set_line_width(cr, 2.5);
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-            cairo_stroke(cr);
-        }
-}
-
-void DrawCounterDigit(const TTile& t) {
-    TCaptionStyle style;
-    style.OutlineWidth = 2;
-    style.ShadowY = 1;
-    DrawCaption(t.cr, std::to_string(t.Pattern), t.W / 2, t.H / 2, t.H * 0.82, style);
-}
-
-void DrawCounterBadge(const TTile& t) {
-    TGloss gloss;
-    gloss.Shadow = 1.5;
-    PaintGlossy(
-        t.cr, [&](cairo_t* c) { Ellipse(c, t.W / 2 - 1, t.H / 2 - 1, t.W / 2 - 3, t.H / 2 - 3); },
-        Hex("E53935"), gloss);
-}
-
-} // namespace
 
 void AddToolArt(TCatalog& catalog) {
     catalog.Add("MagicKey", DrawMagicKey);
