@@ -10,7 +10,7 @@
 
 namespace {
 
-struct TButtonSpec {
+struct TButtonPicture {
     const char* Name;
     const char* Caption;
     TButtonLook Look;
@@ -18,7 +18,7 @@ struct TButtonSpec {
 
 // A button's pattern 0 is its normal look; a second tile, where the layout has one, is the
 // disabled look.
-const TButtonSpec Buttons[] = {
+const TButtonPicture Buttons[] = {
     {"PlayButton", "Play", TButtonLook::Gold},
     {"OptionsButton", "Options", TButtonLook::Wood},
     {"HighScoresButton", "High Scores", TButtonLook::Wood},
@@ -45,11 +45,11 @@ const TButtonSpec Buttons[] = {
     {"BuySlotBuyButton", "Buy", TButtonLook::Gold},
 };
 
-void DrawButtonTile(const TTile& t, const TButtonSpec& spec) {
+void DrawButtonTile(const TTile& t, const TButtonPicture& button) {
     if (t.Pattern == 0)
-        DrawButton(t.cr, 0, 0, t.W, t.H, spec.Caption, spec.Look);
+        DrawButton(t.cr, 0, 0, t.W, t.H, button.Caption, button.Look);
     else
-        DrawDisabledButton(t.cr, 0, 0, t.W, t.H, spec.Caption, spec.Look);
+        DrawDisabledButton(t.cr, 0, 0, t.W, t.H, button.Caption, button.Look);
 }
 
 // Check boxes: 0 off, 1 off and hovered, 2 on, 3 on and hovered.
@@ -210,8 +210,8 @@ void DrawLoadingBarText(const TTile& t) {
 } // namespace
 
 void AddWidgetArt(TCatalog& catalog) {
-    for (const TButtonSpec& spec : Buttons)
-        catalog.Add(spec.Name, [&spec](const TTile& t) { DrawButtonTile(t, spec); });
+    for (const TButtonPicture& button : Buttons)
+        catalog.Add(button.Name, [&button](const TTile& t) { DrawButtonTile(t, button); });
     catalog.Add("CheckBoxSound", [](const TTile& t) { DrawCheckBox(t, "Sound"); });
     catalog.Add("CheckBoxMusic", [](const TTile& t) { DrawCheckBox(t, "Music"); });
     catalog.Add("CheckBoxFullscreen", [](const TTile& t) { DrawCheckBox(t, "Full screen"); });
