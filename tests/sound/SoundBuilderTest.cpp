@@ -46,6 +46,10 @@ TEST(VoiceLines, ChatsFollowTheDialogLayout) {
     EXPECT_EQ(lines[3].speaker, 3);
     EXPECT_EQ(lines[3].text, " Spaced line") << "only the letter and its separator go";
     EXPECT_EQ(lines[4].speaker, 4);
+    EXPECT_TRUE(IsSpeakable(lines[4]));
+    EXPECT_FALSE(IsSpeakable({"Chats/1", "Chat9", kHero, 1, 9, " ... !"}))
+        << "nothing to say, no clip";
+    EXPECT_TRUE(IsSpeakable({"Chats/1", "Chat9", kHero, 1, 9, "\xC4h!"}));
     EXPECT_EQ(lines[24].folder, "Chats/3");
     EXPECT_EQ(lines[24].name, "Chat20");
     EXPECT_EQ(lines[25].folder, "Chats/4");

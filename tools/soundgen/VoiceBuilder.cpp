@@ -268,7 +268,7 @@ void BuildVoices(const std::string& espeak, const TRecipeFile& settings,
     std::vector<double> seconds(lines.size(), 0);
     ParallelFor(static_cast<int>(lines.size()), threads, [&](int i) {
         const TVoiceLine& line = lines[i];
-        if (SpokenText(line.text).find_first_not_of(" .,!?-") == std::string::npos) return;
+        if (!IsSpeakable(line)) return;
         const std::string folder = voiceFolder + "/" + line.folder;
         std::filesystem::create_directories(folder);
         const TAudio speech = SpeakLine(espeak, settings, line);

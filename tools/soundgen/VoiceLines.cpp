@@ -95,3 +95,10 @@ std::string SpokenText(const std::string& latin1) {
     }
     return utf8;
 }
+
+bool IsSpeakable(const TVoiceLine& line) {
+    for (const char c : line.text)
+        if (std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0xC0)
+            return true;
+    return false;
+}

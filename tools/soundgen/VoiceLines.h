@@ -37,3 +37,6 @@ std::vector<TVoiceLine> ChatVoiceLines(const std::vector<std::string>& entries);
 
 // Latin-1 to UTF-8, with "|" line breaks turned into spaces, for the speech synthesiser.
 std::string SpokenText(const std::string& latin1);
+
+// A line of nothing but blanks and punctuation gets no voice clip.
+bool IsSpeakable(const TVoiceLine& line);
