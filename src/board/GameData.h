@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "engine/Geometry.h"
+#include "engine/TextKinds.h" // the font and language kinds belong to the vocabulary too
 
 // ---- Enumerations (one byte each, ordinal 0 first) ----
 
@@ -41,8 +42,6 @@ enum TGameBoardActiveMode : uint8_t { amNormal, amFindFlower };
 enum TRelaxedMode : uint8_t { rmNotInitialized, rmYes, rmNo };
 enum TPositiveButtonKind : uint8_t { pbYes, pbOK };
 enum TNegativeButtonKind : uint8_t { nbNo, nbCancel };
-enum TGameFontKind : uint8_t { fkAirstripComment, fkAirstripNormal };
-enum TSettingLoaderLanguage : uint8_t { laUS, laDE, laES, laFR, laIT, laNL, laBR, laSE };
 // Mouse buttons as input routing hands them to the components.
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 

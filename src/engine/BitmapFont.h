@@ -1,7 +1,7 @@
 #pragma once
 // The two bitmap fonts: which Latin-1 characters each can draw, the tile of each character and
 // how far it advances; filtering, measuring and word wrapping are built on these tables.
-#include "board/GameData.h"
+#include "engine/TextKinds.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // TGameComment: one short announcement in big letters. The letters fly in from points around
 // the screen edge, gather into a line, bob for a while and fade out; each is one tile of a
 // bitmap font picture.
-#include "board/GameData.h"
+#include "engine/TextKinds.h"
 
 #include <array>
 #include <functional>

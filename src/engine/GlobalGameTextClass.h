@@ -1,7 +1,7 @@
 #pragma once
 // TGlobalGameText: a line of text in the general bitmap font, every glyph a tile of
 // "GlobalFontWhite" drawn at proportional advances.
-#include "board/GameData.h"
+#include "engine/TextKinds.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // TSettingLoader: the language, the character set and the three font sizes of "_settings.txt"
 // in the Texts folder, read once at start-up.
-#include "board/GameData.h"
+#include "engine/TextKinds.h"
 
 #include <string>
 
