@@ -149,12 +149,18 @@ private:
     double Seconds(int i) const { return static_cast<double>(i) / kSampleRate; }
     double GlideFraction(int i) const { return glide_ > 0 ? Seconds(i) / glide_ : 1.0; }
 
-    double PitchAt(int i) const {
-        double hz = pitch_.At(GlideFraction(i));
-        if (vibrato_)
-            hz *=
-                std::pow(2.0, vibrato_->second / 12.0 * SineOfCycles(vibrato_->first * Seconds(i)));
-        return hz;
+    // The pitch of every sample, worked out once for all oscillators of the layer.
+    const std::vector<double>& Pitches() {
+        if (!pitches_.empty()) return pitches_;
+        pitches_.resize(count_);
+        for (int i = 0; i < count_; ++i) {
+            double hz = pitch_.At(GlideFraction(i));
+            if (vibrato_)
+                hz *=
+                    std::exp2(vibrato_->second / 12.0 * SineOfCycles(vibrato_->first * Seconds(i)));
+            pitches_[i] = hz;
+        }
+        return pitches_;
     }
 
     // Attack, tremolo and release; the exponential decay is applied by the caller step by step.
@@ -214,13 +220,14 @@ private:
         for (const double h : harmonics) harmonicSum += std::abs(h);
         const int voices = std::max(1, static_cast<int>(params_.Number("voices", 1)));
         const double detune = params_.Number("detune", 0);
+        const std::vector<double>& pitches = Pitches();
         TSamples out(count_, 0.0f);
         for (int v = 0; v < voices; ++v) {
             const double cents = voices == 1 ? 0 : detune * (2.0 * v / (voices - 1) - 1.0);
             const double ratio = std::pow(2.0, cents / 1200.0);
             double phase = voices == 1 ? 0 : random_.Uniform();
             for (int i = 0; i < count_; ++i) {
-                const double step = std::min(0.49, PitchAt(i) * ratio / kSampleRate);
+                const double step = std::min(0.49, pitches[i] * ratio / kSampleRate);
                 double value = 0;
                 switch (wave) {
                 case TWave::Sine:
@@ -260,7 +267,7 @@ private:
             indexDecay > 0 ? std::pow(10.0, -3.0 / (indexDecay * kSampleRate)) : 1.0;
         double decayingIndex = index.from;
         for (int i = 0; i < count_; ++i) {
-            const double hz = PitchAt(i);
+            const double hz = Pitches()[i];
             const double depth = indexDecay > 0 ? decayingIndex : index.At(GlideFraction(i));
             decayingIndex *= indexFall;
             out[i] = static_cast<float>(
@@ -284,13 +291,15 @@ private:
                 params_.Bad("modes", text, "ratio:dB:T60 triples separated by commas");
             double amplitude = DbToGain(db);
             const double fall = std::pow(10.0, -3.0 / (t60 * kSampleRate));
+            const std::vector<double>& pitches = Pitches();
             double phase = 0;
             for (int i = 0; i < count_ && amplitude > 1e-4; ++i) { // stop 80 dB down
-                const double hz = PitchAt(i) * ratio;
-                if (hz >= 0.45 * kSampleRate) break;
+                const double step = pitches[i] * ratio / kSampleRate;
+                if (step >= 0.45) break;
                 out[i] += static_cast<float>(amplitude * SineOfCycles(phase));
                 amplitude *= fall;
-                phase = std::fmod(phase + hz / kSampleRate, 1.0);
+                phase += step;
+                if (phase >= 1.0) phase -= 1.0;
             }
         }
         return out;
@@ -380,6 +389,7 @@ private:
     TSweep pitch_;
     std::optional<std::pair<double, double>> vibrato_, tremolo_;
     int count_;
+    std::vector<double> pitches_;
 };
 
 // The copies a layer plays: one, one per note of notes=, or a random scatter.

@@ -5,17 +5,14 @@
 #include <algorithm>
 #include <cctype>
 
-double SineOfCycles(double cycles) {
-    constexpr int kSize = 4096;
+const double* SineTable() {
     static const std::vector<double> table = [] {
-        std::vector<double> values(kSize + 1);
-        for (int i = 0; i <= kSize; ++i) values[i] = std::sin(2 * kPi * i / kSize);
+        std::vector<double> values(kSineTableSize + 1);
+        for (int i = 0; i <= kSineTableSize; ++i)
+            values[i] = std::sin(2 * kPi * i / kSineTableSize);
         return values;
     }();
-    const double position = (cycles - std::floor(cycles)) * kSize;
-    const auto index = static_cast<int>(position);
-    const double fraction = position - index;
-    return table[index] + (table[index + 1] - table[index]) * fraction;
+    return table.data();
 }
 
 TSynthRandom::TSynthRandom(uint64_t seed)
@@ -99,13 +96,6 @@ bool TValue::Parse(std::string_view text, bool allowNotes, TValue& value) {
     if (!one(first, value.from, value.relative) || !one(second, value.to, secondRelative))
         return false;
     return value.relative == secondRelative;
-}
-
-double TSweep::At(double fraction) const {
-    if (from == to) return from;
-    fraction = std::clamp(fraction, 0.0, 1.0);
-    if (exponential && from > 0 && to > 0) return from * std::pow(to / from, fraction);
-    return from + (to - from) * fraction;
 }
 
 float TStateVariableFilter::Process(float input, double cutoffHz) {

@@ -13,7 +13,18 @@ using TSamples = std::vector<float>;
 
 // sin(2 pi cycles) from a table with linear interpolation: about -130 dB of error, many times
 // faster than std::sin in the inner loops.
-double SineOfCycles(double cycles);
+constexpr int kSineTableSize = 4096;
+const double* SineTable(); // kSineTableSize + 1 values
+
+inline double SineOfCycles(double cycles) {
+    static const double* const table = SineTable();
+    double fraction = cycles - static_cast<double>(static_cast<long long>(cycles)); // no libm call
+    if (fraction < 0) fraction += 1.0;
+    const double position = fraction * kSineTableSize;
+    const auto index = static_cast<int>(position);
+    const double between = position - index;
+    return table[index] + (table[index + 1] - table[index]) * between;
+}
 
 inline double DbToGain(double db) {
     return std::pow(10.0, db / 20.0);
@@ -64,7 +75,12 @@ struct TSweep {
     double to = 0;
     bool exponential = true;
 
-    double At(double fraction) const;
+    double At(double fraction) const {
+        if (from == to) return from;
+        fraction = fraction < 0 ? 0 : fraction > 1 ? 1 : fraction;
+        if (exponential && from > 0 && to > 0) return from * std::pow(to / from, fraction);
+        return from + (to - from) * fraction;
+    }
 };
 
 // Zero-delay-feedback state-variable filter; keeps its state across calls so cutoffs may move.
