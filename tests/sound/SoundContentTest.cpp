@@ -83,22 +83,26 @@ std::set<std::string> RequiredEffects() {
     return names;
 }
 
-// Names played in the code: PlaySound("Name") literals, and "Prefix" + number families.
-void ScanCode(std::set<std::string>& literals, std::set<std::string>& families) {
-    const std::regex literal(R"re(PlaySound\(\s*"([^"]+)"\s*\))re");
-    const std::regex family(
+// Names played in code: PlaySound("Name") literals, and "Prefix" + number families.
+void ScanCodeText(const std::string& code, std::set<std::string>& literals,
+                  std::set<std::string>& families) {
+    static const std::regex literal(R"re(PlaySound\(\s*"([^"]+)"\s*\))re");
+    static const std::regex family(
         R"re(PlaySound\(\s*(?:std::string\s*\(\s*)?"([A-Za-z]+)"\s*\)?\s*\+)re");
+    for (std::sregex_iterator it(code.begin(), code.end(), literal), end; it != end; ++it)
+        literals.insert((*it)[1]);
+    for (std::sregex_iterator it(code.begin(), code.end(), family), end; it != end; ++it)
+        families.insert((*it)[1]);
+}
+
+void ScanCode(std::set<std::string>& literals, std::set<std::string>& families) {
     for (const auto& file : fs::recursive_directory_iterator(kSource + "/src")) {
         const std::string extension = file.path().extension().string();
         if (extension != ".cpp" && extension != ".h") continue;
         std::ifstream in(file.path());
         std::stringstream text;
         text << in.rdbuf();
-        const std::string code = text.str();
-        for (std::sregex_iterator it(code.begin(), code.end(), literal), end; it != end; ++it)
-            literals.insert((*it)[1]);
-        for (std::sregex_iterator it(code.begin(), code.end(), family), end; it != end; ++it)
-            families.insert((*it)[1]);
+        ScanCodeText(text.str(), literals, families);
     }
 }
 
@@ -158,6 +162,17 @@ double EffectsLoudnessDb() {
         levels.push_back(Measure(Decoded(kGame + "/Sounds/" + name + ".ogg")).loudestDb);
     std::sort(levels.begin(), levels.end());
     return levels.empty() ? 0 : levels[levels.size() / 2];
+}
+
+TEST(SoundContent, TheCodeScanFindsNamesAndFamilies) {
+    std::set<std::string> literals, families;
+    ScanCodeText(R"(PlaySound("BubblePop"); PlaySound( "Key" );
+                   PlaySound("ChapterEntry" + std::to_string(island));
+                   PlaySound(std::string("UpgradesFinished") + std::to_string(i));
+                   PlaySound(Sounds[Random(3)]); PlayVoice("Chat1");)",
+                 literals, families);
+    EXPECT_EQ(literals, (std::set<std::string>{"BubblePop", "Key"}));
+    EXPECT_EQ(families, (std::set<std::string>{"ChapterEntry", "UpgradesFinished"}));
 }
 
 TEST(SoundContent, EveryEffectTheGamePlaysExists) {
