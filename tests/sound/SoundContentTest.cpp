@@ -6,12 +6,12 @@
 #include "VoiceLines.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -86,13 +86,29 @@ std::set<std::string> RequiredEffects() {
 // Names played in code: PlaySound("Name") literals, and "Prefix" + number families.
 void ScanCodeText(const std::string& code, std::set<std::string>& literals,
                   std::set<std::string>& families) {
-    static const std::regex literal(R"re(PlaySound\(\s*"([^"]+)"\s*\))re");
-    static const std::regex family(
-        R"re(PlaySound\(\s*(?:std::string\s*\(\s*)?"([A-Za-z]+)"\s*\)?\s*\+)re");
-    for (std::sregex_iterator it(code.begin(), code.end(), literal), end; it != end; ++it)
-        literals.insert((*it)[1]);
-    for (std::sregex_iterator it(code.begin(), code.end(), family), end; it != end; ++it)
-        families.insert((*it)[1]);
+    auto skipBlanks = [&](std::size_t at) {
+        while (at < code.size() && std::isspace(static_cast<unsigned char>(code[at]))) ++at;
+        return at;
+    };
+    const std::string call = "PlaySound(";
+    for (std::size_t at = code.find(call); at != std::string::npos; at = code.find(call, at + 1)) {
+        std::size_t quote = skipBlanks(at + call.size());
+        if (code.compare(quote, 12, "std::string(") == 0) quote = skipBlanks(quote + 12);
+        if (quote >= code.size() || code[quote] != '"') continue;
+        const std::size_t close = code.find('"', quote + 1);
+        if (close == std::string::npos) break;
+        const std::string name = code.substr(quote + 1, close - quote - 1);
+        std::size_t next = skipBlanks(close + 1);
+        if (next < code.size() && code[next] == ')') {
+            const std::size_t after = skipBlanks(next + 1);
+            if (after < code.size() && code[after] == '+')
+                families.insert(name);
+            else
+                literals.insert(name);
+        } else if (next < code.size() && code[next] == '+') {
+            families.insert(name);
+        }
+    }
 }
 
 void ScanCode(std::set<std::string>& literals, std::set<std::string>& families) {
