@@ -2,25 +2,66 @@
 
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
+#include "engine/PictureNames.h"
 
-#include <filesystem>
+#include <cstdio>
+#include <string>
 
 namespace {
 constexpr int GameWidth = 1366;
 constexpr int GameHeight = 768;
 // With no tick pending the loop still looks round this often.
 constexpr int IdleWaitMs = 100;
+// The volumes a new player starts with.
+constexpr int DefaultSoundVolume = 70;
+constexpr int DefaultMusicVolume = 50;
+// Where the score stands until the score counter has its own panel.
+constexpr TPoint ScorePos{40, 744};
+constexpr float ScoreTextRatio = 0.8f;
+
+// The configured looks of a board comment.
+struct TCommentLook {
+    int WavingTime;
+    int CenterAdjustX;
+    int CenterAdjustY;
+    int AdditionalHorzSpace;
+    float LetterSizeRatio;
+};
+constexpr TCommentLook RoundCommentLook{1500, 25, -40, 0, 1.15f};
+constexpr TCommentLook FlowerCommentLook{1500, 21, 85, 3, 0.75f};
+
+void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentLook& look) {
+    comment.TextStringsComp = &texts;
+    comment.LettersImg = std::string(Pictures::CommentFont);
+    comment.SetShiftAdjListKind(slShorter);
+    comment.WavingTime = look.WavingTime;
+    comment.CenterAdjustX = look.CenterAdjustX;
+    comment.CenterAdjustY = look.CenterAdjustY;
+    comment.AdditionalHorzSpace = look.AdditionalHorzSpace;
+    comment.LetterSizeRatio = look.LetterSizeRatio;
+}
+
+std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform) {
+    return platform.Audio != nullptr ? nullptr : OpenAudioDevice();
+}
+
 } // namespace
 
 TFormMain::TFormMain(const TFormPlatform& platform)
-    : OmegaTimer1(platform.Clock, ApplicationIdle, &platform.Events), platform_(platform),
+    : ownedAudioDevice_(OwnAudioUnlessGiven(platform)),
+      AudioDevice(platform.Audio != nullptr ? *platform.Audio : *ownedAudioDevice_),
+      OmegaTimer1(platform.Clock, ApplicationIdle, &platform.Events), SFXPlayer1(AudioDevice),
+      VoicePlayer1(AudioDevice), MusicBox1(AudioDevice),
+      SettingLoader1(platform.ProgramFolder + "Texts/"),
+      TextStrings1(platform.ProgramFolder + "Texts/"), platform_(platform),
       errorLog_(platform.ErrorLogFile) {
     Randomize();
     OmegaScreen1.Width = GameWidth;
     OmegaScreen1.Height = GameHeight;
     OmegaScreen1.SetWindow(&platform_.Device);
     OmegaScreen1.Initialize();
-    platform_.Device.SetCaption("The Saga of Tovan");
+    const std::string& title = TextStrings1.GameTexts(1);
+    platform_.Device.SetCaption(title.empty() ? "The Saga of Tovan" : title);
 
     OmegaTimer1.OnTimer = [this] { OmegaTimer1Timer(); };
     OmegaTimer1.SetTargetFPS(GameTicksPerSecond);
@@ -28,23 +69,56 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaTimer1.SetMaxFPS(0);
     OmegaTimer1.SetFPSWarningFrames(10);
 
+    CreateSound();
+    ConfigureComments();
+
     OmegaImageList1.TileCounts = &SpriteTileCount;
     OmegaImageList1.ProgramFolder = platform_.ProgramFolder;
     // Until every picture exists, missing ones show where they would be drawn.
     OmegaImageList1.MarkMissingPictures = true;
     SetMainImageTarget(&OmegaImageList1);
     LoadImageSet(2);
+    BindImages();
 
     LevelParams.LevelFilesPath = platform_.ProgramFolder + "Levels/";
     LevelParams.OnMessageBox = [this](const std::string& message) {
         platform_.Desktop.ShowMessage("Message", message, false);
     };
-    StartFirstLevel();
+    WireBoardEvents();
+    WireSpecialTileEvents();
+    WireEffectEvents();
+    roundStarted_ = StartLevel(1, 1);
 }
 
 TFormMain::~TFormMain() {
-    OmegaTimer1.SetEnabled(false);
+    Shutdown();
     if (MainImageTarget() == &OmegaImageList1) SetMainImageTarget(nullptr);
+}
+
+void TFormMain::CreateSound() {
+    SFXPlayer1.Path = platform_.ProgramFolder + "Sounds/";
+    SFXPlayer1.LoadSounds();
+    SFXPlayer1.SetVolume(DefaultSoundVolume);
+    SetEffectSoundTarget(&SFXPlayer1);
+    VoicePlayer1.Path = platform_.ProgramFolder + "Voices/";
+    VoicePlayer1.SetVolume(DefaultSoundVolume);
+    SetVoiceSoundTarget(&VoicePlayer1);
+    MusicBox1.Path = platform_.ProgramFolder + "Music/";
+    MusicBox1.LoadMusic();
+    MusicBox1.SetVolume(DefaultMusicVolume);
+}
+
+void TFormMain::ConfigureComments() {
+    Configure(BoardComment1, TextStrings1, RoundCommentLook);
+    Configure(BoardComment2, TextStrings1, FlowerCommentLook);
+}
+
+// Everything that takes a size from its pictures does so once they are loaded.
+void TFormMain::BindImages() {
+    GlobGameText.TakeFontSize();
+    BoardComment1.TakeSize();
+    BoardComment2.TakeSize();
+    ElementGather.TakeSizes();
 }
 
 void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
@@ -63,50 +137,67 @@ void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
     }
 }
 
-void TFormMain::StartFirstLevel() {
-    // The board is shown, not played, until the round flow wires its effects.
-    GameBoard.CanMatch = false;
-    const std::string firstLevel = TLevelParams::LevelFileName(1, 1);
-    std::error_code error;
-    if (std::filesystem::exists(LevelParams.LevelFilesPath + firstLevel, error) &&
-        LevelParams.LoadLevel(1, 1)) {
-        GameBoard.SetElementSet(LevelParams.ElementSet());
-        GameBoard.SetBoardData(LevelParams.Board());
-    }
-    const TPoint origin = CenteredBoardOrigin(GameBoard.BoardData());
-    GameBoard.Left = origin.X;
-    GameBoard.Top = origin.Y;
-    SetBoardScreenOrigin(origin);
-}
-
 void TFormMain::FormShow() {
     OmegaTimer1.SetEnabled(true);
 }
 
 void TFormMain::OmegaTimer1Timer() {
-    if (!OmegaScreen1.CanDraw()) return;
-    OmegaScreen1.SetLinearFilter(true);
-    OmegaScreen1.Clear(0, 0, 0, 255);
-    OmegaScreen1.BeginScene();
     try {
-        SceneFrame();
-        OmegaScreen1.EndScene();
+        DrawFrame();
     } catch (const TFatalError&) {
-        OmegaScreen1.AbandonScene();
+        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
         throw;
     } catch (const std::exception& error) {
         // The frame ends cleanly without its present; the next tick draws again.
-        OmegaScreen1.AbandonScene();
+        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
         errorLog_.Report(error.what());
     } catch (...) {
-        OmegaScreen1.AbandonScene();
+        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
         errorLog_.Report("unknown error");
     }
 }
 
+void TFormMain::DrawFrame() {
+    MusicBox1.Update();
+    if (!OmegaScreen1.CanDraw()) return;
+    OmegaScreen1.SetLinearFilter(true);
+    OmegaScreen1.Clear(0, 0, 0, 255);
+    if (!OmegaScreen1.BeginScene()) return;
+    SceneFrame();
+    OmegaScreen1.EndScene();
+}
+
 void TFormMain::SceneFrame() {
+    switch (GameScene.Value()) {
+    case gsMainGame:
+        BoardFrame();
+        break;
+    default:
+        break; // scenes still to come draw nothing
+    }
+}
+
+// The board scene, bottom layer first.
+void TFormMain::BoardFrame() {
+    // The board and its effects.
     GameBoard.UpdateAndDraw();
+    RunCompletionsWithoutEffect();
+    SwapEffect.Tick();
+    GroupedElementsEffect.Tick();
+    FallingElements.Tick();
     GameBoard.DrawHint();
+    BoardComment1.Update();
+    BoardComment2.Update();
+    // The panels.
+    DrawScore();
+    // Gathering, then what flies over everything.
+    ElementGather.UpdateAndDraw();
+    FlowingElements.Tick();
+}
+
+void TFormMain::DrawScore() {
+    GlobGameText.DrawText(ScorePos.X, ScorePos.Y, "SCORE " + std::to_string(Score), ScoreTextRatio,
+                          0, 255, 0, 0);
 }
 
 void TFormMain::HandleEvent(const TPlatformEvent& event) {
@@ -119,6 +210,11 @@ void TFormMain::HandleEvent(const TPlatformEvent& event) {
         OmegaTimer1.Pass(done);
         break;
     }
+    case TEventKind::MouseDown:
+    case TEventKind::MouseMove:
+    case TEventKind::MouseUp:
+        RouteMouse(event);
+        break;
     default:
         break;
     }
@@ -144,8 +240,27 @@ void TFormMain::RunLoopPass() {
 }
 
 int TFormMain::Run() {
+    if (!roundStarted_) {
+        std::fprintf(stderr,
+                     "The Saga of Tovan cannot start a round: the level \"%s\" could "
+                     "not be loaded.\n",
+                     LevelParams.FileName().c_str());
+        Shutdown();
+        return 1;
+    }
     FormShow();
     while (!closing_) RunLoopPass();
-    OmegaTimer1.SetEnabled(false);
+    Shutdown();
     return 0;
+}
+
+void TFormMain::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    OmegaTimer1.SetEnabled(false);
+    MusicBox1.StopAll();
+    SFXPlayer1.StopAll();
+    VoicePlayer1.StopAll();
+    // The players free their streams later, when they are destroyed; the device ignores that.
+    AudioDevice.Close();
 }

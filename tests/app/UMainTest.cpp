@@ -1,11 +1,8 @@
-// The controller on the null platform: frames paced by a hand-driven clock, the board drawn
-// centred from the main pictures, failing frames skipped cleanly, and the close request.
-#include "app/UMain.h"
-
-#include "TempFolder.h"
+// The controller on the null platform: frames paced by a hand-driven clock, the first round
+// started on its level, failing frames skipped cleanly, and a clean end.
+#include "FormTestKit.h"
 #include "engine/FatalError.h"
-#include "engine/GameGlobals.h"
-#include "platform/RecordingGraphicsDevice.h"
+#include "engine/ImageCodec.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -32,12 +29,17 @@ protected:
         SetRandomSeed(7);
         const uint32_t pixels[2 * 52] = {};
         EncodePngFile(folder.Path("Images") + "BackgroundTile.png", 104, 1, pixels);
-        form = std::make_unique<TFormMain>(TFormPlatform{device, events, clock, desktop,
-                                                         folder.Path(), folder.Path() + "err.log"});
+        folder.Write("Music/MainGame1.ogg");
+        folder.Write("Music/MainGame2.ogg");
+        WriteLevelFile(folder.Path("Levels") + "Level1-01.zel", FieldLevel({{0, 10, 10}}));
     }
     ~Controller() override {
         form.reset();
         ReleaseRandomSeed();
+    }
+    void Start() {
+        form = std::make_unique<TFormMain>(TFormPlatform{
+            device, events, clock, desktop, folder.Path(), folder.Path() + "err.log", &audio});
     }
     // Runs loop passes over the given game time, one every millisecond.
     void RunFor(int ms) {
@@ -52,29 +54,43 @@ protected:
         for (std::string line; std::getline(log, line);) ++lines;
         return lines;
     }
+    void Close() {
+        TPlatformEvent close;
+        close.Kind = TEventKind::CloseRequested;
+        events.Push(close);
+    }
 
     TTempFolder folder;
     TFailingDevice device;
     TQueuedEventSource events;
     TManualClock clock;
     TRecordingDesktop desktop;
+    TRecordingAudioDevice audio;
     std::unique_ptr<TFormMain> form;
 };
 
-TEST_F(Controller, DrawsTheCentredBoardThirtyThreeTimesASecond) {
-    EXPECT_EQ(form->OmegaImageList1.ImageList.Count(), 1);
-    EXPECT_EQ(BoardScreenOrigin(), (TPoint{266, 95})); // no level file: the full default board
+TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
+    Start();
+    ASSERT_TRUE(form->RoundStarted());
+    EXPECT_EQ(form->GameScene.Value(), gsMainGame);
+    EXPECT_EQ(form->BoardComment1.CommentType(), coGo);
+    // Nine columns from column 4, eight rows from row 3, centred across the game area.
+    EXPECT_EQ(form->GameBoard.Left, CenteredBoardOrigin(form->LevelParams.Board()).X);
+    EXPECT_NEAR(form->GameBoard.Left + 3 * 52 + 9 * 52 / 2, 1366 / 2, 1);
+    EXPECT_EQ(BoardScreenOrigin(), (TPoint{form->GameBoard.Left, form->GameBoard.Top}));
+    EXPECT_EQ(form->ElementGather.UsedSlotCount(), 2);
+    EXPECT_TRUE(form->ElementGather.StillNeeded(ieFruit2));
     form->FormShow();
     RunFor(1000);
     EXPECT_EQ(device.FramesPresented, 32); // passes 1 ms apart: a tick every 31 ms
-    const auto backgrounds = device.QuadsOf("BackgroundTile");
-    ASSERT_EQ(backgrounds.size(), 16u * 12u);
-    EXPECT_EQ(form->GameBoard.Left, 266);
-    EXPECT_EQ(form->GameBoard.Top, 95);
-    EXPECT_EQ(device.Caption, "The Saga of Tovan");
+    EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
+    // One of the two main-game tracks is fading in.
+    EXPECT_TRUE(form->MusicBox1.CurrentTrack() == mtMainGame1 ||
+                form->MusicBox1.CurrentTrack() == mtMainGame2);
 }
 
 TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
+    Start();
     form->FormShow();
     RunFor(31);
     ASSERT_EQ(device.FramesPresented, 1);
@@ -93,12 +109,28 @@ TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
     EXPECT_FALSE(form->OmegaScreen1.SceneBegun());
 }
 
-TEST_F(Controller, CloseRequestEndsTheLoop) {
-    TPlatformEvent close;
-    close.Kind = TEventKind::CloseRequested;
-    events.Push(close);
+TEST_F(Controller, ClosingTheWindowStopsTheSoundBeforeTheCardIsReleased) {
+    Start();
+    form->FormShow();
+    RunFor(100);
+    Close();
     EXPECT_EQ(form->Run(), 0);
     EXPECT_FALSE(form->OmegaTimer1.Enabled());
+    ASSERT_TRUE(audio.Closed);
+    EXPECT_TRUE(audio.PlayingStreams().empty());
+    EXPECT_EQ(audio.Calls.back().Call, TAudioCall::Close);
+    form.reset(); // the players let go of their streams after the card: nothing breaks
+}
+
+TEST_F(Controller, AMissingLevelIsReportedAndTheProgramEndsWithoutPlaying) {
+    folder.Remove("Levels/Level1-01.zel");
+    Start();
+    EXPECT_FALSE(form->RoundStarted());
+    ASSERT_EQ(desktop.Messages.size(), 1u);
+    EXPECT_NE(desktop.Messages[0].find("Level1-01.zel"), std::string::npos);
+    EXPECT_EQ(form->Run(), 1);
+    EXPECT_EQ(device.FramesBegun, 0);
+    EXPECT_TRUE(audio.Closed);
 }
 
 } // namespace

@@ -1,0 +1,250 @@
+// The round: level start, the board's requests answered by the effects, the effects' ends handed
+// back to the board, and cleared tiles turned into score and gathered elements.
+#include "app/UMain.h"
+#include "board/RoundStart.h"
+#include "effects/EffectPattern.h"
+#include "engine/GameGlobals.h"
+#include "engine/SoundByName.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// Falling modes: a small hop after a grouping, thrown far by a blast.
+constexpr uint8_t FallAfterGrouping = 0;
+constexpr uint8_t FallAfterBlast = 1;
+
+// The gathering slot an element code fills; -1 for codes that fill none.
+int GatherSlotOfCode(int code) {
+    if (IsFruitCode(code)) return ieFruit1 + code - ecFirstFruit;
+    if (IsFlowerCode(code)) return ieFlower1 + code - ecFirstFlower;
+    if (IsPotionCode(code)) return iePotion1 + code - ecPotion1;
+    return -1;
+}
+
+bool IsEmpty(const TSimpleObjectArray& mask) {
+    for (const auto& column : mask.Cells)
+        for (uint8_t cell : column)
+            if (cell != 0) return false;
+    return true;
+}
+
+} // namespace
+
+// ---- Level start ----
+
+bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
+    ResetRoundComponents();
+    if (!LevelParams.LoadLevel(islandIdx, levelIdx)) return false;
+    SetGatheringTargets();
+    FlowingElements.TileKind = tkStandard;
+    // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
+    // potions. The board draws itself at once: nothing fills the lockers in yet.
+    StartBoardRound(GameBoard, LevelParams, false);
+    ElementGather.Visible = LevelParams.Objective() == goNormalMode;
+    if (ElementGather.Visible) {
+        ElementGather.Prepare();
+        ElementGather.SlideIn();
+        MusicBox1.RequestTrack(Random(3) < 2 ? mtMainGame1 : mtMainGame2);
+    }
+    GameScene.SetValue(gsMainGame);
+    BoardComment1.ShowComment(coGo);
+    return true;
+}
+
+void TFormMain::ResetRoundComponents() {
+    LevelScore = 0;
+    RoundOver = false;
+    BoardComment1.StopNow();
+    BoardComment2.StopNow();
+    SwapEffect.Clear();
+    GroupedElementsEffect.Clear();
+    FallingElements.Clear();
+    FlowingElements.Clear();
+    completionsWithoutEffect_.clear();
+}
+
+void TFormMain::SetGatheringTargets() {
+    TElementGather& gather = ElementGather;
+    for (int code = ecFirstFruit; code <= ecLastFlower; ++code)
+        if (int* target = gather.TargetOf(GatherSlotOfCode(code)))
+            *target = LevelParams.TargetOfCode(code);
+    gather.TargetSpiders = LevelParams.Target(lfTargetSpiders);
+    // Without the gold-tile and potion upgrades.
+    gather.TargetGoldTiles1 = LevelParams.GoldTileTarget();
+    gather.TargetGoldTiles2 = 0;
+    gather.TargetPotions1 = LevelParams.PotionTarget();
+    gather.TargetPotions2 = 0;
+}
+
+// ---- The board's requests ----
+
+void TFormMain::WireBoardEvents() {
+    GameBoard.OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
+        SwapEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
+        SwapEffect.StartSwap(data, matchOccurs);
+    };
+    GameBoard.OnGroupedElementsEffectRequest = [this](const TBoardData& grid,
+                                                      const TSimpleObjectArray& mask, bool,
+                                                      bool triggeredByBlaster) {
+        GroupedElementsEffect.StartGrouping(grid, mask, triggeredByBlaster);
+    };
+    GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData&,
+                                                     const TSimpleObjectArray& lockersToOpen) {
+        if (IsEmpty(lockersToOpen)) return;
+        CompleteWithoutEffect([this, lockersToOpen] {
+            GameBoard.LockersOpened(lockersToOpen);
+            GameBoard.CheckNoMoreMoves();
+            GameBoard.CheckMatches();
+        });
+    };
+    GameBoard.OnFallingElementsEffectRequest = [this](const TBoardData& grid,
+                                                      const TSimpleObjectArray& mask) {
+        CollectClearedTiles(grid, mask, FallAfterBlast);
+    };
+    GameBoard.OnNoMoreMoves = [this] {
+        BoardComment1.ShowComment(coNoMoreMoves);
+        CompleteWithoutEffect([this] { ShuffleNoMoreMoves(); });
+    };
+    // A flower may always be added: nothing flies one to its slot yet.
+    GameBoard.OnCanAddFlowerQuestion = [](bool& canAddFlower) { canAddFlower = true; };
+    // The player holds no tools yet.
+    GameBoard.OnAcquiredMagicKeysQuestion = [](int& count) { count = 0; };
+    GameBoard.OnAcquiredBroomsQuestion = [](int& count) { count = 0; };
+    GameBoard.OnAcquiredAerosolsQuestion = [](int& count) { count = 0; };
+}
+
+// Specials the first levels do not spawn still end soundly: each request is completed at once.
+void TFormMain::WireSpecialTileEvents() {
+    GameBoard.OnHammerEffectRequest = [this](TPoint hammerPos) {
+        CompleteWithoutEffect([this, hammerPos] {
+            GameBoard.StartSmallShake(hammerPos);
+            GameBoard.HammerStrike(hammerPos);
+        });
+    };
+    GameBoard.OnHammeredObjectsEffectRequest = [this](const TBoardData&,
+                                                      const TSimpleObjectArray&) {
+        CompleteWithoutEffect([this] { GameBoard.HammeredTilesRemoved(); });
+    };
+    GameBoard.OnMultiBubbleClicked = [this](TPoint tilePos, TPoint, int) {
+        PlaySound("Collector");
+        CompleteWithoutEffect([this, tilePos] { GameBoard.StartBlasterWave(tilePos); });
+    };
+    GameBoard.OnFruitRestoreEffectRequest = [this](TPoint tilePos) {
+        CompleteWithoutEffect([this, tilePos] { GameBoard.RestoreFruit(tilePos); });
+    };
+}
+
+void TFormMain::ShuffleNoMoreMoves() {
+    SwapEffect.Clear();
+    TBoardData shuffled;
+    GameBoard.MakeShuffledBoard(shuffled);
+    GameBoard.SetBoardData(shuffled);
+    GameBoard.CanDraw = true;
+    GameBoard.ResetTimers();
+    GameBoard.CheckLockers();
+    GameBoard.CheckMatches();
+}
+
+void TFormMain::CompleteWithoutEffect(std::function<void()> completion) {
+    completionsWithoutEffect_.push_back(std::move(completion));
+}
+
+void TFormMain::RunCompletionsWithoutEffect() {
+    // What these completions request in turn ends in the next frame, as an effect would.
+    auto due = std::move(completionsWithoutEffect_);
+    completionsWithoutEffect_.clear();
+    for (auto& completion : due) completion();
+}
+
+// ---- The effects' ends ----
+
+void TFormMain::WireEffectEvents() {
+    SwapEffect.OnEffectComplete = [this](TTileObjectKind kind, TPoint pos1, TPoint pos2) {
+        GameBoard.ApplySwap(pos1, pos2);
+        SwapFinished(kind);
+    };
+    SwapEffect.OnSwapBackComplete = [this](TTileObjectKind kind, TPoint pos1, TPoint pos2) {
+        GameBoard.CancelSwap(pos1, pos2);
+        SwapFinished(kind);
+    };
+    GroupedElementsEffect.OnGroupingEffectComplete =
+        [this](const TBoardData& grid, const TSimpleObjectArray& mask, bool triggeredByBlaster) {
+            GroupingFinished(grid, mask, triggeredByBlaster);
+        };
+    // Found flowers and tool items leave the board; their flights come with their holders.
+    GroupedElementsEffect.OnNewFlowerAcquired = [this](TPoint tilePos) {
+        GameBoard.RemoveTile(tilePos);
+    };
+    GroupedElementsEffect.OnNewToolAcquired = [this](TPoint tilePos, int) {
+        GameBoard.RemoveTile(tilePos);
+    };
+    FlowingElements.OnOneFruitArrived = [this](TElementKind kind, uint8_t index) {
+        if (kind != elPotion) ElementGather.Count(kind, index);
+    };
+    FlowingElements.OnSlotPosRequest = [this](TIndividualElementKind kind, TPoint& slotPos) {
+        const TPoint counter = ElementGather.SlotPoint(kind);
+        slotPos = {counter.X - 30, counter.Y - 20};
+    };
+    ElementGather.OnComplete = [this] {
+        if (LevelParams.Objective() == goNormalMode) RoundClear();
+    };
+}
+
+void TFormMain::SwapFinished(TTileObjectKind swapObjKind) {
+    if (swapObjKind == okLocker)
+        GameBoard.CheckLockers();
+    else
+        GameBoard.CheckMatches();
+}
+
+void TFormMain::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask, bool) {
+    GameBoard.GroupedElementsRemoved(mask);
+    GameBoard.DetonateFruitBombs(mask);
+    FlyPotionsToSlots(grid, mask);
+    // Energy and spiders would count here unless the blaster cleared the tiles; neither exists
+    // yet.
+    CollectClearedTiles(grid, mask, FallAfterGrouping);
+}
+
+// Elements the gathering still wants fly to their slots; the others fall off the board.
+void TFormMain::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
+                                    uint8_t fallingMode) {
+    TSimpleObjectArray flowing{};
+    TSimpleObjectArray falling{};
+    int cleared = 0;
+    ForEachMaskedCell(mask, [&](TPoint cell) {
+        ++cleared;
+        const int slot = GatherSlotOfCode(grid(cell).ElementCode);
+        TSimpleObjectArray& way = slot >= 0 && ElementGather.StillNeeded(slot) ? flowing : falling;
+        way(cell) = 1;
+    });
+    Score += PointsPerClearedTile * cleared;
+    LevelScore += PointsPerClearedTile * cleared;
+    FlowingElements.StartFlowing(grid, flowing);
+    FallingElements.StartFalling(grid, falling, fallingMode);
+}
+
+// The first potion of each column goes to its slot; until potions have their own flight they
+// count at once.
+void TFormMain::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask) {
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y) {
+            const int code = grid(x, y).ElementCode;
+            if (mask(x, y) == 0 || !IsPotionCode(code)) continue;
+            if (ElementGather.StillNeeded(GatherSlotOfCode(code)))
+                ElementGather.Count(elPotion, code - ecPotion1 + 1);
+            break;
+        }
+}
+
+void TFormMain::RoundClear() {
+    if (RoundOver) return;
+    RoundOver = true;
+    GameBoard.CanMatch = false;
+    MusicBox1.RequestTrack(mtLevelClear);
+    BoardComment1.ShowComment(coGameRoundClear);
+    std::printf("Round won: level %s, score %d.\n", LevelParams.FileName().c_str(), LevelScore);
+    std::fflush(stdout);
+}
