@@ -4,6 +4,7 @@
 #include "engine/GameGlobals.h"
 #include "engine/PictureNames.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
