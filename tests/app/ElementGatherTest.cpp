@@ -147,16 +147,4 @@ TEST_F(Gathering, AFinishedSlotDimsItsIconAndHidesItsCounter) {
     EXPECT_EQ(recorder.CallsOf("ElementGatherNumber").size(), 1u);
 }
 
-TEST_F(Gathering, SlidesInOnePixelATickAndStopsAtTheTop) {
-    Prepare();
-    gather.SlideIn();
-    Frame("ElementPanel");
-    EXPECT_EQ(gather.PanelY(), -99);
-    for (int tick = 0; tick < 200; ++tick) gather.UpdateAndDraw();
-    EXPECT_EQ(gather.PanelY(), 0);
-    gather.SlideOut();
-    for (int tick = 0; tick < 200; ++tick) gather.UpdateAndDraw();
-    EXPECT_EQ(gather.PanelY(), -100);
-}
-
 } // namespace
