@@ -17,13 +17,13 @@ struct TOutfit {
 
 TOutfit OutfitOf(TPerson person) {
     switch (person) {
-    case TPerson::Gilda:
+    case TPerson::Maren:
         return {Hex("F2C6A8"), Hex("D8CFC0"), Hex("8E44AD"), Hex("7D3C98"), Hex("4A235A"), 1.05};
-    case TPerson::Corrin:
+    case TPerson::Borre:
         return {Hex("EEC39A"), Hex("F5F5F5"), Hex("1F3A68"), Hex("2C3E50"), Hex("3E2723"), 1.1};
-    case TPerson::Kalla:
+    case TPerson::Lissa:
         return {Hex("E8B48E"), Hex("B5562E"), Hex("F5F5F0"), Hex("5D7A3A"), Hex("5D4037"), 0.95};
-    case TPerson::Bram:
+    case TPerson::Oskar:
         return {Hex("F5C7A0"), Hex("7B4A2A"), Hex("FFFFFF"), Hex("6D4C41"), Hex("3E2723"), 1.3};
     default:
         return {Hex("F5C9A0"), Hex("7A4A22"), Hex("2F7FD0"), Hex("6D4C41"), Hex("3E2723"), 1.0};
@@ -83,7 +83,7 @@ void DrawMouth(cairo_t* cr, double open) {
 
 void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonLook& look) {
     // Hair behind the head.
-    if (person == TPerson::Kalla)
+    if (person == TPerson::Lissa)
         Shape(
             cr, [](cairo_t* c) { Ellipse(c, 30, 90, 14, 34); }, outfit.Hair);
     Shape(
@@ -115,7 +115,7 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
         Shape(
             cr, [](cairo_t* c) { RoundedRect(c, -40, 24, 80, 9, 4); }, Hex("1E5FA8"));
         break;
-    case TPerson::Gilda:
+    case TPerson::Maren:
         Shape(
             cr, [](cairo_t* c) { Ellipse(c, 0, 8, 22, 16); }, outfit.Hair);
         Shape(
@@ -127,8 +127,22 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
                 cairo_close_path(c);
             },
             outfit.Hair);
+        // The queen's small crown over her bun.
+        Shape(
+            cr,
+            [](cairo_t* c) {
+                cairo_move_to(c, -26, 24);
+                cairo_line_to(c, -30, -2);
+                cairo_line_to(c, -14, 12);
+                cairo_line_to(c, 0, -8);
+                cairo_line_to(c, 14, 12);
+                cairo_line_to(c, 30, -2);
+                cairo_line_to(c, 26, 24);
+                cairo_close_path(c);
+            },
+            Palette::Gold);
         break;
-    case TPerson::Corrin:
+    case TPerson::Borre:
         // A white beard round the mouth, and the captain's hat.
         Shape(
             cr,
@@ -154,7 +168,7 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
         Shape(
             cr, [](cairo_t* c) { Star(c, 0, 14, 9, 4, 5); }, Palette::Gold);
         break;
-    case TPerson::Kalla:
+    case TPerson::Lissa:
         Shape(
             cr,
             [](cairo_t* c) {
@@ -165,7 +179,7 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
             },
             Hex("43A047"));
         break;
-    case TPerson::Bram:
+    case TPerson::Oskar:
         Shape(
             cr,
             [](cairo_t* c) {
@@ -190,7 +204,7 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
             outfit.Hair);
         break;
     }
-    if (person == TPerson::Corrin) {
+    if (person == TPerson::Borre) {
         DrawMouth(cr, look.Mouth);
         Shape(
             cr, [](cairo_t* c) { RoundedRect(c, 12, 92, 26, 6, 3); }, Hex("6D4C41"));
@@ -203,7 +217,7 @@ void DrawHead(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonL
 
 void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const TPersonLook& look) {
     const double w = 46 * outfit.Width;
-    const bool dress = person == TPerson::Gilda;
+    const bool dress = person == TPerson::Maren;
     // Legs and shoes.
     if (!dress)
         for (int side = -1; side <= 1; side += 2) {
@@ -231,13 +245,13 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
         cairo_set_line_width(cr, 26);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke_preserve(cr);
-        SetColor(cr, person == TPerson::Corrin ? outfit.Top : Lighter(outfit.Top, 0.05));
+        SetColor(cr, person == TPerson::Borre ? outfit.Top : Lighter(outfit.Top, 0.05));
         cairo_set_line_width(cr, 21);
         cairo_stroke(cr);
         Shape(
             cr, [&](cairo_t* c) { Ellipse(c, hx, hy + 6, 12, 12); }, outfit.Skin);
     }
-    // Torso (a long dress for Gilda).
+    // Torso (a long dress for Maren).
     Shape(
         cr,
         [&](cairo_t* c) {
@@ -295,7 +309,7 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
             Shape(
                 cr, [](cairo_t* c) { Star(c, -22, 150, 12, 5, 5); }, Palette::Gold);
         break;
-    case TPerson::Gilda:
+    case TPerson::Maren:
         cairo_move_to(cr, -30, 110);
         cairo_curve_to(cr, -24, 150, 24, 150, 30, 110);
         SetColor(cr, Palette::Gold);
@@ -304,7 +318,7 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
         Shape(
             cr, [](cairo_t* c) { Ellipse(c, 0, 146, 11, 11); }, Palette::Gold);
         break;
-    case TPerson::Corrin:
+    case TPerson::Borre:
         for (int i = 0; i < 4; ++i) {
             Shape(
                 cr, [&](cairo_t* c) { Ellipse(c, -14, 132 + i * 20, 4.5, 4.5); }, Palette::Gold);
@@ -312,7 +326,7 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
                 cr, [&](cairo_t* c) { Ellipse(c, 14, 132 + i * 20, 4.5, 4.5); }, Palette::Gold);
         }
         break;
-    case TPerson::Kalla:
+    case TPerson::Lissa:
         Shape(
             cr, [&](cairo_t* c) { RoundedRect(c, -w + 10, 140, 2 * w - 20, 80, 10); },
             Hex("7CB342"));
@@ -321,7 +335,7 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
                 cr, [&](cairo_t* c) { LeafShape(c, -18 + i * 16, 170, -10 + i * 16, 160, 4); },
                 Hex("33691E"), Hex("1B5E20"), 1);
         break;
-    case TPerson::Bram:
+    case TPerson::Oskar:
         Shape(
             cr, [&](cairo_t* c) { RoundedRect(c, -w + 12, 130, 2 * w - 24, 96, 14); },
             Hex("FAFAFA"));
@@ -334,8 +348,8 @@ void DrawBodyAndLimbs(cairo_t* cr, TPerson person, const TOutfit& outfit, const 
     if (person == TPerson::Tovan && look.Progress >= 8)
         Shape(
             cr, [&](cairo_t* c) { RoundedRect(c, -w - 44, 188, 52, 12, 5); }, Palette::Gold);
-    if (person == TPerson::Kalla) DrawElement(cr, 18, -w - 12, 186, 50);
-    if (person == TPerson::Bram)
+    if (person == TPerson::Lissa) DrawElement(cr, 18, -w - 12, 186, 50);
+    if (person == TPerson::Oskar)
         Shape(
             cr, [&](cairo_t* c) { Ellipse(c, -w - 14, 192, 24, 12); }, Hex("E0A050"));
 }
@@ -398,7 +412,7 @@ void DrawPortrait(cairo_t* cr, TPerson person, double x, double y, double w, dou
         const TOutfit outfit = OutfitOf(person);
         PaintFlat(
             cr, [](cairo_t* c) { Ellipse(c, 0, 91, 14, 13); },
-            person == TPerson::Corrin ? outfit.Hair : outfit.Skin, outfit.Skin, 0);
+            person == TPerson::Borre ? outfit.Hair : outfit.Skin, outfit.Skin, 0);
         DrawMouth(cr, look.Mouth);
     }
     cairo_restore(cr);

@@ -3,7 +3,7 @@
 // Mirela the dove and the walking citizens.
 #include <cairo.h>
 
-enum class TPerson { Tovan, Gilda, Corrin, Kalla, Bram };
+enum class TPerson { Tovan, Maren, Borre, Lissa, Oskar };
 
 struct TPersonLook {
     double Mouth = 0;    // 0 closed smile, 0.5 half open, 1 open

@@ -9,9 +9,10 @@
 
 namespace {
 
-// Clients by number: 1 Gilda the mayor, 2 Captain Corrin, 3 Kalla the gardener, 4 Bram the baker.
+// Clients by number: 1 Queen Maren, 2 Borre the fisherman, 3 Lissa the inventor, 4 Oskar the
+// merchant.
 TPerson ClientOf(const std::string& name) {
-    const TPerson clients[] = {TPerson::Gilda, TPerson::Corrin, TPerson::Kalla, TPerson::Bram};
+    const TPerson clients[] = {TPerson::Maren, TPerson::Borre, TPerson::Lissa, TPerson::Oskar};
     return clients[name[13] - '1'];
 }
 
@@ -41,12 +42,12 @@ void DrawCaptainScene(const TTile& t) {
     look.Mouth = mouths[t.Pattern];
     look.ArmRaise = t.Pattern >= 2 && t.Pattern <= 5 ? 0.35 : 0;
     look.Breath = 2 * std::sin(2 * M_PI * t.Pattern / 8);
-    DrawPerson(t.cr, TPerson::Corrin, t.W / 2, t.H - 8, t.H * 0.9, look);
+    DrawPerson(t.cr, TPerson::Borre, t.W / 2, t.H - 8, t.H * 0.9, look);
 }
 
 void DrawCitizen(const TTile& t) {
-    const TPerson walkers[] = {TPerson::Gilda, TPerson::Corrin, TPerson::Tovan,
-                               TPerson::Bram,  TPerson::Tovan,  TPerson::Corrin};
+    const TPerson walkers[] = {TPerson::Maren, TPerson::Borre, TPerson::Tovan,
+                               TPerson::Oskar,  TPerson::Tovan,  TPerson::Borre};
     const int index = t.Entry.Name.back() - '1';
     TPersonLook look;
     look.Step = t.Pattern == 0 ? -1 : 1;

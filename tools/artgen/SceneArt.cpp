@@ -497,7 +497,7 @@ void CoveScene(cairo_t* cr, TPerson person, bool captain) {
     DrawHavenGround(cr);
     DrawPerson(cr, person, 560, 620, 420, {});
     if (captain) {
-        DrawPerson(cr, TPerson::Corrin, 860, 620, 440, {0.6, 0.5});
+        DrawPerson(cr, TPerson::Borre, 860, 620, 440, {0.6, 0.5});
         PaintGlossy(cr, [](cairo_t* c) { RoundedRect(c, 640, 400, 150, 100, 8); }, Hex("F3E2BE"),
                     {});
     }
@@ -528,18 +528,18 @@ void DrawStrip(const TTile& t) {
         switch (strip) {
         case 0:
             ComicPanel(cr, big, [&] { StormScene(cr); });
-            ComicPanel(cr, top, [&] { CoveScene(cr, TPerson::Gilda, false); });
+            ComicPanel(cr, top, [&] { CoveScene(cr, TPerson::Maren, false); });
             ComicPanel(cr, bottom, [&] { StormScene(cr); });
             break;
         case 1:
             ComicPanel(cr, big, [&] { CoveScene(cr, TPerson::Tovan, false); });
             ComicPanel(cr, top, [&] { DrawHavenGround(cr); });
-            ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Gilda, false); });
+            ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Maren, false); });
             break;
         case 2:
             ComicPanel(cr, big, [&] { CoveScene(cr, TPerson::Tovan, true); });
             ComicPanel(cr, top, [&] { DrawMapBG({cr, t.Entry, 0, ScreenW, ScreenH}); });
-            ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Corrin, false); });
+            ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Borre, false); });
             break;
         default:
             ComicPanel(cr, big, [&] { SailScene(cr, false); });
@@ -564,7 +564,7 @@ void DrawStrip(const TTile& t) {
             DrawHavenGround(cr);
             DrawWork(cr, 18, {100, 100, 1100, 500});
         });
-        ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Bram, false); });
+        ComicPanel(cr, bottom, [&] { CoveScene(cr, TPerson::Oskar, false); });
         break;
     default:
         ComicPanel(cr, {30, 30, 1306, 708}, [&] { SailScene(cr, true); });
