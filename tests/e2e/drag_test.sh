@@ -5,36 +5,16 @@
 #   drag_test.sh GAME CLOSE_WINDOW_TOOL SHOT_FOLDER
 set -u
 game=$1 closer=$2 shots=$3
-for tool in Xvfb xdotool import compare; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
+source "$(dirname "$0")/e2e_session.sh"
+e2e_require Xvfb xdotool import compare
 [ -e "$(dirname "$game")/Levels/Level1-01.zel" ] || { echo "skipped: no built levels"; exit 77; }
 mkdir -p "$shots"
-
-for n in $(seq 231 290); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-gamepid=
-cleanup() {
-    [ -n "$gamepid" ] && kill "$gamepid" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
-}
-trap cleanup EXIT
-export DISPLAY=":$n"
-for i in $(seq 1 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-log=$(mktemp)
-(cd "$(dirname "$game")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$game" >"$log" 2>&1) &
-gamepid=$!
-alive() {
-    kill -0 "$gamepid" 2>/dev/null || { echo "FAIL: the game ended $1"; cat "$log"; exit 1; }
-}
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
-[ -n "$window" ] || { echo "FAIL: no game window appeared"; cat "$log"; exit 1; }
+e2e_start_display 231 290
+e2e_start_game "$game"
+window=$e2e_window
 # Let the round's announcement pass and the gathering panel slide in.
 sleep 5
-alive "before the first move"
+e2e_alive "before the first move"
 import -window root "$shots/before.png" || { echo "FAIL: no screenshot"; exit 1; }
 
 # The first level's field: columns 4..12 and rows 3..10 of 52-pixel tiles, the board's top-left
@@ -54,9 +34,9 @@ done
 for column in 4 6 8 10 12; do
     for row in 3 4 5 6 7 8 9; do drag "$column" "$row" "$column" $((row + 1)); done
 done
-alive "while being played"
+e2e_alive "while being played"
 sleep 3
-alive "after the moves"
+e2e_alive "after the moves"
 import -window root "$shots/after.png" || { echo "FAIL: no screenshot"; exit 1; }
 
 # The field itself must look different after the moves.
@@ -64,15 +44,4 @@ changed=$(compare -metric AE -crop 468x416+448+199 "$shots/before.png" "$shots/a
 echo "changed pixels in the field: $changed"
 awk -v c="$changed" 'BEGIN { exit !(c + 0 > 5000) }' || { echo "FAIL: the board did not change"; exit 1; }
 
-"$closer" "$window"
-for i in $(seq 1 100); do kill -0 "$gamepid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$gamepid" 2>/dev/null; then
-    echo "FAIL: the game did not end after its window was closed"
-    exit 1
-fi
-wait "$gamepid"
-status=$?
-gamepid=
-echo "exit status $status"
-[ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$log"; exit 1; }
-echo "PASS"
+e2e_close_and_expect_success "$closer"

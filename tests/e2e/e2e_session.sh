@@ -1,0 +1,60 @@
+# Sourced by the end-to-end scripts: a virtual display, the game started in it, and the clean
+# close every script ends with. Skips (exit 77) where a tool is missing.
+
+# e2e_require TOOL...
+e2e_require() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+    done
+}
+
+# e2e_start_display FIRST LAST: a free display number in FIRST..LAST, an Xvfb on it, DISPLAY set.
+e2e_start_display() {
+    local n
+    for n in $(seq "$1" "$2"); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
+    Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+    e2e_xvfb=$!
+    e2e_gamepid=
+    trap e2e_cleanup EXIT
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+e2e_cleanup() {
+    [ -n "$e2e_gamepid" ] && kill "$e2e_gamepid" 2>/dev/null
+    kill "$e2e_xvfb" 2>/dev/null
+}
+
+# e2e_start_game GAME: starts it in its own folder; sets e2e_window to its window.
+e2e_start_game() {
+    e2e_log=$(mktemp)
+    (cd "$(dirname "$1")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$1" >"$e2e_log" 2>&1) &
+    e2e_gamepid=$!
+    e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
+    [ -n "$e2e_window" ] || { echo "FAIL: no game window appeared"; cat "$e2e_log"; exit 1; }
+}
+
+# e2e_alive WHEN: fails the test when the game has ended.
+e2e_alive() {
+    kill -0 "$e2e_gamepid" 2>/dev/null || { echo "FAIL: the game ended $1"; cat "$e2e_log"; exit 1; }
+}
+
+# e2e_close_and_expect_success CLOSER: closes the window as a window manager does; the game must
+# end by itself with exit status 0.
+e2e_close_and_expect_success() {
+    "$1" "$e2e_window"
+    local i
+    for i in $(seq 1 100); do kill -0 "$e2e_gamepid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$e2e_gamepid" 2>/dev/null; then
+        echo "FAIL: the game did not end after its window was closed"
+        exit 1
+    fi
+    wait "$e2e_gamepid"
+    local status=$?
+    e2e_gamepid=
+    echo "exit status $status"
+    [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$e2e_log"; exit 1; }
+    echo "PASS"
+}
