@@ -124,8 +124,7 @@ void TFormMain::BindImages() {
 
 void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
     const std::string folder = platform_.ProgramFolder + ImageSetFolder(set);
-    for (const char* extension : {".jpg", ".png"}) {
-        if ((extension[1] == 'j' && !jpgFiles) || (extension[1] == 'p' && !pngFiles)) continue;
+    auto loadFiles = [&](const char* extension) {
         for (const std::string& file : ImageFilesOf(folder, extension)) {
             try {
                 const TImageListItem& item = OmegaImageList1.LoadImageFile(folder, file);
@@ -135,7 +134,9 @@ void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
                 errorLog_.Report(error.what());
             }
         }
-    }
+    };
+    if (jpgFiles) loadFiles(".jpg");
+    if (pngFiles) loadFiles(".png");
 }
 
 void TFormMain::FormShow() {
@@ -143,17 +144,20 @@ void TFormMain::FormShow() {
 }
 
 void TFormMain::OmegaTimer1Timer() {
+    // Whatever goes wrong, the frame ends cleanly without its present; the next tick draws again.
+    auto abandonFrame = [this] {
+        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
+    };
     try {
         DrawFrame();
     } catch (const TFatalError&) {
-        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
+        abandonFrame();
         throw;
     } catch (const std::exception& error) {
-        // The frame ends cleanly without its present; the next tick draws again.
-        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
+        abandonFrame();
         errorLog_.Report(error.what());
     } catch (...) {
-        if (OmegaScreen1.SceneBegun()) OmegaScreen1.AbandonScene();
+        abandonFrame();
         errorLog_.Report("unknown error");
     }
 }

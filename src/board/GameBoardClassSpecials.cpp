@@ -156,20 +156,17 @@ bool TGameBoard::IsBlasterWaveEarly() const {
 // The cells at one walking distance from the centre shake, and the target elements there shine.
 void TGameBoard::ProcessBlasterRing(int ring) {
     const TPoint centre = Wave.Centre;
-    std::vector<TPoint> cells;
+    auto reach = [this](TPoint cell) {
+        if (!IsBoardCell(cell)) return;
+        Shake(cell) = 7;
+        const TBoardTile& tile = Grid(cell);
+        if (tile.ObjectKind == okFruit && tile.ElementCode == BlasterTarget && tile.Web == 0)
+            Raise(OnStarsEffectRequest, cell);
+    };
     for (int dx = -ring; dx <= ring; ++dx) {
         const int dy = ring - (dx < 0 ? -dx : dx);
-        cells.push_back({centre.X + dx, centre.Y + dy});
-        if (dy != 0) cells.push_back({centre.X + dx, centre.Y - dy});
-    }
-    for (const TPoint& cell : cells)
-        if (IsBoardCell(cell)) Shake(cell) = 7;
-    for (const TPoint& cell : cells) {
-        if (!IsBoardCell(cell)) continue;
-        const TBoardTile& tile = Grid(cell);
-        if (tile.ObjectKind == okFruit && tile.ElementCode == BlasterTarget && tile.Web == 0 &&
-            Shake(cell) == 7)
-            Raise(OnStarsEffectRequest, cell);
+        reach({centre.X + dx, centre.Y + dy});
+        if (dy != 0) reach({centre.X + dx, centre.Y - dy});
     }
 }
 
