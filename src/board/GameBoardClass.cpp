@@ -76,7 +76,6 @@ void TGameBoard::SetBoardData(const TBoardData& grid) {
     Bounces = {};
     // Hint marks belong to the old arrangement.
     HintVisible = false;
-    HintMarks = {};
     HideSelection();
     MouseHeldFlag = false;
 }
@@ -311,7 +310,7 @@ void TGameBoard::DrawElements() {
         for (int y = 1; y <= BoardRows; ++y) {
             const TBoardTile& tile = Grid(x, y);
             if (!tile.IsPlayable() || IsElementHidden(x, y) || Reveals(x, y).Active) continue;
-            if (HintVisible && HintMarks(x, y)) continue;
+            if (IsHintTile(x, y)) continue;
             const TPoint at = ElementPoint(x, y);
             DrawTileObject(tile, at.X, at.Y, look);
             // A player tool's highlight is drawn over its target element here.

@@ -277,6 +277,8 @@ private:
     void DrawSelection();
     TPoint ElementPoint(int x, int y) const;
     bool IsElementHidden(int x, int y) const;
+    // One of the two tiles the visible hint lifts off the board.
+    bool IsHintTile(int x, int y) const;
     int BounceOffset(int x, int y) const;
 
     template <typename Event, typename... Args>
@@ -305,7 +307,6 @@ private:
     int HintShowingTimer = 0;
     TPoint HintFirst;
     TPoint HintSecond;
-    TBoardGrid<bool> HintMarks;
     uint8_t HintKind = okFruit;
     int HintWiggle = 0;
     bool HintWiggleRising = true;

@@ -97,8 +97,6 @@ bool TGameBoard::HasPossibleMove() const {
 
 void TGameBoard::ShowHintAt(TPoint pos1, TPoint pos2) {
     if (!IsBoardCell(pos1) || !IsBoardCell(pos2)) return;
-    HintMarks = {};
-    HintMarks(pos1) = HintMarks(pos2) = true;
     HintFirst = pos1;
     HintSecond = pos2;
     HintKind = Grid(pos1).ObjectKind;
@@ -121,8 +119,12 @@ void TGameBoard::ShowHint() {
 
 void TGameBoard::HideHint() {
     HintVisible = false;
-    HintMarks = {};
     HintTimer = 0;
+}
+
+bool TGameBoard::IsHintTile(int x, int y) const {
+    const TPoint pos{x, y};
+    return HintVisible && (pos == HintFirst || pos == HintSecond);
 }
 
 void TGameBoard::StepHintTimer() {
@@ -143,7 +145,6 @@ void TGameBoard::DrawHint() {
     look.Scale = 1.15f;
     look.UniFruitCode = UniFruitCode;
     for (const TPoint pos : {HintFirst, HintSecond}) {
-        if (!IsBoardCell(pos) || !HintMarks(pos)) continue;
         const TPoint other = pos == HintFirst ? HintSecond : HintFirst;
         // Each tile wiggles away from its partner.
         const int away = (across ? pos.X < other.X : pos.Y < other.Y) ? -HintWiggle : HintWiggle;
@@ -154,10 +155,7 @@ void TGameBoard::DrawHint() {
         DrawTileObject(Grid(pos), x, y, look);
     }
 
-    if (AdvanceTimer(HintShowingTimer, ShowingHintTime)) {
-        HintMarks = {};
-        HintVisible = false;
-    }
+    if (AdvanceTimer(HintShowingTimer, ShowingHintTime)) HintVisible = false;
 }
 
 // ---- No more moves ----

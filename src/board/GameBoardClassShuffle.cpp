@@ -182,7 +182,6 @@ void TGameBoard::ResetRound() {
     Wave = {};
     HideSelection();
     HintVisible = false;
-    HintMarks = {};
     CascadeArmed = false;
     CascadeTimer = 0;
     PendingCombo = false;
