@@ -167,8 +167,8 @@ void TFlowingElements::Tick() {
         bool arrived = false;
         bool flew = false;
         if (element.State == fwWaiting) {
-            element.WaitedMs += IsWindows10Mode() ? 2 * GameTickMs : GameTickMs;
-            if (element.WaitedMs >= element.DelayMs) element.State = fwFlying;
+            // A new element shows one tick where it starts, then flies.
+            element.State = fwFlying;
         } else {
             flew = true;
             arrived = Fly(element);

@@ -44,8 +44,6 @@ private:
 
     struct TFlowingElement {
         uint8_t State = fwIdle;
-        int DelayMs = 0;
-        int WaitedMs = 0;
         TElementKind ElementKind = elFruit;
         TIndividualElementKind IndividualKind = ieFruit1;
         uint8_t ElementIdx = 0;
