@@ -11,15 +11,16 @@ void TOmegaRenderer::ResetQuad() {
     SetTexCoords(0, 0, 1, 1);
 }
 
-void TOmegaRenderer::Turn(float originX, float originY, float angle, float scaleX, float scaleY) {
+void TurnQuad(TQuadCorners& quad, float originX, float originY, float angle, float scaleX,
+              float scaleY, float toX, float toY) {
     const double radians = angle * std::numbers::pi / 180.0;
     const auto cosA = static_cast<float>(std::cos(radians));
     const auto sinA = static_cast<float>(std::sin(radians));
-    for (auto& vertex : Vertices) {
+    for (TQuadVertex& vertex : quad) {
         const float dx = scaleX * (vertex.X - originX);
         const float dy = scaleY * (vertex.Y - originY);
-        vertex.X = originX + dx * cosA - dy * sinA;
-        vertex.Y = originY + dx * sinA + dy * cosA;
+        vertex.X = toX + dx * cosA - dy * sinA;
+        vertex.Y = toY + dx * sinA + dy * cosA;
     }
 }
 

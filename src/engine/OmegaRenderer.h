@@ -8,6 +8,11 @@
 
 class TOmegaScreen;
 
+// Scales the corners by (scaleX, scaleY) and turns them by angle degrees (clockwise on screen)
+// about (originX, originY); the origin then lands on (toX, toY).
+void TurnQuad(TQuadCorners& quad, float originX, float originY, float angle, float scaleX,
+              float scaleY, float toX, float toY);
+
 class TOmegaRenderer {
 public:
     TOmegaScreen* Screen = nullptr;
@@ -37,7 +42,8 @@ public:
     }
     // Scales by (scaleX, scaleY) and turns by angle degrees (clockwise on screen) about origin.
     void Transform(float originX, float originY, float angle, float scaleX, float scaleY) {
-        if (angle != 0 || scaleX != 1 || scaleY != 1) Turn(originX, originY, angle, scaleX, scaleY);
+        if (angle != 0 || scaleX != 1 || scaleY != 1)
+            TurnQuad(Vertices, originX, originY, angle, scaleX, scaleY, originX, originY);
     }
     void Submit(TTextureId texture);
 
@@ -52,5 +58,4 @@ private:
             Vertices[i].*vertical = ys[i];
         }
     }
-    void Turn(float originX, float originY, float angle, float scaleX, float scaleY);
 };

@@ -1,10 +1,9 @@
 #include "engine/OmegaScreen.h"
 
 #include "engine/OmegaImageList.h"
+#include "engine/OmegaRenderer.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace {
 inline uint32_t ModulateChannel(uint32_t color, int shift, uint32_t screenChannel) {
@@ -110,26 +109,18 @@ void TOmegaScreen::SubmitQuad(TTextureId texture, const TQuadCorners& corners) {
     const uint32_t firstColor = ModulatedColor(corners[0].Color);
     for (TQuadVertex& v : out)
         v.Color = v.Color == corners[0].Color ? firstColor : ModulatedColor(v.Color);
-    if (ScaleX != 1 || ScaleY != 1 || Rotation != 0)
-        TransformQuad(out);
-    else if (OffsetX != 0 || OffsetY != 0)
+    if (ScaleX != 1 || ScaleY != 1 || Rotation != 0) {
+        // Screen-wide scale and rotation about the centre, then the offset.
+        TurnQuad(out, static_cast<float>(CenterX), static_cast<float>(CenterY), Rotation, ScaleX,
+                 ScaleY, static_cast<float>(CenterX + OffsetX),
+                 static_cast<float>(CenterY + OffsetY));
+    } else if (OffsetX != 0 || OffsetY != 0) {
         for (TQuadVertex& v : out) {
             v.X += static_cast<float>(OffsetX);
             v.Y += static_cast<float>(OffsetY);
         }
-    device_->DrawQuad(texture, out);
-}
-
-void TOmegaScreen::TransformQuad(TQuadCorners& quad) const {
-    const double radians = Rotation * std::numbers::pi / 180.0;
-    const auto cosR = static_cast<float>(std::cos(radians));
-    const auto sinR = static_cast<float>(std::sin(radians));
-    for (TQuadVertex& v : quad) {
-        const float dx = ScaleX * (v.X - static_cast<float>(CenterX));
-        const float dy = ScaleY * (v.Y - static_cast<float>(CenterY));
-        v.X = static_cast<float>(CenterX + OffsetX) + dx * cosR - dy * sinR;
-        v.Y = static_cast<float>(CenterY + OffsetY) + dx * sinR + dy * cosR;
     }
+    device_->DrawQuad(texture, out);
 }
 
 void TOmegaScreen::AddImageList(TOmegaImageList* list) {

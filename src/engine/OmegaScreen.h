@@ -68,8 +68,6 @@ public:
 
 private:
     uint32_t ModulatedColor(uint32_t color) const;
-    // Screen-wide scale and rotation about the centre, then the offset.
-    void TransformQuad(TQuadCorners& quad) const;
     void RestorePass();
     void ApplyRenderStates();
 
