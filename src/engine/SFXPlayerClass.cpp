@@ -21,15 +21,8 @@ bool TSFXPlayer::IsBusySound(std::string_view name) {
 }
 
 void TSFXPlayer::LoadSounds() {
-    TSoundFolderLoad folder(Path);
-    for (const std::string& file : folder.Files()) {
-        if (streams.Full()) {
-            folder.NoRoom(file);
-            continue;
-        }
-        const int copies = IsBusySound(StreamName(file)) ? BusyCopies : 1;
-        if (streams.Load(Path + file, copies) == 0) folder.Failed(file);
-    }
+    streams.LoadFolder(Path,
+                       [](std::string_view name) { return IsBusySound(name) ? BusyCopies : 1; });
 }
 
 void TSFXPlayer::Play(std::string_view name) {

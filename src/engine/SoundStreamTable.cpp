@@ -24,6 +24,42 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+// Opening the ".ogg" files of a folder, with one line on stderr for files that could not be
+// opened or found no free slot.
+class TSoundFolderLoad {
+public:
+    explicit TSoundFolderLoad(std::string folder);
+    ~TSoundFolderLoad();
+    const std::vector<std::string>& Files() const { return files; }
+    void Failed(const std::string& file) { failed.push_back(file); }
+    void NoRoom(const std::string& file) { noRoom.push_back(file); }
+
+private:
+    std::string folder;
+    std::vector<std::string> files;
+    std::vector<std::string> failed;
+    std::vector<std::string> noRoom;
+};
+
+TSoundFolderLoad::TSoundFolderLoad(std::string folder) : folder(std::move(folder)) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(this->folder, error))
+        if (IsOggFile(entry)) files.push_back(entry.path().filename().string());
+    if (error)
+        std::fprintf(stderr, "No sounds from %s: %s.\n", this->folder.c_str(),
+                     error.message().c_str());
+    std::sort(files.begin(), files.end());
+}
+
+TSoundFolderLoad::~TSoundFolderLoad() {
+    if (!failed.empty())
+        std::fprintf(stderr, "Sounds of %s that could not be opened: %s.\n", folder.c_str(),
+                     JoinNames(failed).c_str());
+    if (!noRoom.empty())
+        std::fprintf(stderr, "Sounds of %s left out, the player is full: %s.\n", folder.c_str(),
+                     JoinNames(noRoom).c_str());
+}
+
 } // namespace
 
 TSoundStreamTable::TSoundStreamTable(TAudioDevice& device, int capacity)
@@ -47,6 +83,17 @@ int TSoundStreamTable::Load(const std::string& fileName, int copies) {
     }
     if (opened > 0) copyCounts[first] = opened;
     return opened;
+}
+
+void TSoundStreamTable::LoadFolder(const std::string& folder,
+                                   int (*copiesOf)(std::string_view name)) {
+    TSoundFolderLoad load(folder);
+    for (const std::string& file : load.Files()) {
+        if (Full())
+            load.NoRoom(file);
+        else if (Load(folder + file, copiesOf != nullptr ? copiesOf(StreamName(file)) : 1) == 0)
+            load.Failed(file);
+    }
 }
 
 int TSoundStreamTable::IndexOf(std::string_view name) const {
@@ -80,23 +127,4 @@ std::string StreamName(const std::string& fileName) {
     name.resize(name.size() > ExtensionLength ? name.size() - ExtensionLength : 0);
     if (name.size() > MaxNameLength) name.resize(MaxNameLength);
     return name;
-}
-
-TSoundFolderLoad::TSoundFolderLoad(std::string folder) : folder(std::move(folder)) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(this->folder, error))
-        if (IsOggFile(entry)) files.push_back(entry.path().filename().string());
-    if (error)
-        std::fprintf(stderr, "No sounds from %s: %s.\n", this->folder.c_str(),
-                     error.message().c_str());
-    std::sort(files.begin(), files.end());
-}
-
-TSoundFolderLoad::~TSoundFolderLoad() {
-    if (!failed.empty())
-        std::fprintf(stderr, "Sounds of %s that could not be opened: %s.\n", folder.c_str(),
-                     JoinNames(failed).c_str());
-    if (!noRoom.empty())
-        std::fprintf(stderr, "Sounds of %s left out, the player is full: %s.\n", folder.c_str(),
-                     JoinNames(noRoom).c_str());
 }

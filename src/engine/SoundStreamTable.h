@@ -18,6 +18,10 @@ public:
     // Opens the file up to `copies` times into the next slots; a copy that fails takes no slot.
     // Returns how many copies opened.
     int Load(const std::string& fileName, int copies);
+    // Every ".ogg" file of the folder (ending in a separator), in name order so that every
+    // machine loads alike, each copiesOf(its stream name) times (once without it). Files that
+    // could not be opened or found no free slot are named in one line on stderr.
+    void LoadFolder(const std::string& folder, int (*copiesOf)(std::string_view name) = nullptr);
     bool Full() const { return Count() >= capacity; }
     int Count() const { return static_cast<int>(streams.size()); }
     int Capacity() const { return capacity; }
@@ -47,20 +51,3 @@ private:
 
 // Stream name of a sound file: without folder and its four-character extension, cut to 40.
 std::string StreamName(const std::string& fileName);
-
-// Opening the ".ogg" files of a folder (in name order, so every machine loads alike), with one
-// line on stderr for files that could not be opened or found no free slot.
-class TSoundFolderLoad {
-public:
-    explicit TSoundFolderLoad(std::string folder);
-    ~TSoundFolderLoad();
-    const std::vector<std::string>& Files() const { return files; }
-    void Failed(const std::string& file) { failed.push_back(file); }
-    void NoRoom(const std::string& file) { noRoom.push_back(file); }
-
-private:
-    std::string folder;
-    std::vector<std::string> files;
-    std::vector<std::string> failed;
-    std::vector<std::string> noRoom;
-};

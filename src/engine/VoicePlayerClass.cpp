@@ -10,13 +10,7 @@ void TVoicePlayer::LoadVoices(int kind, int number) {
     if (kind != TutorialVoices && kind != ChatVoices) return;
     const std::string folderPath =
         kind == TutorialVoices ? TutorialFolder() : Path + "Chats/" + std::to_string(number) + "/";
-    TSoundFolderLoad folder(folderPath);
-    for (const std::string& file : folder.Files()) {
-        if (streams.Full())
-            folder.NoRoom(file);
-        else if (streams.Load(folderPath + file, 1) == 0)
-            folder.Failed(file);
-    }
+    streams.LoadFolder(folderPath);
 }
 
 void TVoicePlayer::LoadTutorialVoice(int number) {
