@@ -180,8 +180,7 @@ void TElementGather::StepPulse(TSlot& slot) const {
         if (slot.Size < MaxPulsingSize) {
             slot.Size = std::min(slot.Size + PulsingStepUp, static_cast<float>(MaxPulsingSize));
         } else {
-            slot.HoldMs += GameTickMs;
-            if (slot.HoldMs >= BlownTime) slot.Pulse = TPulse::Shrinking;
+            if (AdvanceTickTimer(slot.HoldMs, BlownTime)) slot.Pulse = TPulse::Shrinking;
         }
     } else if (slot.Pulse == TPulse::Shrinking) {
         slot.Size -= PulsingStepDown;

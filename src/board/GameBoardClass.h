@@ -232,7 +232,6 @@ private:
     void PlaceFoundFlower(int x, int y);
 
     // -- gravity, hints, shuffle (GameBoardClassGravity.cpp, GameBoardClassShuffle.cpp) --
-    static bool AdvanceTimer(int& timer, int limit);
     bool HoldsUpColumn(int x, int y) const;
     bool IsSegmentTop(int x, int y) const;
     bool BlankBelow(int x, int y) const;

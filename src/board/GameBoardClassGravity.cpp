@@ -6,16 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 
-bool TGameBoard::AdvanceTimer(int& timer, int limit) {
-    const int64_t next = int64_t{timer} + GameTickMs;
-    if (next >= limit) {
-        timer = limit;
-        return true;
-    }
-    timer = static_cast<int>(next);
-    return false;
-}
-
 // ---- Element codes ----
 
 uint8_t TGameBoard::GenerateCodeIn(int first, int last) const {
@@ -198,7 +188,7 @@ void TGameBoard::GravityStep() {
 
 void TGameBoard::StepCascadeDelay() {
     if (!CascadeArmed || Frozen) return;
-    if (!AdvanceTimer(CascadeTimer, CascadeDelayMs)) return;
+    if (!AdvanceTickTimer(CascadeTimer, CascadeDelayMs)) return;
     CascadeArmed = false;
     CheckMatches();
 }

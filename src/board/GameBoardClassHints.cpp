@@ -128,7 +128,7 @@ bool TGameBoard::IsHintTile(int x, int y) const {
 }
 
 void TGameBoard::StepHintTimer() {
-    if (Frozen || !AdvanceTimer(HintTimer, HintInterval)) return;
+    if (Frozen || !AdvanceTickTimer(HintTimer, HintInterval)) return;
     HintTimer = 0;
     ShowHint();
 }
@@ -155,7 +155,7 @@ void TGameBoard::DrawHint() {
         DrawTileObject(Grid(pos), x, y, look);
     }
 
-    if (AdvanceTimer(HintShowingTimer, ShowingHintTime)) HintVisible = false;
+    if (AdvanceTickTimer(HintShowingTimer, ShowingHintTime)) HintVisible = false;
 }
 
 // ---- No more moves ----
@@ -173,7 +173,7 @@ void TGameBoard::StepNoMoreMovesTimer() {
             const uint8_t state = States(x, y);
             if (state != tsIdle && state != tsNoCell && state != tsChained) return;
         }
-    if (AdvanceTimer(NoMoreMovesTimer, NoMoreMovesInterval) && !HintVisible) CheckNoMoreMoves();
+    if (AdvanceTickTimer(NoMoreMovesTimer, NoMoreMovesInterval) && !HintVisible) CheckNoMoreMoves();
 }
 
 void TGameBoard::CheckNoMoreMoves() {

@@ -112,7 +112,7 @@ uint8_t TGameBoard::NextUniFruitCode(uint8_t code, const TFlowerIdxSet& set) {
 }
 
 void TGameBoard::StepUniFruitColor() {
-    if (AdvanceTimer(UniFruitColorTimer, UniFruitInterval)) {
+    if (AdvanceTickTimer(UniFruitColorTimer, UniFruitInterval)) {
         UniFruitColorTimer = 0;
         UniFruitCode = NextUniFruitCode(UniFruitCode, LevelElementSet);
     }
@@ -172,7 +172,7 @@ void TGameBoard::ProcessBlasterRing(int ring) {
 
 void TGameBoard::StepBlasterWave() {
     if (!Wave.Running) return;
-    if (AdvanceTimer(Wave.Timer, 2 * GameTickMs)) {
+    if (AdvanceTickTimer(Wave.Timer, 2 * GameTickMs)) {
         Wave.Timer = 0;
         ++Wave.Step;
         ProcessBlasterRing(Wave.Step);
@@ -285,7 +285,7 @@ void TGameBoard::StartSmallShake(TPoint pos) {
 }
 
 void TGameBoard::StepShakeDecay() {
-    if (!AdvanceTimer(ShakeTimer, ShakeHoldMs)) return;
+    if (!AdvanceTickTimer(ShakeTimer, ShakeHoldMs)) return;
     for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y)
             if (Shake(x, y) > 0) --Shake(x, y);
@@ -355,14 +355,14 @@ void TGameBoard::StepWorms() {
             TBoardTile& tile = Grid(x, y);
             if (tile.ObjectKind != okFruit) continue;
             if (tile.WormState == 1) {
-                if (!AdvanceTimer(tile.WormTime, WormEatingTime)) continue;
+                if (!AdvanceTickTimer(tile.WormTime, WormEatingTime)) continue;
                 tile.WormTime = 0;
                 tile.WormState = 2;
             } else if (tile.WormState == 2) {
                 // The first call for the fairy waits longer than the reminders.
                 const int wait =
                     FairyWaiting(x, y) ? WaitingFairyRestoreInterval : FruitRegenerateTime;
-                if (!AdvanceTimer(tile.WormTime, wait)) continue;
+                if (!AdvanceTickTimer(tile.WormTime, wait)) continue;
                 tile.WormTime = 0;
                 FairyWaiting(x, y) = true;
                 Raise(OnFruitRestoreEffectRequest, TPoint{x, y});

@@ -10,6 +10,18 @@ inline constexpr int GameTickMs = 30;
 // Ticks per second of the frame timer.
 inline constexpr int GameTicksPerSecond = 33;
 
+// One tick of a game timer: adds the tick length; once the sum reaches the limit the timer stays
+// at the limit and is due (True).
+inline bool AdvanceTickTimer(int& timer, int limit) {
+    const int64_t next = int64_t{timer} + GameTickMs;
+    if (next >= limit) {
+        timer = limit;
+        return true;
+    }
+    timer = static_cast<int>(next);
+    return false;
+}
+
 // Uniform integer in 0..n-1. n <= 0 gives 0 and consumes no draw, so the many calls with an
 // amplitude of 0 leave seeded runs unchanged.
 int Random(int n);

@@ -52,12 +52,10 @@ void TSpritePopper::DelayedPop(TPoint position, int delayMs) {
 void TSpritePopper::Update() {
     if (state_ == psIdle) return;
     if (delayed_ && delay_ > 0) {
-        delayElapsed_ += GameTickMs;
-        if (delayElapsed_ >= delay_) {
-            delayElapsed_ = delay_;
-            delayed_ = false;
-            if (OnDelayedPopHappens) OnDelayedPopHappens();
-        }
+        if (!AdvanceTickTimer(delayElapsed_, delay_)) return;
+        delayed_ = false;
+        if (OnDelayedPopHappens) OnDelayedPopHappens();
+        // The handler may have started a new delay.
         if (delayElapsed_ < delay_) return;
     }
     started_ = true;
