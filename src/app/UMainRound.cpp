@@ -23,13 +23,6 @@ int GatherSlotOfCode(int code) {
     return -1;
 }
 
-bool IsEmpty(const TSimpleObjectArray& mask) {
-    for (const auto& column : mask.Cells)
-        for (uint8_t cell : column)
-            if (cell != 0) return false;
-    return true;
-}
-
 } // namespace
 
 // ---- Level start ----
@@ -92,7 +85,7 @@ void TFormMain::WireBoardEvents() {
     };
     GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData&,
                                                      const TSimpleObjectArray& lockersToOpen) {
-        if (IsEmpty(lockersToOpen)) return;
+        if (lockersToOpen == TSimpleObjectArray{}) return;
         CompleteWithoutEffect([this, lockersToOpen] {
             GameBoard.LockersOpened(lockersToOpen);
             GameBoard.CheckNoMoreMoves();
