@@ -102,14 +102,13 @@ TPoint Rounded(double x, double y) {
 
 void TFallingElements::StartFalling(const TBoardData& newBoardData, const TSimpleObjectArray& mask,
                                     uint8_t mode) {
-    Mode = mode;
     ForEachMaskedCell(mask, [&](TPoint tile) {
         const TBoardTile& boardTile = newBoardData(tile);
-        if (IsThrowableElement(boardTile)) StartElement(tile, boardTile.ElementCode);
+        if (IsThrowableElement(boardTile)) StartElement(tile, boardTile.ElementCode, mode);
     });
 }
 
-void TFallingElements::StartElement(TPoint tile, uint8_t code) {
+void TFallingElements::StartElement(TPoint tile, uint8_t code, uint8_t mode) {
     // Light elements drift away; the others fall; potions and found flowers show nothing.
     uint8_t state;
     if (code == 1 || code == 2 || code == 10 || code == 12)
@@ -128,7 +127,7 @@ void TFallingElements::StartElement(TPoint tile, uint8_t code) {
     element.X = pos.X;
     element.Y = pos.Y;
     element.FallSpeed = StartFallSpeed;
-    if (Mode == 0) {
+    if (mode == 0) {
         element.SideSpeed = SignedRandom(0, 10);
         element.Impulse = -(25 + Random(10));
     } else {
@@ -156,7 +155,6 @@ void TFallingElements::Tick() {
 }
 
 void TFallingElements::Clear() {
-    Mode = 0;
     for (int i = 0; i < Capacity; ++i) Elements[i] = TFallingElement{};
 }
 

@@ -66,7 +66,7 @@ private:
         TPoint DustPos;
     };
 
-    void StartElement(TPoint tile, uint8_t code);
+    void StartElement(TPoint tile, uint8_t code, uint8_t mode);
     TStepNotices Step(TFallingElement& element, TPoint& drawPos);
     void Fall(TFallingElement& element, TStepNotices& notices);
     void Drift(TFallingElement& element) const;
@@ -74,6 +74,5 @@ private:
     void Draw(const TFallingElement& element, TPoint drawPos) const;
     void Notify(const TStepNotices& notices, uint8_t code, int horzTilePos) const;
 
-    uint8_t Mode = 0;
     TEffectRing<TFallingElement, Capacity> Elements;
 };
