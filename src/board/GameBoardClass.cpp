@@ -205,7 +205,6 @@ void TGameBoard::TileClick(TPoint pos) {
         return;
     }
 
-    SecondSelectedPos = pos;
     MouseHeldFlag = false;
     // The first tile may have changed since it was selected: it must still be free to move.
     const TPoint first = FirstSelectedPos;

@@ -292,7 +292,6 @@ private:
     bool SelectionVisible = false;
     uint8_t SelectionPattern = 0;
     TPoint FirstSelectedPos;
-    TPoint SecondSelectedPos;
     TPoint LastClickedPos;
     bool MouseHeldFlag = false;
     int SelectionAlpha = 50;
