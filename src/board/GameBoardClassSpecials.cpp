@@ -14,24 +14,28 @@ bool IsElementCode(int code) {
     return code >= ecFirstFruit && code <= ecLastFlower;
 }
 
+template <typename Counts> int CountTiles(const TBoardData& grid, Counts counts) {
+    int count = 0;
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y)
+            if (counts(grid(x, y))) ++count;
+    return count;
+}
+
 } // namespace
 
 // ---- Spawning ----
 
 int TGameBoard::CountCode(uint8_t code) const {
-    int count = 0;
-    for (int x = 1; x <= BoardColumns; ++x)
-        for (int y = 1; y <= BoardRows; ++y)
-            if (Grid(x, y).IsPlayable() && Grid(x, y).ElementCode == code) ++count;
-    return count;
+    return CountTiles(Grid, [code](const TBoardTile& tile) {
+        return tile.IsPlayable() && tile.ElementCode == code;
+    });
 }
 
 int TGameBoard::CountBombs() const {
-    int count = 0;
-    for (int x = 1; x <= BoardColumns; ++x)
-        for (int y = 1; y <= BoardRows; ++y)
-            if (Grid(x, y).ObjectKind == okFruit && Grid(x, y).FruitBomb != 0) ++count;
-    return count;
+    return CountTiles(Grid, [](const TBoardTile& tile) {
+        return tile.ObjectKind == okFruit && tile.FruitBomb != 0;
+    });
 }
 
 // The rules in their order; none places a special on a tile that already holds one.
@@ -324,11 +328,7 @@ bool TGameBoard::HasWeb(TPoint pos) const {
 }
 
 int TGameBoard::WebCount() const {
-    int count = 0;
-    for (int x = 1; x <= BoardColumns; ++x)
-        for (int y = 1; y <= BoardRows; ++y)
-            if (Grid(x, y).Web != 0) ++count;
-    return count;
+    return CountTiles(Grid, [](const TBoardTile& tile) { return tile.Web != 0; });
 }
 
 TPoint TGameBoard::SpiderEntryCell() const {
@@ -371,11 +371,9 @@ void TGameBoard::StepWorms() {
 }
 
 int TGameBoard::WormCount() const {
-    int count = 0;
-    for (int x = 1; x <= BoardColumns; ++x)
-        for (int y = 1; y <= BoardRows; ++y)
-            if (Grid(x, y).ObjectKind == okFruit && Grid(x, y).WormState == 1) ++count;
-    return count;
+    return CountTiles(Grid, [](const TBoardTile& tile) {
+        return tile.ObjectKind == okFruit && tile.WormState == 1;
+    });
 }
 
 void TGameBoard::RestoreFruit(TPoint pos) {
