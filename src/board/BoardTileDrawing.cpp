@@ -1,10 +1,11 @@
 #include "board/BoardTileDrawing.h"
 
 #include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
 
 namespace {
 
-void DrawPicture(const char* name, int x, int y, const TTileLook& look, int pattern) {
+void DrawPicture(std::string_view name, int x, int y, const TTileLook& look, int pattern) {
     DrawImage(name, x, y, 0, 0, 0, look.Scale, look.Scale, look.Red, look.Green, look.Blue,
               look.Alpha, pattern);
 }
@@ -12,7 +13,7 @@ void DrawPicture(const char* name, int x, int y, const TTileLook& look, int patt
 // Uni fruits wobble about their middle.
 void DrawUniFruit(int x, int y, const TTileLook& look) {
     if (look.UniFruitCode < 1 || look.UniFruitCode > ecLastFlower) return;
-    DrawImage("BubbleInside", x, y, 0, 0.5f, 0.5f, look.Scale * (1 + look.UniFruitWobble),
+    DrawImage(Pictures::BubbleInside, x, y, 0, 0.5f, 0.5f, look.Scale * (1 + look.UniFruitWobble),
               look.Scale * (1 - look.UniFruitWobble), look.Red, look.Green, look.Blue, look.Alpha,
               look.UniFruitCode - 1);
 }
@@ -21,19 +22,19 @@ void DrawElement(const TBoardTile& tile, int x, int y, const TTileLook& look) {
     const uint8_t code = tile.ElementCode;
     if (tile.WormState == 2) {
         // The worm ate the element: only its husk is left.
-        DrawPicture("WormHusk", x, y, look, 0);
+        DrawPicture(Pictures::WormHusk, x, y, look, 0);
     } else if (code == ecUniFruit) {
         DrawUniFruit(x, y, look);
     } else if (IsMatchableCode(code)) {
-        DrawPicture("ElementsInside", x, y, look, code - 1);
+        DrawPicture(Pictures::ElementsInside, x, y, look, code - 1);
         if (IsPotionCode(code) && look.PotionGlowAlpha > 0)
-            DrawImageBlend("ElementsInside", x, y, 0, 0, 0, look.Scale, look.Scale, 0, 255, 255,
-                           look.PotionGlowAlpha, code - 1, BlendAdditiveAlpha);
+            DrawImageBlend(Pictures::ElementsInside, x, y, 0, 0, 0, look.Scale, look.Scale, 0, 255,
+                           255, look.PotionGlowAlpha, code - 1, BlendAdditiveAlpha);
     } else if (IsItemCode(code)) {
-        DrawPicture("SpecialItems", x, y, look, code - ecHammerObject);
+        DrawPicture(Pictures::SpecialItems, x, y, look, code - ecHammerObject);
     }
-    if (tile.FruitBomb != 0) DrawPicture("FruitBombMark", x, y, look, 0);
-    if (tile.WormState == 1) DrawPicture("Worm", x, y, look, 0);
+    if (tile.FruitBomb != 0) DrawPicture(Pictures::FruitBombMark, x, y, look, 0);
+    if (tile.WormState == 1) DrawPicture(Pictures::Worm, x, y, look, 0);
 }
 
 } // namespace
@@ -52,14 +53,14 @@ bool ShowsBackground(const TBoardTile& tile) {
 
 void DrawTileBackground(const TBoardTile& tile, int cellX, int cellY) {
     if (!ShowsBackground(tile)) return;
-    DrawImage("BackgroundTile", cellX - 2, cellY - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255,
+    DrawImage(Pictures::BackgroundTile, cellX - 2, cellY - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255,
               tile.BackgroundStyle != 0 ? 1 : 0);
 }
 
 void DrawTileObject(const TBoardTile& tile, int x, int y, const TTileLook& look) {
     if (tile.ObjectKind == okLocker) {
         if (tile.LockerColor >= 1 && tile.LockerColor <= 3)
-            DrawPicture("Locker", x, y, look, tile.LockerColor - 1);
+            DrawPicture(Pictures::Locker, x, y, look, tile.LockerColor - 1);
     } else if (tile.ObjectKind == okFruit) {
         DrawElement(tile, x, y, look);
     }
@@ -68,11 +69,11 @@ void DrawTileObject(const TBoardTile& tile, int x, int y, const TTileLook& look)
 void DrawTileCovers(const TBoardTile& tile, int x, int y) {
     if (!tile.IsPlayable()) return;
     if (tile.ChainLevel != 0) {
-        DrawImage("ChainLock", x - 2, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
+        DrawImage(Pictures::ChainLock, x - 2, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
         if (tile.ChainLevel >= 2)
-            DrawImage("ChainLock", x - 2, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 5);
+            DrawImage(Pictures::ChainLock, x - 2, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 5);
     }
-    if (tile.Web != 0) DrawImage("Web", x - 1, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
+    if (tile.Web != 0) DrawImage(Pictures::Web, x - 1, y - 2, 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
 }
 
 void DrawBoardTile(const TBoardTile& tile, int cellX, int cellY, const TTileLook& look) {

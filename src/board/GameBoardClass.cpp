@@ -4,6 +4,7 @@
 #include "board/BoardTileDrawing.h"
 #include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
 
 #include <algorithm>
 #include <utility>
@@ -345,6 +346,6 @@ void TGameBoard::DrawSelection() {
     }
     const TPoint pos = LastClickedPos;
     const TPoint cell = TileOrigin(Left, Top, pos.X, pos.Y);
-    DrawImage("TileSelection", cell.X - 1, cell.Y - 2 + BounceOffset(pos.X, pos.Y), 0, 0, 0, 1, 1,
-              255, 255, 255, static_cast<uint8_t>(SelectionAlpha), SelectionPattern);
+    DrawImage(Pictures::TileSelection, cell.X - 1, cell.Y - 2 + BounceOffset(pos.X, pos.Y), 0, 0, 0,
+              1, 1, 255, 255, 255, static_cast<uint8_t>(SelectionAlpha), SelectionPattern);
 }
