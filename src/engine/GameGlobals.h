@@ -1,9 +1,9 @@
 #pragma once
 // Program-wide values every subsystem shares: the game tick, the random generator, rounding,
 // the Windows 10 flag and the board's screen origin. Tests replace them through the setters.
-#include <cstdint>
-
 #include "engine/Geometry.h"
+
+#include <cstdint>
 
 // One game tick: every timer adds this, never a measured time.
 inline constexpr int GameTickMs = 30;

@@ -62,8 +62,12 @@ TEST_F(FallingElementsTest, BouncePathsAreScaledAndEndAtTheirMarkers) {
         RunOne(7, {run % 16 + 1, 12});
         lengths.insert(Dust.size());
         const TPoint travel{Dust.back().X - Dust[0].X, Dust.back().Y - Dust[0].Y};
-        if (Dust.size() == 25) EXPECT_EQ(travel, (TPoint{337, 74}));  // variant 3
-        if (Dust.size() == 20) EXPECT_EQ(travel, (TPoint{-159, 83})); // variant 5
+        if (Dust.size() == 25) {
+            EXPECT_EQ(travel, (TPoint{337, 74})); // variant 3
+        }
+        if (Dust.size() == 20) {
+            EXPECT_EQ(travel, (TPoint{-159, 83})); // variant 5
+        }
     }
     EXPECT_EQ(lengths, (std::set<size_t>{20, 21, 22, 25}));
 }
