@@ -55,8 +55,14 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     }
     SetRandomSeed(5);
     TQuietPlatform platform;
-    TFormMain form({platform.Device, platform.Events, platform.Clock, platform.Desktop, gameFolder,
-                    "", &platform.Audio});
+    TFormMain form({platform.Device,
+                    platform.Events,
+                    platform.Clock,
+                    platform.Desktop,
+                    gameFolder,
+                    "",
+                    &platform.Audio,
+                    {}});
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = form.ElementGather;
     gather.TargetBananas = gather.TargetStrawberries = gather.TargetApples = 99999;

@@ -3,6 +3,8 @@
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
 #include "engine/PictureNames.h"
+#include "engine/TextEncoding.h"
+#include "platform/PlatformPaths.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +44,10 @@ void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentL
     comment.LetterSizeRatio = look.LetterSizeRatio;
 }
 
+// The content folders beside the program; without pictures nothing can be drawn.
+constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
+constexpr std::string_view PicturesFolder = "Images";
+
 std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform) {
     return platform.Audio != nullptr ? nullptr : OpenAudioDevice();
 }
@@ -56,13 +62,14 @@ TFormMain::TFormMain(const TFormPlatform& platform)
       SettingLoader1(platform.ProgramFolder + "Texts/"),
       TextStrings1(platform.ProgramFolder + "Texts/"), platform_(platform),
       errorLog_(platform.ErrorLogFile) {
+    CheckContentFolders();
     Randomize();
     OmegaScreen1.Width = GameWidth;
     OmegaScreen1.Height = GameHeight;
     OmegaScreen1.SetWindow(&platform_.Device);
     OmegaScreen1.Initialize();
     const std::string& title = TextStrings1.GameTexts(1);
-    platform_.Device.SetCaption(title.empty() ? "The Saga of Tovan" : title);
+    platform_.Device.SetCaption(title.empty() ? "The Saga of Tovan" : Latin1ToUtf8(title));
 
     OmegaTimer1.OnTimer = [this] { OmegaTimer1Timer(); };
     OmegaTimer1.SetTargetFPS(GameTicksPerSecond);
@@ -78,6 +85,7 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     // Until every picture exists, missing ones show where they would be drawn.
     OmegaImageList1.MarkMissingPictures = true;
     SetMainImageTarget(&OmegaImageList1);
+    ConnectTestReport();
     LoadImageSet(2);
     BindImages();
 
@@ -94,6 +102,25 @@ TFormMain::TFormMain(const TFormPlatform& platform)
 TFormMain::~TFormMain() {
     Shutdown();
     if (MainImageTarget() == &OmegaImageList1) SetMainImageTarget(nullptr);
+}
+
+// One line per folder that cannot be read; the game goes on without it, except without pictures.
+void TFormMain::CheckContentFolders() {
+    for (const char* folder : ContentFolders) {
+        const std::string problem = FolderProblem(platform_.ProgramFolder + folder);
+        if (problem.empty()) continue;
+        errorLog_.Report("Content folder cannot be read: " + problem);
+        if (folder == PicturesFolder)
+            throw TFatalError("The Saga of Tovan cannot start: its pictures cannot be read (" +
+                              problem + ").");
+    }
+}
+
+void TFormMain::ConnectTestReport() {
+    if (!platform_.TestReport) return;
+    OmegaImageList1.OnMissingPicture = [this](std::string_view name) {
+        platform_.TestReport("missing picture: " + std::string(name));
+    };
 }
 
 void TFormMain::CreateSound() {
@@ -131,7 +158,7 @@ void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
                 LoadedImageList.Record(set, item);
             } catch (const TImageDecodeError& error) {
                 // One broken picture leaves a gap, not a game that cannot start.
-                errorLog_.Report(error.what());
+                errorLog_.Report(std::string("Picture skipped: ") + error.what());
             }
         }
     };
@@ -155,10 +182,10 @@ void TFormMain::OmegaTimer1Timer() {
         throw;
     } catch (const std::exception& error) {
         abandonFrame();
-        errorLog_.Report(error.what());
+        errorLog_.Report(std::string("Frame skipped: ") + error.what());
     } catch (...) {
         abandonFrame();
-        errorLog_.Report("unknown error");
+        errorLog_.Report("Frame skipped: unknown error");
     }
 }
 

@@ -4,7 +4,7 @@
 // effect, every effect's end goes back to the board. Runs the frame loop until the window is
 // closed. It grows with the game's scenes.
 #include "app/ElementGatherClass.h"
-#include "app/FrameErrorLog.h"
+#include "app/ErrorLog.h"
 #include "app/GameSceneClass.h"
 #include "board/GameBoardClass.h"
 #include "board/LevelParamsClass.h"
@@ -46,6 +46,8 @@ struct TFormPlatform {
     // The sound card to play on; nullptr: the controller opens the real one (silent when there
     // is none) and owns it.
     TAudioDevice* Audio = nullptr;
+    // Lines for the end-to-end tests (pictures drawn but missing, the score); none when empty.
+    std::function<void(const std::string&)> TestReport;
 };
 
 // Music tracks in the music box's order.
@@ -59,7 +61,8 @@ public:
     static constexpr int PointsPerClearedTile = 3;
 
     // Builds everything: screen on the device, timer, pictures, sound, texts, the board and its
-    // effects, and starts the first level. Throws TFatalError when the game cannot start.
+    // effects, and starts the first level. Throws TFatalError when the game cannot start (no
+    // pictures folder: nothing could be drawn).
     explicit TFormMain(const TFormPlatform& platform);
     ~TFormMain();
     TFormMain(const TFormMain&) = delete;
@@ -120,6 +123,8 @@ public:
 
 private:
     // -- start-up (UMain.cpp) --
+    void CheckContentFolders();
+    void ConnectTestReport();
     void CreateSound();
     void ConfigureComments();
     void BindImages();
@@ -129,6 +134,7 @@ private:
     void SceneFrame();
     void BoardFrame();
     void DrawScore();
+    void AddScore(int points);
 
     // -- the round (UMainRound.cpp) --
     void ResetRoundComponents();
@@ -157,7 +163,7 @@ private:
     bool BoardBusy() const;
 
     TFormPlatform platform_;
-    TFrameErrorLog errorLog_;
+    TErrorLog errorLog_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool closing_ = false;
     bool roundStarted_ = false;

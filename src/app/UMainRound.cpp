@@ -213,10 +213,15 @@ void TFormMain::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectA
         TSimpleObjectArray& way = slot >= 0 && ElementGather.StillNeeded(slot) ? flowing : falling;
         way(cell) = 1;
     });
-    Score += PointsPerClearedTile * cleared;
-    LevelScore += PointsPerClearedTile * cleared;
+    AddScore(PointsPerClearedTile * cleared);
     FlowingElements.StartFlowing(grid, flowing);
     FallingElements.StartFalling(grid, falling, fallingMode);
+}
+
+void TFormMain::AddScore(int points) {
+    Score += points;
+    LevelScore += points;
+    if (platform_.TestReport) platform_.TestReport("score: " + std::to_string(Score));
 }
 
 // The first potion of each column goes to its slot; until potions have their own flight they

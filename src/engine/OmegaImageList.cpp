@@ -382,7 +382,14 @@ TPoint TOmegaImageList::NamedTileSize(std::string_view name) {
     return item != nullptr ? TPoint{item->TileWidth(), item->TileHeight()} : TPoint{};
 }
 
+void TOmegaImageList::ReportMissing(std::string_view name) {
+    if (!OnMissingPicture || reportedMissing_.contains(name)) return;
+    reportedMissing_.emplace(name);
+    OnMissingPicture(name);
+}
+
 void TOmegaImageList::MarkMissing(std::string_view name, int x, int y, float scaleX, float scaleY) {
+    ReportMissing(name);
     if (!MarkMissingPictures || OmegaScreen == nullptr || !OmegaScreen->SceneBegun()) return;
     if (markerFont_ == NoTexture && Device() != nullptr) markerFont_ = CreateMarkerFont(*Device());
     // Missing pictures are shown the size of a board tile.

@@ -8,7 +8,9 @@
 #include "engine/OmegaRenderer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -153,6 +155,8 @@ public:
     std::string ProgramFolder;
     // Development aid: a name that is not in the list draws an outlined box with the name.
     bool MarkMissingPictures = false;
+    // Raised once per name the first time a picture that is not in the list is drawn.
+    std::function<void(std::string_view name)> OnMissingPicture;
 
     TGraphicsDevice* Device() const;
     // The screen's restore pass: refreshes the renderer and makes every item's texture.
@@ -177,7 +181,9 @@ public:
 
 private:
     void MarkMissing(std::string_view name, int x, int y, float scaleX, float scaleY);
+    void ReportMissing(std::string_view name);
     TTextureId markerFont_ = NoTexture;
+    std::set<std::string, std::less<>> reportedMissing_;
 };
 
 // The files of a folder (not its sub-folders) with the given extension, compared without

@@ -3,11 +3,17 @@
 #include <SDL.h>
 #include <cstdio>
 
-void TSdlDesktop::ShowMessage(const std::string& caption, const std::string& text, bool isError) {
-    // stderr first: without a display the box cannot appear.
+bool TSdlDesktop::ShowMessage(const std::string& caption, const std::string& text, bool isError) {
+    // stderr first: without a display or a dialog helper the box cannot appear.
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    SDL_ShowSimpleMessageBox(isError ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION,
-                             caption.c_str(), text.c_str(), nullptr);
+    const int shown =
+        SDL_ShowSimpleMessageBox(isError ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION,
+                                 caption.c_str(), text.c_str(), nullptr);
+    if (shown == 0) return true;
+    // Said once: the reason is the same for every later box.
+    if (!toldNoBox_) std::fprintf(stderr, "(no message box could be shown: %s)\n", SDL_GetError());
+    toldNoBox_ = true;
+    return false;
 }
 
 void TSdlDesktop::OpenWebLink(const std::string& url) {

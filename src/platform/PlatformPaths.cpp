@@ -1,13 +1,32 @@
 #include "platform/PlatformPaths.h"
 
 #include <SDL.h>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+constexpr mode_t PrivateFolderMode = 0700;
+
 std::string WithSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
+
+// HOME first, as every program does; without it the user database, so a game started with a
+// bare environment still finds its player's saves instead of writing into the current folder.
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') return home;
+    const passwd* user = getpwuid(getuid());
+    if (user != nullptr && user->pw_dir != nullptr && user->pw_dir[0] == '/') return user->pw_dir;
+    return {};
+}
+
 } // namespace
 
 std::string ProgramFolder() {
@@ -25,8 +44,34 @@ std::string UserDataFolder() {
     if (dataHome != nullptr && dataHome[0] == '/') {
         base = dataHome;
     } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home != nullptr && home[0] != 0 ? home : ".") + "/.local/share";
+        const std::string home = HomeFolder();
+        if (home.empty()) return {};
+        base = WithSlash(home) + ".local/share";
     }
     return WithSlash(base) + "The Saga of Tovan/";
+}
+
+std::string PrepareFolder(const std::string& folder) {
+    if (folder.empty()) return "no folder given";
+    std::string path;
+    size_t start = 0;
+    while (start < folder.size()) {
+        const size_t slash = folder.find('/', start + 1);
+        path = folder.substr(0, slash == std::string::npos ? folder.size() : slash);
+        start = slash == std::string::npos ? folder.size() : slash;
+        if (path.empty() || path == "/") continue;
+        if (mkdir(path.c_str(), PrivateFolderMode) != 0 && errno != EEXIST)
+            return path + ": " + std::strerror(errno);
+    }
+    if (std::string problem = FolderProblem(folder); !problem.empty()) return problem;
+    if (access(folder.c_str(), W_OK) != 0) return folder + ": " + std::strerror(errno);
+    return {};
+}
+
+std::string FolderProblem(const std::string& folder) {
+    struct stat info {};
+    if (stat(folder.c_str(), &info) != 0) return folder + ": " + std::strerror(errno);
+    if (!S_ISDIR(info.st_mode)) return folder + ": not a folder";
+    if (access(folder.c_str(), R_OK | X_OK) != 0) return folder + ": " + std::strerror(errno);
+    return {};
 }

@@ -93,6 +93,12 @@ std::string SdlError(std::string_view what) {
     return std::string(what) + ": " + SDL_GetError();
 }
 
+// Drivers SDL falls back to when there is no screen: a window on them is never seen.
+bool IsInvisibleDriver(const char* driver) {
+    const std::string_view name = driver != nullptr ? driver : "";
+    return name.empty() || name == "offscreen" || name == "dummy" || name == "evdev";
+}
+
 // An OpenGL renderer whose GL is itself drawn by the CPU (a virtual display, no GPU driver)
 // is slower than SDL's own software renderer.
 bool IsCpuDrawnGl(SDL_Renderer* renderer) {
@@ -129,12 +135,18 @@ TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
         SDL_UpdateTexture(textures_[NoTexture].Texture, nullptr, &white, 4);
 }
 
-std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenWindow(std::string_view caption,
-                                                                   TPixelSize gameSize,
-                                                                   bool fullScreen,
-                                                                   std::string& error) {
+std::unique_ptr<TSdlGraphicsDevice>
+TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bool fullScreen,
+                               std::string& error, bool allowInvisibleDriver) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        error = SdlError("No display could be opened");
+        error = SdlError("No display");
+        return nullptr;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!allowInvisibleDriver && IsInvisibleDriver(driver)) {
+        error = std::string("No display: only SDL's \"") + driver +
+                "\" video driver could be started, which shows nothing (is DISPLAY set?)";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
     const std::string title(caption);

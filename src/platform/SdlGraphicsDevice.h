@@ -13,9 +13,13 @@ struct SDL_Texture;
 
 class TSdlGraphicsDevice : public TGraphicsDevice {
 public:
-    // Opens the game window; nullptr and the reason in error when no display can be used.
-    static std::unique_ptr<TSdlGraphicsDevice>
-    OpenWindow(std::string_view caption, TPixelSize gameSize, bool fullScreen, std::string& error);
+    // Opens the game window; nullptr and the reason in error when no display can be used. SDL's
+    // off-screen and dummy video drivers show nothing to a player, so they count as no display
+    // unless a test allows them.
+    static std::unique_ptr<TSdlGraphicsDevice> OpenWindow(std::string_view caption,
+                                                          TPixelSize gameSize, bool fullScreen,
+                                                          std::string& error,
+                                                          bool allowInvisibleDriver = false);
     // Draws with SDL's software renderer into a surface: no window, no display needed.
     static std::unique_ptr<TSdlGraphicsDevice> OpenOffscreen(TPixelSize gameSize,
                                                              std::string& error);

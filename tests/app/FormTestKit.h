@@ -48,10 +48,12 @@ struct TFormRig {
                       bool writeLevel = true)
         : Folder(name) {
         SetRandomSeed(seed);
+        for (const char* content : {"Images", "Texts", "Sounds", "Voices", "Music"})
+            Folder.Path(content);
         if (writeLevel)
             WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
         Form = std::make_unique<TFormMain>(TFormPlatform{
-            Device, Events, Clock, Desktop, Folder.Path(), Folder.Path() + "err.log", &Audio});
+            Device, Events, Clock, Desktop, Folder.Path(), Folder.Path() + "err.log", &Audio, {}});
     }
     ~TFormRig() {
         Form.reset();

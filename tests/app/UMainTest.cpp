@@ -3,6 +3,7 @@
 #include "FormTestKit.h"
 #include "engine/FatalError.h"
 #include "engine/ImageCodec.h"
+#include "engine/PictureNames.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -32,14 +33,16 @@ protected:
         folder.Write("Music/MainGame1.ogg");
         folder.Write("Music/MainGame2.ogg");
         WriteLevelFile(folder.Path("Levels") + "Level1-01.zel", FieldLevel({{0, 10, 10}}));
+        for (const char* content : {"Texts", "Sounds", "Voices"}) folder.Path(content);
     }
     ~Controller() override {
         form.reset();
         ReleaseRandomSeed();
     }
     void Start() {
-        form = std::make_unique<TFormMain>(TFormPlatform{
-            device, events, clock, desktop, folder.Path(), folder.Path() + "err.log", &audio});
+        form = std::make_unique<TFormMain>(TFormPlatform{device, events, clock, desktop,
+                                                         folder.Path(), folder.Path() + "err.log",
+                                                         &audio, testReport});
     }
     // Runs loop passes over the given game time, one every millisecond.
     void RunFor(int ms) {
@@ -48,10 +51,10 @@ protected:
             form->RunLoopPass();
         }
     }
-    int LogLines() {
+    std::vector<std::string> LogLines() {
         std::ifstream log(folder.Path() + "err.log");
-        int lines = 0;
-        for (std::string line; std::getline(log, line);) ++lines;
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(log, line);) lines.push_back(line);
         return lines;
     }
     void Close() {
@@ -66,6 +69,7 @@ protected:
     TManualClock clock;
     TRecordingDesktop desktop;
     TRecordingAudioDevice audio;
+    std::function<void(const std::string&)> testReport;
     std::unique_ptr<TFormMain> form;
 };
 
@@ -100,7 +104,7 @@ TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
     }
     EXPECT_EQ(device.FramesAbandoned, 2);
     EXPECT_FALSE(form->OmegaScreen1.SceneBegun());
-    EXPECT_EQ(LogLines(), 1); // the same error twice is logged once
+    EXPECT_EQ(LogLines().size(), 1u); // the same error twice is logged once
     RunFor(31);
     EXPECT_EQ(device.FramesPresented, 2); // the next frame draws again
     device.FailNextQuad = true;
@@ -131,6 +135,52 @@ TEST_F(Controller, AMissingLevelIsReportedAndTheProgramEndsWithoutPlaying) {
     EXPECT_EQ(form->Run(), 1);
     EXPECT_EQ(device.FramesBegun, 0);
     EXPECT_TRUE(audio.Closed);
+}
+
+TEST_F(Controller, UnreadableContentFoldersAreNamedAndOnlyMissingPicturesStopTheStart) {
+    std::filesystem::remove_all(folder.Path("Sounds"));
+    folder.Remove("Texts");
+    folder.Write("Texts"); // a file where a folder belongs
+    Start();
+    EXPECT_TRUE(form->RoundStarted());
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("Texts: not a folder"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("Sounds: No such file"), std::string::npos) << lines[1];
+    form.reset();
+
+    std::filesystem::remove_all(folder.Path("Images"));
+    EXPECT_THROW(Start(), TFatalError);
+    folder.Write("Images");
+    try {
+        Start();
+        ADD_FAILURE() << "a pictures folder that is a file started the game";
+    } catch (const TFatalError& fatal) {
+        EXPECT_NE(std::string(fatal.what()).find("Images: not a folder"), std::string::npos);
+    }
+}
+
+// The tables are Latin-1; the window system takes UTF-8.
+TEST_F(Controller, TheWindowTitleFromTheTablesReachesTheSystemAsUtf8) {
+    folder.Write("Texts/GameTexts.txt", "Tovans Gr\xFC\xDF"
+                                        "e\n");
+    Start();
+    EXPECT_EQ(device.Caption, "Tovans Gr\xC3\xBC\xC3\x9F"
+                              "e");
+}
+
+TEST_F(Controller, TheTestReportNamesEachMissingPictureOnce) {
+    std::vector<std::string> report;
+    testReport = [&report](const std::string& line) { report.push_back(line); };
+    Start();
+    form->FormShow();
+    RunFor(31 * 3);
+    // This folder has the tile backgrounds but not the elements drawn on them.
+    auto lines = [&report](std::string_view name) {
+        return std::count(report.begin(), report.end(), "missing picture: " + std::string(name));
+    };
+    EXPECT_EQ(lines(Pictures::ElementsInside), 1);
+    EXPECT_EQ(lines(Pictures::BackgroundTile), 0);
 }
 
 } // namespace

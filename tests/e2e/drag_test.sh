@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Plays the first board with the real mouse: drags from tile to neighbour across the whole field
-# with xdotool, screenshots before and after, the game alive throughout; the board must have
-# changed, and closing the window must end the game with exit status 0.
+# with xdotool, screenshots before and after, the game alive throughout; some drag must have made
+# a line (the score the game reports has grown, which idle animation never does), and closing the
+# window must end the game with exit status 0.
 #   drag_test.sh GAME CLOSE_WINDOW_TOOL SHOT_FOLDER
 set -u
 game=$1 closer=$2 shots=$3
 source "$(dirname "$0")/e2e_session.sh"
-e2e_require Xvfb xdotool import compare
+e2e_require Xvfb xdotool import
 [ -e "$(dirname "$game")/Levels/Level1-01.zel" ] || { echo "skipped: no built levels"; exit 77; }
 mkdir -p "$shots"
 e2e_start_display 231 290
@@ -39,9 +40,9 @@ sleep 3
 e2e_alive "after the moves"
 import -window root "$shots/after.png" || { echo "FAIL: no screenshot"; exit 1; }
 
-# The field itself must look different after the moves.
-changed=$(compare -metric AE -crop 468x416+448+199 "$shots/before.png" "$shots/after.png" null: 2>&1)
-echo "changed pixels in the field: $changed"
-awk -v c="$changed" 'BEGIN { exit !(c + 0 > 5000) }' || { echo "FAIL: the board did not change"; exit 1; }
+score=$(e2e_last_score)
+echo "score after the moves: $score"
+[ "$score" -gt 0 ] || { echo "FAIL: no drag made a line"; exit 1; }
+e2e_no_missing_pictures
 
 e2e_close_and_expect_success "$closer"

@@ -25,12 +25,31 @@ e2e_start_display() {
 e2e_cleanup() {
     [ -n "$e2e_gamepid" ] && kill "$e2e_gamepid" 2>/dev/null
     kill "$e2e_xvfb" 2>/dev/null
+    [ -n "${e2e_log:-}" ] && rm -f "$e2e_log"
 }
 
-# e2e_start_game GAME: starts it in its own folder; sets e2e_window to its window.
+# e2e_no_missing_pictures: fails the test when the game drew a placeholder for a missing picture.
+e2e_no_missing_pictures() {
+    if grep -q '^missing picture: ' "$e2e_log"; then
+        echo "FAIL: pictures are missing:"
+        grep '^missing picture: ' "$e2e_log"
+        exit 1
+    fi
+}
+
+# e2e_last_score: the last score the game reported (0 before any).
+e2e_last_score() {
+    local line
+    line=$(grep '^score: ' "$e2e_log" | tail -n 1)
+    echo "${line#score: }" | grep -E '^[0-9]+$' || echo 0
+}
+
+# e2e_start_game GAME: starts it in its own folder with its test report on (missing pictures,
+# the score) into e2e_log; sets e2e_window to its window.
 e2e_start_game() {
     e2e_log=$(mktemp)
-    (cd "$(dirname "$1")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$1" >"$e2e_log" 2>&1) &
+    (cd "$(dirname "$1")" &&
+        exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$1" --test-report >"$e2e_log" 2>&1) &
     e2e_gamepid=$!
     e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
     [ -n "$e2e_window" ] || { echo "FAIL: no game window appeared"; cat "$e2e_log"; exit 1; }

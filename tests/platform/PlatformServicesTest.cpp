@@ -1,10 +1,13 @@
 // Folders, the recording device's texture sizes and the hand-driven clock.
+#include "TempFolder.h"
 #include "platform/PlatformClock.h"
 #include "platform/PlatformPaths.h"
 #include "platform/RecordingGraphicsDevice.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,6 +45,35 @@ TEST(PlatformPaths, UserDataFolderFollowsXdgAndFallsBackToHome) {
     }
     ScopedEnv xdg("XDG_DATA_HOME", nullptr);
     EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/The Saga of Tovan/");
+}
+
+// A bare environment must not turn the current folder into the data folder.
+TEST(PlatformPaths, WithoutHomeTheUserDatabaseNamesTheHome) {
+    ScopedEnv xdg("XDG_DATA_HOME", nullptr);
+    ScopedEnv home("HOME", nullptr);
+    const passwd* user = getpwuid(getuid());
+    if (user == nullptr) GTEST_SKIP() << "this user has no entry in the user database";
+    EXPECT_EQ(UserDataFolder(), std::string(user->pw_dir) + "/.local/share/The Saga of Tovan/");
+    ScopedEnv relativeHome("HOME", "relative");
+    EXPECT_EQ(UserDataFolder(), std::string(user->pw_dir) + "/.local/share/The Saga of Tovan/");
+}
+
+TEST(PlatformPaths, PrepareFolderMakesTheWholePathOrSaysWhyNot) {
+    TTempFolder temp("paths");
+    const std::string nested = temp.Path() + "a/b/The Saga of Tovan/";
+    EXPECT_EQ(PrepareFolder(nested), "");
+    struct stat info {};
+    ASSERT_EQ(stat(nested.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(PrepareFolder(nested), "") << "an existing folder is fine";
+
+    temp.Write("file");
+    EXPECT_NE(PrepareFolder(temp.Path() + "file/sub/").find("file"), std::string::npos);
+    EXPECT_EQ(FolderProblem(temp.Path() + "file"), temp.Path() + "file: not a folder");
+    EXPECT_NE(FolderProblem(temp.Path() + "none").find("No such file"), std::string::npos);
+    EXPECT_EQ(FolderProblem(temp.Path()), "");
+    EXPECT_EQ(PrepareFolder(""), "no folder given");
 }
 
 TEST(PlatformPaths, ProgramFolderIsTheTestProgramsFolder) {

@@ -5,6 +5,7 @@
 #include "platform/SdlEventSource.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -134,9 +135,20 @@ TEST_F(OffscreenDevice, DestroyedTextureSlotIsReusedAndDrawsNothing) {
     EXPECT_EQ(device->CreateTexture("Empty", 0, 5, nullptr), NoTexture);
 }
 
+// The tests run on SDL's dummy driver (CTest sets it); the game itself must not.
+TEST(SdlWindow, AnInvisibleDriverCountsAsNoDisplayUnlessAllowed) {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if (driver == nullptr || std::string(driver) != "dummy")
+        GTEST_SKIP() << "not on the dummy driver";
+    std::string error;
+    EXPECT_EQ(TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error), nullptr);
+    EXPECT_EQ(error.rfind("No display: ", 0), 0u) << error;
+    EXPECT_NE(error.find("dummy"), std::string::npos) << error;
+}
+
 TEST(SdlWindow, LetterboxesTheGameAreaAndMapsTheMouseIntoIt) {
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error);
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error, true);
     if (device == nullptr) GTEST_SKIP() << "no display: " << error;
     TSdlEventSource events(device.get());
     SDL_Window* window = SDL_GetWindowFromID(device->WindowId());
@@ -161,7 +173,7 @@ TEST(SdlWindow, LetterboxesTheGameAreaAndMapsTheMouseIntoIt) {
 
 TEST(SdlWindow, KeysGiveKeyDownAndTheirCharacters) {
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error);
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error, true);
     if (device == nullptr) GTEST_SKIP() << "no display: " << error;
     TSdlEventSource events(device.get());
     SDL_Event key{};
