@@ -1,9 +1,13 @@
-# tovan_library(<folder> [DEPENDS <libraries>...])
-# Builds every .cpp of the calling folder into the library tovan_<folder>; a folder without
-# sources yet is an interface library, so its dependants link the same way either way.
+# tovan_library(<folder> [EXCLUDE <files>...] [DEPENDS <libraries>...])
+# Builds every .cpp of the calling folder (but the EXCLUDEd ones, which another library of the
+# folder builds) into the library tovan_<folder>; a folder without sources yet is an interface
+# library, so its dependants link the same way either way.
 function(tovan_library folder)
-    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(excluded IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+    endforeach()
     set(target tovan_${folder})
     if(sources)
         add_library(${target} STATIC ${sources})

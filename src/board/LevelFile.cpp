@@ -1,12 +1,11 @@
 #include "board/LevelFile.h"
 
+#include "files/AtomicWrite.h"
+#include "files/FileRead.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -173,35 +172,29 @@ std::array<uint8_t, LevelRecordSize> EncodeLevelRecord(const TLevelRecord& recor
     return bytes;
 }
 
-TLevelFileStatus ReadLevelFile(const std::string& path, TLevelRecord& record) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return errno == ENOENT || errno == ENOTDIR ? TLevelFileStatus::Missing
-                                                   : TLevelFileStatus::Damaged;
-    // Read into a buffer of our own: the record keeps its contents unless the whole one arrived.
-    std::array<uint8_t, LevelRecordSize> bytes;
-    const size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    if (got != bytes.size()) return TLevelFileStatus::Damaged;
-    record = *DecodeLevelRecord(bytes);
-    return TLevelFileStatus::Read;
+TLevelFileRead ReadLevelFile(const std::string& path, TLevelRecord& record) {
+    // A record's size is the cap: a longer file is refused without being read.
+    const TFileContents contents = ReadWholeFile(path, LevelRecordSize);
+    switch (contents.Error.Failure) {
+    case TFileFailure::None:
+        break;
+    case TFileFailure::Missing:
+        return {TLevelFileStatus::Missing, contents.Error.Cause};
+    case TFileFailure::TooLarge:
+        return {TLevelFileStatus::Damaged, contents.Error.Cause};
+    default:
+        return {TLevelFileStatus::Unreadable, contents.Error.Cause};
+    }
+    if (contents.Bytes.size() != LevelRecordSize)
+        return {TLevelFileStatus::Damaged, std::to_string(contents.Bytes.size()) + " bytes, not " +
+                                               std::to_string(LevelRecordSize)};
+    record = *DecodeLevelRecord(contents.Bytes);
+    return {};
 }
 
-std::string WriteLevelFile(const std::string& path, const TLevelRecord& record) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return std::string("cannot create a file there: ") + std::strerror(errno);
-    const auto bytes = EncodeLevelRecord(record);
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const int writeError = errno;
-    written = std::fclose(file) == 0 && written;
-    std::error_code renameError;
-    if (written) std::filesystem::rename(temporary, path, renameError);
-    if (written && !renameError) return {};
-    std::remove(temporary.c_str());
-    return "cannot write: " +
-           (renameError ? renameError.message() : std::string(std::strerror(writeError)));
+std::string WriteLevelFile(const std::string& path, const TLevelRecord& record,
+                           const std::string& inputPath) {
+    return WriteFileAtomic(path, EncodeLevelRecord(record), inputPath);
 }
 
 // ---- Validation ----

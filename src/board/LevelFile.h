@@ -100,13 +100,19 @@ std::optional<TLevelField> TargetFieldOfCode(int code);
 std::optional<TLevelRecord> DecodeLevelRecord(std::span<const uint8_t> bytes);
 std::array<uint8_t, LevelRecordSize> EncodeLevelRecord(const TLevelRecord& record);
 
-enum class TLevelFileStatus { Read, Missing, Damaged };
+enum class TLevelFileStatus { Read, Missing, Unreadable, Damaged };
+struct TLevelFileRead {
+    TLevelFileStatus Status = TLevelFileStatus::Read;
+    std::string Cause; // why it is not Read, in one line
+};
 // Reads the record whole or not at all: `record` changes only when the status is Read. A file
-// shorter than a record, or one that cannot be read, is damaged.
-TLevelFileStatus ReadLevelFile(const std::string& path, TLevelRecord& record);
-// Writes through a temporary file renamed over the target, so a failure never leaves half a
-// level. Returns an empty string, or what went wrong.
-std::string WriteLevelFile(const std::string& path, const TLevelRecord& record);
+// that is not there is missing; one that cannot be opened or read (no permission, not a regular
+// file) is unreadable; one that is not exactly LevelRecordSize bytes long is damaged.
+TLevelFileRead ReadLevelFile(const std::string& path, TLevelRecord& record);
+// Writes the file whole or not at all (see WriteFileAtomic), never over the file at
+// `inputPath`. Returns an empty string, or what went wrong in one line.
+std::string WriteLevelFile(const std::string& path, const TLevelRecord& record,
+                           const std::string& inputPath = {});
 
 // ---- Validation: the one set of rules for loading and for the level tool ----
 

@@ -40,9 +40,14 @@ bool TLevelParams::LoadLevel(uint8_t islandIdx, int levelIdx) {
     const std::string path = LevelFilesPath + LastFileName;
 
     TLevelRecord record;
-    switch (ReadLevelFile(path, record)) {
+    const TLevelFileRead read = ReadLevelFile(path, record);
+    switch (read.Status) {
     case TLevelFileStatus::Missing:
         if (OnMessageBox) OnMessageBox("Level file not found: " + path);
+        return false;
+    case TLevelFileStatus::Unreadable:
+        if (OnMessageBox)
+            OnMessageBox("Level file cannot be read: " + path + " (" + read.Cause + ")");
         return false;
     case TLevelFileStatus::Damaged:
         if (OnMessageBox) OnMessageBox("Level file damaged: " + path);

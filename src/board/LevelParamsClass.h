@@ -19,9 +19,9 @@ public:
 
     TLevelParams();
 
-    // Chooses the variant, names the file and reads it. On false (the file is missing or
-    // damaged; the message box has been shown) the previous record stays and the round must
-    // not start.
+    // Chooses the variant, names the file and reads it. On false (the file is missing,
+    // unreadable or damaged; the message box has been shown) the previous record stays and the
+    // round must not start.
     bool LoadLevel(uint8_t islandIdx, int levelIdx);
     // Every island may replay any of its variants again (a new player).
     void ResetLastVariants();

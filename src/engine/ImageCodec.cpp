@@ -1,9 +1,10 @@
 #include "engine/ImageCodec.h"
 
+#include "files/AtomicWrite.h"
+#include "files/FileRead.h"
+
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <png.h>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
@@ -18,10 +19,23 @@ std::string LowerExtension(const std::string& path) {
     return ext;
 }
 
-std::vector<unsigned char> ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw TImageDecodeError("Cannot open picture " + path);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+std::vector<unsigned char> ReadPictureFile(const std::string& path) {
+    TFileContents contents = ReadWholeFile(path, MaxPictureFileBytes);
+    if (!contents.Ok())
+        throw TImageDecodeError("Cannot read picture " + path + ": " + contents.Error.Cause);
+    return std::move(contents.Bytes);
+}
+
+// Empty when a picture of that size may be decoded, else why not.
+std::string SizeProblem(unsigned long width, unsigned long height) {
+    if (width <= static_cast<unsigned long>(MaxPictureSide) &&
+        height <= static_cast<unsigned long>(MaxPictureSide) &&
+        static_cast<unsigned long long>(width) * height <=
+            static_cast<unsigned long long>(MaxPicturePixels))
+        return {};
+    return "its header claims " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels, more than " + std::to_string(MaxPictureSide) + " on a side or " +
+           std::to_string(MaxPicturePixels) + " in all";
 }
 
 struct JpegErrorManager {
@@ -53,6 +67,11 @@ bool DecodeJpegBytes(const std::vector<unsigned char>& bytes, TPicture& picture,
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // Before the decoder allocates anything for the picture.
+    if (message = SizeProblem(info.image_width, info.image_height); !message.empty()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     picture.Width = static_cast<int>(info.output_width);
@@ -76,11 +95,15 @@ bool DecodeJpegBytes(const std::vector<unsigned char>& bytes, TPicture& picture,
 } // namespace
 
 TPicture DecodePngFile(const std::string& path) {
-    const std::vector<unsigned char> bytes = ReadWholeFile(path);
+    const std::vector<unsigned char> bytes = ReadPictureFile(path);
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) == 0)
         throw TImageDecodeError("Cannot decode PNG " + path + ": " + image.message);
+    if (const std::string problem = SizeProblem(image.width, image.height); !problem.empty()) {
+        png_image_free(&image);
+        throw TImageDecodeError("Cannot decode PNG " + path + ": " + problem);
+    }
     // BGRA bytes are ARGB words on a little-endian machine.
     image.format = PNG_FORMAT_BGRA;
     TPicture picture;
@@ -96,7 +119,7 @@ TPicture DecodePngFile(const std::string& path) {
 }
 
 TPicture DecodeJpegFile(const std::string& path) {
-    const std::vector<unsigned char> bytes = ReadWholeFile(path);
+    const std::vector<unsigned char> bytes = ReadPictureFile(path);
     TPicture picture;
     std::string message;
     if (!DecodeJpegBytes(bytes, picture, message))
@@ -116,7 +139,13 @@ bool EncodePngFile(const std::string& path, int width, int height, const uint32_
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_BGRA;
-    return png_image_write_to_file(&image, path.c_str(), 0, pixels, 0, nullptr) != 0;
+    // Room for the worst case, so the picture is compressed once.
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+    std::vector<uint8_t> bytes(size);
+    if (png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels, 0, nullptr) == 0)
+        return false;
+    bytes.resize(size);
+    return WriteFileAtomic(path, bytes).empty();
 }
 
 bool SaveFramePng(TGraphicsDevice& device, const std::string& path) {

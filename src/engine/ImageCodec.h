@@ -16,7 +16,13 @@ struct TPicture {
     bool Empty() const { return Width < 1 || Height < 1; }
 };
 
-// A file that cannot be read or decoded.
+// Our largest picture is 4098 x 768; these leave room and keep a lying header from claiming
+// gigabytes.
+inline constexpr size_t MaxPictureFileBytes = 32 << 20;
+inline constexpr int MaxPictureSide = 8192;
+inline constexpr long long MaxPicturePixels = 64'000'000;
+
+// A file that cannot be read or decoded, or a picture larger than the caps.
 class TImageDecodeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -27,7 +33,8 @@ TPicture DecodeJpegFile(const std::string& path);
 // As JPEG when asJpeg, otherwise by the file's extension (".jpg"/".jpeg" or PNG).
 TPicture DecodePictureFile(const std::string& path, bool asJpeg = false);
 
-// Writes ARGB pixels as a PNG with alpha; false when the file cannot be written.
+// Writes ARGB pixels as a PNG with alpha, whole or not at all; false when the file cannot be
+// written.
 bool EncodePngFile(const std::string& path, int width, int height, const uint32_t* pixels);
 // Saves the frame drawn so far on the device (a real screenshot of the game area).
 bool SaveFramePng(TGraphicsDevice& device, const std::string& path);

@@ -1,5 +1,7 @@
 #include "engine/MusicBoxClass.h"
 
+#include "engine/SoundStreamTable.h"
+
 #include <cstdio>
 
 namespace {
@@ -46,11 +48,15 @@ void TMusicBox::LoadMusic() {
     for (int track = 0; track < TrackCount; ++track) {
         const auto kind =
             Tracks[track].Looped ? TAudioStreamKind::LoopedMusic : TAudioStreamKind::Music;
-        streams[track] = device.OpenStream(Path + Tracks[track].FileName, kind);
-        if (streams[track] != NoAudioStream)
+        const std::string path = Path + Tracks[track].FileName;
+        const TFileError error = CheckSoundFile(path);
+        if (!error.Failed()) streams[track] = device.OpenStream(path, kind);
+        if (streams[track] != NoAudioStream) {
             ++streamCount;
-        else
-            missing += std::string(missing.empty() ? "" : ", ") + Tracks[track].FileName;
+            continue;
+        }
+        missing += std::string(missing.empty() ? "" : ", ") + Tracks[track].FileName;
+        if (error.Failed()) missing += " (" + error.Cause + ")";
     }
     if (!missing.empty())
         std::fprintf(stderr, "Music of %s that could not be opened (stays silent): %s.\n",

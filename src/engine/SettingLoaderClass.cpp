@@ -109,9 +109,10 @@ int TSettingLoader::CharSetOf(int value) {
 TSettingLoader::TSettingLoader(const std::string& textsFolder) {
     const std::string path = textsFolder + FileName;
     std::vector<std::string> lines;
-    if (!ReadTextFileLines(path, lines)) {
-        std::fprintf(stderr, "Settings file %s could not be read: the defaults are used.\n",
-                     path.c_str());
+    TFileError error;
+    if (!ReadTextFileLines(path, lines, &error)) {
+        std::fprintf(stderr, "Settings file %s could not be read (%s): the defaults are used.\n",
+                     path.c_str(), error.Cause.c_str());
         return;
     }
     if (lines.size() < UsedLines)

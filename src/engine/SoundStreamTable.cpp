@@ -69,7 +69,10 @@ TSoundStreamTable::~TSoundStreamTable() {
     for (TAudioStream stream : streams) device.Free(stream);
 }
 
-int TSoundStreamTable::Load(const std::string& fileName, int copies) {
+int TSoundStreamTable::Load(const std::string& fileName, int copies, TFileError* error) {
+    const TFileError check = CheckSoundFile(fileName);
+    if (error != nullptr) *error = check;
+    if (check.Failed()) return 0;
     const int first = Count();
     int opened = 0;
     for (int copy = 0; copy < copies && !Full(); ++copy) {
@@ -91,8 +94,10 @@ void TSoundStreamTable::LoadFolder(const std::string& folder,
     for (const std::string& file : load.Files()) {
         if (Full())
             load.NoRoom(file);
-        else if (Load(folder + file, copiesOf != nullptr ? copiesOf(StreamName(file)) : 1) == 0)
-            load.Failed(file);
+        else if (TFileError error;
+                 Load(folder + file, copiesOf != nullptr ? copiesOf(StreamName(file)) : 1,
+                      &error) == 0)
+            load.Failed(error.Failed() ? file + " (" + error.Cause + ")" : file);
     }
 }
 
@@ -120,6 +125,10 @@ void TSoundStreamTable::SetVolume(int newVolume) {
 
 void TSoundStreamTable::StopAll() {
     for (TAudioStream stream : streams) device.Stop(stream);
+}
+
+TFileError CheckSoundFile(const std::string& path) {
+    return CheckReadableFile(path, MaxSoundFileBytes);
 }
 
 std::string StreamName(const std::string& fileName) {

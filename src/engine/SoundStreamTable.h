@@ -2,6 +2,7 @@
 // The named streams of a sound player: each file opened once into the next free slot (a busy
 // sound several times in a row, so its copies can overlap), found by name, played from its
 // start, all sharing the player's volume, and freed with the player.
+#include "files/FileRead.h"
 #include "platform/AudioDevice.h"
 
 #include <string>
@@ -16,8 +17,9 @@ public:
     TSoundStreamTable& operator=(const TSoundStreamTable&) = delete;
 
     // Opens the file up to `copies` times into the next slots; a copy that fails takes no slot.
-    // Returns how many copies opened.
-    int Load(const std::string& fileName, int copies);
+    // Returns how many copies opened; a file that CheckSoundFile refuses opens none, with the
+    // cause in `error` when one is given.
+    int Load(const std::string& fileName, int copies, TFileError* error = nullptr);
     // Every ".ogg" file of the folder (ending in a separator), in name order so that every
     // machine loads alike, each copiesOf(its stream name) times (once without it). Files that
     // could not be opened or found no free slot are named in one line on stderr.
@@ -48,6 +50,12 @@ private:
     // Copies opened for the sound whose first copy is this slot (1 for ordinary sounds).
     std::vector<int> copyCounts;
 };
+
+// A sound, voice or music file of ours is a few megabytes at most.
+inline constexpr size_t MaxSoundFileBytes = 16 << 20;
+// Whether the file is a regular file of at most MaxSoundFileBytes; the audio device opens
+// files by name, so the players ask this first.
+TFileError CheckSoundFile(const std::string& path);
 
 // Stream name of a sound file: without folder and its four-character extension, cut to 40.
 std::string StreamName(const std::string& fileName);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -29,15 +27,16 @@ const std::string NoEntry;
 
 } // namespace
 
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines) {
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
+                       TFileError* error) {
     lines.clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return false;
+    const TFileContents contents = ReadWholeFile(path, MaxTextFileBytes);
+    if (error != nullptr) *error = contents.Error;
+    if (!contents.Ok()) return false;
+    const std::vector<uint8_t>& bytes = contents.Bytes;
     std::string line;
     for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+        const auto c = static_cast<char>(bytes[i]);
         if (c != '\r' && c != '\n') {
             line += c;
             continue;
@@ -55,7 +54,8 @@ TTextStrings::TTextStrings(const std::string& textsFolder) {
     for (int table = 0; table < TextTableCount; ++table) {
         const TTextTableFile& file = TableFiles[table];
         const std::string path = textsFolder + file.FileName;
-        const bool read = ReadTextFileLines(path, lines);
+        TFileError error;
+        const bool read = ReadTextFileLines(path, lines, &error);
         const int count = std::min<int>(file.Lines, static_cast<int>(lines.size()));
         auto& entries = tables[table];
         entries.assign(file.Lines, std::string());
@@ -63,8 +63,9 @@ TTextStrings::TTextStrings(const std::string& textsFolder) {
             entries[line] = lines[line].substr(0, file.EntryLength);
         if (file.Optional) continue;
         if (!read)
-            std::fprintf(stderr, "Text file %s could not be read: its %d entries stay empty.\n",
-                         path.c_str(), file.Lines);
+            std::fprintf(stderr,
+                         "Text file %s could not be read (%s): its %d entries stay empty.\n",
+                         path.c_str(), error.Cause.c_str(), file.Lines);
         else if (count < file.Lines)
             std::fprintf(stderr, "Text file %s has %d of its %d lines: the rest stay empty.\n",
                          path.c_str(), count, file.Lines);

@@ -1,6 +1,8 @@
 #pragma once
 // TTextStrings: every word the player reads, from the text files of the Texts folder, read once
 // at start-up into fixed tables addressed by line number (from 1). Text is Latin-1 bytes.
+#include "files/FileRead.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -70,6 +72,11 @@ private:
     std::array<std::vector<std::string>, TextTableCount> tables;
 };
 
+// A text table or the settings file is a few kilobytes; a larger file is no table of ours.
+inline constexpr size_t MaxTextFileBytes = 1 << 20;
+
 // The lines of a whole text file, ending in CR LF, CR or LF (a last line may have no ending);
-// false when the file cannot be read.
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines);
+// false with no lines when the file cannot be read (not a regular file, larger than
+// MaxTextFileBytes, ...), and the cause in `error` when one is given.
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
+                       TFileError* error = nullptr);

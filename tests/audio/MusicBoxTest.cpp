@@ -2,6 +2,7 @@
 #include "engine/MusicBoxClass.h"
 #include "platform/AudioRecordingDevice.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -151,6 +152,17 @@ TEST_F(MusicBoxTest, AMissingTrackStaysSilentAndTheOthersKeepTheirNumbers) {
     EXPECT_TRUE(Plays("Upgrade2.ogg"));
     music.SwitchTo(-1);
     EXPECT_TRUE(device.PlayingStreams().empty());
+}
+
+TEST_F(MusicBoxTest, ATrackThatIsNoFileIsNotOpenedAndTheCauseIsSaid) {
+    // Opened by name, it would stream zeros for ever.
+    std::filesystem::create_symlink("/dev/zero", folder.Path() + "Splash.ogg");
+    testing::internal::CaptureStderr();
+    Load("Splash.ogg");
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("Splash.ogg (not a regular file but a device)"), std::string::npos)
+        << errors;
+    EXPECT_EQ(music.StreamCount(), 5);
 }
 
 } // namespace

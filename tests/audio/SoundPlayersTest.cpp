@@ -1,9 +1,11 @@
 #include "TempFolder.h"
 #include "engine/SFXPlayerClass.h"
 #include "engine/SoundByName.h"
+#include "engine/SoundStreamTable.h"
 #include "engine/VoicePlayerClass.h"
 #include "platform/AudioRecordingDevice.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -67,6 +69,18 @@ TEST_F(SFXPlayerTest, OrdinarySoundRestartsAndUnknownNamesPlayNothing) {
     player->Play("ElementBounce1");
     player->PlayIndex(-1);
     EXPECT_EQ(device.PlayedStreams().size(), 2u);
+}
+
+TEST_F(SFXPlayerTest, AFileLargerThanAnySoundIsNotOpened) {
+    folder.Write("Huge.ogg");
+    std::filesystem::resize_file(folder.Path() + "Huge.ogg", MaxSoundFileBytes + 1);
+    testing::internal::CaptureStderr();
+    auto player = Load({"Click.ogg"});
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(player->StreamCount(), 1);
+    EXPECT_EQ(device.Streams.size(), 1u) << "the device is not asked to open it";
+    EXPECT_NE(errors.find("Huge.ogg (larger than the 16777216 bytes allowed"), std::string::npos)
+        << errors;
 }
 
 TEST_F(SFXPlayerTest, FilesThatFailToOpenTakeNoSlot) {

@@ -1,23 +1,37 @@
 // Any bytes as every text table and as the settings file: reading, filtering, measuring and
 // wrapping never fail, and no entry grows past its table's length.
-#include <unistd.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <string>
-
 #include "engine/BitmapFont.h"
 #include "engine/SettingLoaderClass.h"
 #include "engine/TextStringsClass.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
 namespace {
 
-std::string MakeFolder() {
-    char pattern[] = "/tmp/tovan-fuzz-texts-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (made == nullptr) std::abort();
-    return std::string(made) + "/";
-}
+// The tables live in a fresh folder under the system's temporary folder, removed at exit.
+class TFuzzFolder {
+public:
+    TFuzzFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tovan-fuzz-texts-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        root = pattern;
+    }
+    ~TFuzzFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+    TFuzzFolder(const TFuzzFolder&) = delete;
+    TFuzzFolder& operator=(const TFuzzFolder&) = delete;
+    std::string Path() const { return root.string() + "/"; }
+
+private:
+    std::filesystem::path root;
+};
 
 void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -29,7 +43,8 @@ void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = MakeFolder();
+    static const TFuzzFolder fuzzFolder;
+    static const std::string folder = fuzzFolder.Path();
     for (int t = 0; t < TextTableCount; ++t)
         WriteFile(folder + TTextStrings::FileOf(static_cast<TTextTable>(t)).FileName, data, size);
     WriteFile(folder + TSettingLoader::FileName, data, size);

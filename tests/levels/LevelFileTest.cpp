@@ -95,23 +95,45 @@ TEST(LevelFile, ReadsWholeRecordsOrNothing) {
     TScratchFolder folder;
     const TLevelRecord original = DistinctRecord();
     const std::string bytes = Bytes(original);
+    const auto status = [](const std::string& path, TLevelRecord& record) {
+        return ReadLevelFile(path, record).Status;
+    };
 
     TLevelRecord record;
-    EXPECT_EQ(ReadLevelFile(folder / "none.zel", record), TLevelFileStatus::Missing);
-    EXPECT_EQ(ReadLevelFile(folder / "no-folder/none.zel", record), TLevelFileStatus::Missing);
+    EXPECT_EQ(status(folder / "none.zel", record), TLevelFileStatus::Missing);
+    EXPECT_EQ(status(folder / "no-folder/none.zel", record), TLevelFileStatus::Missing);
 
     WriteAll(folder / "short.zel", bytes.substr(0, LevelRecordSize - 1));
-    EXPECT_EQ(ReadLevelFile(folder / "short.zel", record), TLevelFileStatus::Damaged);
+    EXPECT_EQ(ReadLevelFile(folder / "short.zel", record).Cause, "4571 bytes, not 4572");
     WriteAll(folder / "empty.zel", "");
-    EXPECT_EQ(ReadLevelFile(folder / "empty.zel", record), TLevelFileStatus::Damaged);
-    std::filesystem::create_directory(folder / "folder.zel");
-    EXPECT_EQ(ReadLevelFile(folder / "folder.zel", record), TLevelFileStatus::Damaged);
+    EXPECT_EQ(status(folder / "empty.zel", record), TLevelFileStatus::Damaged);
+    // A longer file is no level either, even though a whole record starts it.
+    WriteAll(folder / "long.zel", bytes + "trailing");
+    EXPECT_EQ(status(folder / "long.zel", record), TLevelFileStatus::Damaged);
     EXPECT_EQ(record, TLevelRecord{}) << "a failed read must leave the record alone";
 
-    // A file longer than a record holds one record at its start.
-    WriteAll(folder / "long.zel", bytes + "trailing");
-    ASSERT_EQ(ReadLevelFile(folder / "long.zel", record), TLevelFileStatus::Read);
+    WriteAll(folder / "whole.zel", bytes);
+    ASSERT_EQ(status(folder / "whole.zel", record), TLevelFileStatus::Read);
     EXPECT_EQ(record, original);
+}
+
+TEST(LevelFile, WhatCannotBeReadIsNotCalledDamaged) {
+    TScratchFolder folder;
+    TLevelRecord record;
+    std::filesystem::create_directory(folder / "folder.zel");
+    const TLevelFileRead read = ReadLevelFile(folder / "folder.zel", record);
+    EXPECT_EQ(read.Status, TLevelFileStatus::Unreadable);
+    EXPECT_EQ(read.Cause, "not a regular file but a folder");
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.zel");
+    EXPECT_EQ(ReadLevelFile(folder / "zero.zel", record).Status, TLevelFileStatus::Unreadable);
+
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    WriteAll(folder / "secret.zel", Bytes(DistinctRecord()));
+    std::filesystem::permissions(folder / "secret.zel", std::filesystem::perms::none);
+    const TLevelFileRead secret = ReadLevelFile(folder / "secret.zel", record);
+    EXPECT_EQ(secret.Status, TLevelFileStatus::Unreadable);
+    EXPECT_EQ(secret.Cause, "Permission denied");
+    EXPECT_EQ(record, TLevelRecord{});
 }
 
 TEST(LevelFile, WritesWholeFilesOnly) {
@@ -119,14 +141,15 @@ TEST(LevelFile, WritesWholeFilesOnly) {
     const TLevelRecord record = DistinctRecord();
     EXPECT_EQ(WriteLevelFile(folder / "level.zel", record), "");
     EXPECT_EQ(ReadAll(folder / "level.zel"), Bytes(record));
-    EXPECT_FALSE(std::filesystem::exists(folder / "level.zel.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Folder()), {}), 1)
+        << "no temporary file is left";
 
     EXPECT_NE(WriteLevelFile(folder / "missing-folder/level.zel", record), "");
     // A failed write leaves an existing file as it was.
     std::filesystem::create_directory(folder / "taken");
-    EXPECT_NE(WriteLevelFile(folder / "taken", record), "");
+    EXPECT_EQ(WriteLevelFile(folder / "taken", record), "will not write over a folder");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "taken.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Folder()), {}), 2);
 }
 
 } // namespace

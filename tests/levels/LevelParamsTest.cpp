@@ -166,18 +166,19 @@ TEST_F(LevelParamsTest, AFailedLoadKeepsThePreviousLevel) {
     Install("Level1-01.zel", good);
     WriteAll(Folder / "Level1-02.zel", Bytes(good).substr(0, 4000));
     std::filesystem::create_directory(Folder / "Level1-03.zel");
+    WriteAll(Folder / "Level1-05.zel", Bytes(good) + "more");
 
     ASSERT_TRUE(Params.LoadLevel(1, 1));
-    EXPECT_FALSE(Params.LoadLevel(1, 2));
-    EXPECT_FALSE(Params.LoadLevel(1, 3));
-    EXPECT_FALSE(Params.LoadLevel(1, 4));
+    for (int level = 2; level <= 5; ++level) EXPECT_FALSE(Params.LoadLevel(1, level)) << level;
     EXPECT_EQ(Messages,
               (std::vector<std::string>{"Level file damaged: " + (Folder / "Level1-02.zel"),
-                                        "Level file damaged: " + (Folder / "Level1-03.zel"),
-                                        "Level file not found: " + (Folder / "Level1-04.zel")}));
+                                        "Level file cannot be read: " + (Folder / "Level1-03.zel") +
+                                            " (not a regular file but a folder)",
+                                        "Level file not found: " + (Folder / "Level1-04.zel"),
+                                        "Level file damaged: " + (Folder / "Level1-05.zel")}));
     EXPECT_TRUE(Params.IsLoaded());
     EXPECT_EQ(Params.Record(), good);
-    EXPECT_EQ(Params.FileName(), "Level1-04.zel") << "the request is still named for the log";
+    EXPECT_EQ(Params.FileName(), "Level1-05.zel") << "the request is still named for the log";
 
     Params.OnMessageBox = nullptr;
     EXPECT_FALSE(Params.LoadLevel(1, 4));

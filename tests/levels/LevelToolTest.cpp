@@ -80,6 +80,74 @@ TEST_F(LevelToolTest, CompileKeepsWhatTheGameReadsAndZerosTheRest) {
     EXPECT_EQ(DumpAndCompile(Folder / "foreign.zel"), Bytes(record));
 }
 
+TEST_F(LevelToolTest, DumpMarksEveryValueCompileRefusesAndFails) {
+    TLevelRecord record = DistinctRecord();
+    // Corrected, the objective would be a normal round, whose targets are checked too.
+    for (int f = lfTargetBananas; f <= lfTargetSpiders; ++f) record.Fields[f] = 0;
+    record[lfObjective] = 7;
+    record[lfTime] = 0;
+    record.ElementSet.Include(200);
+    WriteAll(Folder / "odd.zel", Bytes(record));
+
+    const TToolRun dump = RunLevelTool({"dump", Folder / "odd.zel"}, Folder / "odd.level");
+    EXPECT_EQ(dump.Status, 1);
+    EXPECT_EQ(dump.Output,
+              Folder / "odd.zel" + ": compile refuses 3 values of this level (see the dump)\n");
+    const std::string printed = ReadAll(Folder / "odd.level");
+    EXPECT_EQ(printed.find("# " + (Folder / "odd.zel") +
+                           "\n"
+                           "# compile refuses: objective 7 is above 1\n"
+                           "# compile refuses: time 0 is below 1\n"
+                           "# compile refuses: elements: code 200 is outside 1..18\n"
+                           "objective 7\n"),
+              0u)
+        << printed;
+    // The whole level is there all the same, and compile names the same values.
+    const TToolRun compile = RunLevelTool({"compile", Folder / "odd.level", Folder / "again.zel"});
+    EXPECT_EQ(compile.Status, 1);
+    EXPECT_EQ(std::count(compile.Output.begin(), compile.Output.end(), '\n'), 3) << compile.Output;
+}
+
+TEST_F(LevelToolTest, CompileWritesOnlyWhereItMay) {
+    WriteAll(Folder / "good.level", SoundSource());
+    const std::string source = Folder / "good.level";
+
+    const TToolRun device = RunLevelTool({"compile", source, "/dev/full"});
+    EXPECT_EQ(device.Status, 1);
+    EXPECT_EQ(device.Output, "/dev/full: will not write over a device\n");
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+
+    const TToolRun itself = RunLevelTool({"compile", source, source});
+    EXPECT_EQ(itself.Status, 1);
+    EXPECT_EQ(itself.Output, source + ": will not write over the input file\n");
+    EXPECT_EQ(ReadAll(source), SoundSource());
+
+    // A link where an older tool put its temporary file leads nowhere now.
+    WriteAll(Folder / "victim", "someone else's");
+    std::filesystem::create_symlink(Folder / "victim", Folder / "out.zel.tmp");
+    const TToolRun linked = RunLevelTool({"compile", source, Folder / "out.zel"});
+    EXPECT_EQ(linked.Status, 0) << linked.Output;
+    EXPECT_EQ(ReadAll(Folder / "victim"), "someone else's");
+    EXPECT_FALSE(std::filesystem::is_symlink(Folder / "out.zel"));
+    EXPECT_EQ(ReadAll(Folder / "out.zel").size(), LevelRecordSize);
+
+    // Nor is a link at the target followed.
+    std::filesystem::create_symlink(Folder / "victim", Folder / "linked.zel");
+    const TToolRun target = RunLevelTool({"compile", source, Folder / "linked.zel"});
+    EXPECT_EQ(target.Status, 1);
+    EXPECT_EQ(target.Output, Folder / "linked.zel" + ": will not write over a symbolic link\n");
+    EXPECT_EQ(ReadAll(Folder / "victim"), "someone else's");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Folder()), {}), 5)
+        << "no temporary file is left";
+}
+
+TEST_F(LevelToolTest, ADumpThatCannotBeWrittenFails) {
+    ASSERT_EQ(WriteLevelFile(Folder / "level.zel", DistinctRecord()), "");
+    const TToolRun dump = RunLevelTool({"dump", Folder / "level.zel"}, "/dev/full");
+    EXPECT_EQ(dump.Status, 1);
+    EXPECT_EQ(dump.Output, "tovan-level: cannot write the dump: No space left on device\n");
+}
+
 TEST_F(LevelToolTest, TheDesignedLevelsAreSoundAndRoundTrip) {
     for (const char* name : {"Level1-01", "Level1-02", "Level1-03"}) {
         SCOPED_TRACE(name);
@@ -184,6 +252,10 @@ TEST_F(LevelToolTest, BadLevelFilesAndCallsGiveOneLine) {
         {{"check", Folder / "none.level"},
          1,
          Folder / "none.level" + ": cannot read: No such file or directory\n"},
+        {{"dump", Folder.Folder()},
+         1,
+         Folder.Folder() + ": cannot read: not a regular file but a folder\n"},
+        {{"check", "/dev/zero"}, 1, "/dev/zero: cannot read: not a regular file but a device\n"},
         {{"compile", Folder / "none.level", Folder / "out.zel"},
          1,
          Folder / "none.level" + ": cannot read: No such file or directory\n"},

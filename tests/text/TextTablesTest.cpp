@@ -2,6 +2,7 @@
 #include "engine/SettingLoaderClass.h"
 #include "engine/TextStringsClass.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,6 +102,27 @@ TEST_F(TextStringsTest, MissingOrShortFilesLeaveEmptyEntriesAndSaySoOnce) {
     EXPECT_NE(errors.find("Credits.txt has 5 of its 30 lines"), std::string::npos) << errors;
 }
 
+TEST_F(TextStringsTest, ATableThatIsNoTextFileStaysEmptyAndTheCauseIsSaid) {
+    WriteAllTables();
+    folder.Remove("GameTexts.txt");
+    std::filesystem::create_directory(folder.Path() + "GameTexts.txt");
+    folder.Remove("Credits.txt");
+    // Read, it would never end.
+    std::filesystem::create_symlink("/dev/zero", folder.Path() + "Credits.txt");
+    folder.Write("UpgradeNames.txt", std::string(MaxTextFileBytes + 1, '\n'));
+    std::string errors;
+    auto strings = Read(&errors);
+    EXPECT_EQ(strings->GameTexts(1), "");
+    EXPECT_EQ(strings->Credits(1), "");
+    EXPECT_EQ(strings->UpgradeNames(1), "");
+    EXPECT_EQ(strings->TutorialInfo(1), "TutorialInfo.txt:1") << "the other tables still load";
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 3) << errors;
+    for (const char* said : {"GameTexts.txt could not be read (not a regular file but a folder)",
+                             "Credits.txt could not be read (not a regular file but a device)",
+                             "UpgradeNames.txt could not be read (larger than the 1048576 bytes"})
+        EXPECT_NE(errors.find(said), std::string::npos) << errors;
+}
+
 TEST(ReadTextFileLines, CountsALastLineOnlyWhenItHasCharacters) {
     TTempFolder folder("lines");
     std::vector<std::string> lines;
@@ -166,6 +188,18 @@ TEST_F(SettingLoaderTest, AMissingFileKeepsEveryDefaultAndSaysSo) {
     EXPECT_EQ(settings.CharSet, 1);
     EXPECT_EQ(settings.LargeFontSize, 20);
     EXPECT_NE(errors.find("_settings.txt"), std::string::npos) << errors;
+}
+
+TEST_F(SettingLoaderTest, ASettingsFileThatIsNoTextFileKeepsEveryDefault) {
+    std::filesystem::create_symlink("/dev/zero", folder.Path() + "_settings.txt");
+    testing::internal::CaptureStderr();
+    const TSettingLoader settings(folder.Path());
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(settings.Language, laUS);
+    EXPECT_EQ(settings.SmallFontSize, 10);
+    EXPECT_NE(errors.find("_settings.txt could not be read (not a regular file but a device)"),
+              std::string::npos)
+        << errors;
 }
 
 } // namespace

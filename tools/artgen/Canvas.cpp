@@ -1,9 +1,13 @@
 #include "Canvas.h"
 
+#include "files/AtomicWrite.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <jpeglib.h>
 #include <png.h>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -32,31 +36,17 @@ void BoxLine(uint8_t* data, int count, int stride, int radius, std::vector<int>&
     }
 }
 
-class TFileWriter {
-public:
-    explicit TFileWriter(const std::string& path) : Path(path), Temporary(path + ".part") {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        File = std::fopen(Temporary.c_str(), "wb");
-        if (!File) throw std::runtime_error("cannot write " + Temporary);
-    }
-    ~TFileWriter() {
-        if (File) std::fclose(File);
-        if (!Done) std::filesystem::remove(Temporary);
-    }
-    FILE* Handle() const { return File; }
-    void Commit() {
-        const bool ok = std::fflush(File) == 0 && std::fclose(File) == 0;
-        File = nullptr;
-        if (!ok) throw std::runtime_error("cannot finish " + Temporary);
-        std::filesystem::rename(Temporary, Path);
-        Done = true;
-    }
+// Writes an encoded picture whole or not at all, making its folder as needed.
+void SaveFile(const std::string& path, std::span<const uint8_t> bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    const std::string error = WriteFileAtomic(path, bytes);
+    if (!error.empty()) throw std::runtime_error(path + ": " + error);
+}
 
-private:
-    std::string Path, Temporary;
-    FILE* File = nullptr;
-    bool Done = false;
-};
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* bytes = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + length);
+}
 
 uint8_t Unpremultiply(uint32_t channel, uint32_t alpha) {
     return static_cast<uint8_t>((channel * 255 + alpha / 2) / alpha);
@@ -92,7 +82,7 @@ void WritePng(cairo_surface_t* surface, const std::string& path) {
     const int stride = cairo_image_surface_get_stride(surface);
     const uint8_t* data = cairo_image_surface_get_data(surface);
 
-    TFileWriter file(path);
+    std::vector<uint8_t> bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     std::vector<uint8_t> row(static_cast<size_t>(width) * 4);
@@ -100,7 +90,7 @@ void WritePng(cairo_surface_t* surface, const std::string& path) {
         png_destroy_write_struct(&png, &info);
         throw std::runtime_error("cannot encode " + path);
     }
-    png_init_io(png, file.Handle());
+    png_set_write_fn(png, &bytes, AppendPngBytes, nullptr);
     // Fast settings: the files are rebuilt often and read once per start.
     png_set_compression_level(png, 3);
     png_set_filter(png, 0, PNG_FILTER_SUB | PNG_FILTER_UP);
@@ -126,7 +116,7 @@ void WritePng(cairo_surface_t* surface, const std::string& path) {
     }
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
-    file.Commit();
+    SaveFile(path, bytes);
 }
 
 void WriteJpeg(cairo_surface_t* surface, const std::string& path, int quality) {
@@ -136,12 +126,13 @@ void WriteJpeg(cairo_surface_t* surface, const std::string& path, int quality) {
     const int stride = cairo_image_surface_get_stride(surface);
     const uint8_t* data = cairo_image_surface_get_data(surface);
 
-    TFileWriter file(path);
     jpeg_compress_struct jpeg{};
     jpeg_error_mgr errors{};
     jpeg.err = jpeg_std_error(&errors);
     jpeg_create_compress(&jpeg);
-    jpeg_stdio_dest(&jpeg, file.Handle());
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&jpeg, &buffer, &size);
     jpeg.image_width = width;
     jpeg.image_height = height;
     jpeg.input_components = 3;
@@ -162,5 +153,7 @@ void WriteJpeg(cairo_surface_t* surface, const std::string& path, int quality) {
     }
     jpeg_finish_compress(&jpeg);
     jpeg_destroy_compress(&jpeg);
-    file.Commit();
+    const std::vector<uint8_t> bytes(buffer, buffer + size);
+    std::free(buffer);
+    SaveFile(path, bytes);
 }

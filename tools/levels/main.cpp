@@ -1,6 +1,7 @@
 // tovan-level: compiles level sources into level files, writes level files back as sources,
 // and checks sources. Every fault is one line on stderr and a non-zero exit status.
 #include "LevelSource.h"
+#include "files/FileRead.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -15,36 +17,29 @@ constexpr const char* Usage = "usage: tovan-level compile SOURCE OUT.zel\n"
                               "       tovan-level dump FILE.zel\n"
                               "       tovan-level check SOURCE...\n";
 
-// Reads at most `limit` bytes of a file; says why when it cannot.
-bool ReadFile(const std::string& file, size_t limit, std::string& data) {
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in) {
-        std::cerr << file << ": cannot read: " << std::strerror(errno) << '\n';
+// Level sources are a few kilobytes; a huge file is no source.
+constexpr size_t LongestSource = 1 << 20;
+
+// Reads a whole file of at most maxBytes; says why when it cannot.
+bool ReadFile(const std::string& file, size_t maxBytes, const std::string& tooLong,
+              std::string& data) {
+    const TFileContents contents = ReadWholeFile(file, maxBytes);
+    if (contents.Error.Failure == TFileFailure::TooLarge) {
+        std::cerr << file << ": " << tooLong << '\n';
         return false;
     }
-    data.clear();
-    char chunk[65536];
-    size_t got = 0;
-    while (data.size() < limit &&
-           (got = std::fread(chunk, 1, std::min(sizeof chunk, limit - data.size()), in)) > 0)
-        data.append(chunk, got);
-    const bool failed = std::ferror(in);
-    const int error = errno;
-    std::fclose(in);
-    if (failed) std::cerr << file << ": cannot read: " << std::strerror(error) << '\n';
-    return !failed;
+    if (!contents.Ok()) {
+        std::cerr << file << ": cannot read: " << contents.Error.Cause << '\n';
+        return false;
+    }
+    data.assign(contents.Bytes.begin(), contents.Bytes.end());
+    return true;
 }
 
 // Reads and parses a source; says what went wrong when it cannot.
 bool LoadSource(const std::string& file, TLevelSource& source) {
-    // Sources are a few kilobytes; a huge file is no source.
-    constexpr size_t LongestSource = 1 << 20;
     std::string text;
-    if (!ReadFile(file, LongestSource + 1, text)) return false;
-    if (text.size() > LongestSource) {
-        std::cerr << file << ": too long for a level source\n";
-        return false;
-    }
+    if (!ReadFile(file, LongestSource, "too long for a level source", text)) return false;
     TSourceError error;
     if (ParseLevelSource(text, source, error)) return true;
     std::cerr << SourceMessage(file, error.Line, error.Message) << '\n';
@@ -61,20 +56,40 @@ bool Check(const std::string& file, const TLevelSource& source) {
 int Compile(const std::string& sourceFile, const std::string& outFile) {
     TLevelSource source;
     if (!LoadSource(sourceFile, source) || !Check(sourceFile, source)) return 1;
-    const std::string error = WriteLevelFile(outFile, source.Record);
+    const std::string error = WriteLevelFile(outFile, source.Record, sourceFile);
     if (error.empty()) return 0;
     std::cerr << outFile << ": " << error << '\n';
     return 1;
 }
 
+// What compile would refuse in a printed source: values a level file can hold but a level
+// cannot use (objective 7, time 0, element codes outside the table).
+std::vector<std::string> Refusals(const std::string& text) {
+    TLevelSource source;
+    TSourceError error;
+    if (!ParseLevelSource(text, source, error))
+        return {"the dump does not read back: " + error.Message};
+    std::vector<std::string> refusals;
+    for (const TLevelProblem& problem : ValidateLevelRecord(source.Record))
+        refusals.push_back(problem.Text);
+    return refusals;
+}
+
+// Standard output may be a full disk or a closed pipe: a dump that did not arrive is a fault.
+bool WriteOut(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    std::cerr << "tovan-level: cannot write the dump: " << std::strerror(errno) << '\n';
+    return false;
+}
+
 int Dump(const std::string& file) {
-    // One byte more than a record tells a long file from a whole one.
+    const std::string sizeRule =
+        "a level file has " + std::to_string(LevelRecordSize) + " bytes, this one has ";
     std::string bytes;
-    if (!ReadFile(file, LevelRecordSize + 1, bytes)) return 1;
+    if (!ReadFile(file, LevelRecordSize, sizeRule + "more", bytes)) return 1;
     if (bytes.size() != LevelRecordSize) {
-        std::cerr << file << ": a level file has " << LevelRecordSize << " bytes, this one has "
-                  << (bytes.size() > LevelRecordSize ? "more" : std::to_string(bytes.size()))
-                  << '\n';
+        std::cerr << file << ": " << sizeRule << bytes.size() << '\n';
         return 1;
     }
     const auto record =
@@ -86,8 +101,14 @@ int Dump(const std::string& file) {
     }
     std::string name = file;
     std::replace(name.begin(), name.end(), '\n', ' ');
-    std::cout << "# " << name << '\n' << text;
-    return std::cout.flush() ? 0 : 1;
+    const std::vector<std::string> refusals = Refusals(text);
+    std::string comments = "# " + name + '\n';
+    for (const std::string& refusal : refusals) comments += "# compile refuses: " + refusal + '\n';
+    if (!WriteOut(comments + text)) return 1;
+    if (refusals.empty()) return 0;
+    std::cerr << file << ": compile refuses " << refusals.size()
+              << (refusals.size() == 1 ? " value" : " values") << " of this level (see the dump)\n";
+    return 1;
 }
 
 int CheckAll(int count, char** files) {

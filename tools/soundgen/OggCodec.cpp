@@ -1,6 +1,7 @@
 #include "OggCodec.h"
 
 #include "Synth.h"
+#include "files/AtomicWrite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,17 +151,6 @@ bool DecodeOggFile(const std::string& path, TAudio& audio) {
     return DecodeOgg(bytes.str(), audio);
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.flush();
-        if (!file) throw std::runtime_error(path + ": cannot be written");
-    }
-    std::filesystem::rename(temporary, path);
-}
-
 double WriteOggFile(const std::string& path, TAudio audio, float quality, double maxPeakDb) {
     const auto serial =
         static_cast<uint32_t>(HashName(std::filesystem::path(path).filename().string()));
@@ -172,7 +162,8 @@ double WriteOggFile(const std::string& path, TAudio audio, float quality, double
         const double peakDb = GainToDb(PeakOfAudio(decoded));
         if (peakDb <= maxPeakDb || attempt == 4) {
             if (peakDb > maxPeakDb) throw std::runtime_error(path + ": peak stays above the limit");
-            WriteFileAtomically(path, bytes);
+            if (const std::string error = WriteFileAtomic(path, bytes); !error.empty())
+                throw std::runtime_error(path + ": " + error);
             return peakDb;
         }
         // Vorbis rings a little above the source peak: lower by the overshoot and a margin.

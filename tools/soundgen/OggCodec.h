@@ -21,6 +21,3 @@ bool DecodeOggFile(const std::string& path, TAudio& audio);
 // Encodes, checks the decoded peak against maxPeakDb (lowering the level and encoding again if
 // needed) and replaces the file in one step. Returns the decoded peak in dBFS.
 double WriteOggFile(const std::string& path, TAudio audio, float quality, double maxPeakDb);
-
-// Replaces a file in one step (temporary file, then rename).
-void WriteFileAtomically(const std::string& path, const std::string& bytes);
