@@ -12,7 +12,6 @@ public:
 
     // True when the message was new and has been written.
     bool Report(const std::string& message);
-    int DistinctCount() const { return static_cast<int>(seen_.size()); }
 
 private:
     std::string logFile_;

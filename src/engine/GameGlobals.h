@@ -25,8 +25,6 @@ inline bool AdvanceTickTimer(int& timer, int limit) {
 // Uniform integer in 0..n-1. n <= 0 gives 0 and consumes no draw, so the many calls with an
 // amplitude of 0 leave seeded runs unchanged.
 int Random(int n);
-// Uniform real in [0, 1).
-double RandomFloat();
 // Reseeds from the clock, unless a test fixed the seed: then the sequence simply goes on.
 void Randomize();
 // Fixes the generator for repeatable runs; later Randomize() calls keep the sequence.
