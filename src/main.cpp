@@ -2,6 +2,7 @@
 // the window is closed.
 #include "app/UMain.h"
 #include "engine/FatalError.h"
+#include "engine/GameGlobals.h"
 #include "platform/PlatformPaths.h"
 #include "platform/SdlEventSource.h"
 #include "platform/SdlGraphicsDevice.h"
@@ -12,7 +13,7 @@
 int main() {
     TSdlDesktop desktop;
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("The Saga of Tovan", {1366, 768}, false, error);
+    auto device = TSdlGraphicsDevice::OpenWindow(GameTitle, GameSpace, false, error);
     if (device == nullptr) {
         desktop.ShowMessage("Error", "The Saga of Tovan cannot start: " + error, true);
         return 1;

@@ -9,8 +9,6 @@
 #include <string>
 
 namespace {
-constexpr int GameWidth = 1366;
-constexpr int GameHeight = 768;
 // With no tick pending the loop still looks round this often.
 constexpr int IdleWaitMs = 100;
 // The volumes a new player starts with.
@@ -57,12 +55,12 @@ TFormMain::TFormMain(const TFormPlatform& platform)
       TextStrings1(platform.ProgramFolder + "Texts/"), platform_(platform),
       errorLog_(platform.ErrorLogFile) {
     Randomize();
-    OmegaScreen1.Width = GameWidth;
-    OmegaScreen1.Height = GameHeight;
+    OmegaScreen1.Width = GameSpace.Width;
+    OmegaScreen1.Height = GameSpace.Height;
     OmegaScreen1.SetWindow(&platform_.Device);
     OmegaScreen1.Initialize();
     const std::string& title = TextStrings1.GameTexts(1);
-    platform_.Device.SetCaption(title.empty() ? "The Saga of Tovan" : title);
+    platform_.Device.SetCaption(title.empty() ? GameTitle : title);
 
     OmegaTimer1.OnTimer = [this] { OmegaTimer1Timer(); };
     OmegaTimer1.SetTargetFPS(GameTicksPerSecond);
@@ -246,10 +244,8 @@ void TFormMain::RunLoopPass() {
 
 int TFormMain::Run() {
     if (!roundStarted_) {
-        std::fprintf(stderr,
-                     "The Saga of Tovan cannot start a round: the level \"%s\" could "
-                     "not be loaded.\n",
-                     LevelParams.FileName().c_str());
+        std::fprintf(stderr, "%s cannot start a round: the level \"%s\" could not be loaded.\n",
+                     GameTitle, LevelParams.FileName().c_str());
         Shutdown();
         return 1;
     }

@@ -1,4 +1,5 @@
 // Folders, the recording device's texture sizes and the hand-driven clock.
+#include "engine/GameGlobals.h" // the data folder is named after the game
 #include "platform/PlatformClock.h"
 #include "platform/PlatformPaths.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -33,15 +34,15 @@ private:
 TEST(PlatformPaths, UserDataFolderFollowsXdgAndFallsBackToHome) {
     {
         ScopedEnv xdg("XDG_DATA_HOME", "/tmp/xdg-data");
-        EXPECT_EQ(UserDataFolder(), "/tmp/xdg-data/The Saga of Tovan/");
+        EXPECT_EQ(UserDataFolder(), std::string("/tmp/xdg-data/") + GameTitle + "/");
     }
     ScopedEnv home("HOME", "/home/player");
     {
         ScopedEnv xdg("XDG_DATA_HOME", "relative/path"); // not absolute: ignored
-        EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/The Saga of Tovan/");
+        EXPECT_EQ(UserDataFolder(), std::string("/home/player/.local/share/") + GameTitle + "/");
     }
     ScopedEnv xdg("XDG_DATA_HOME", nullptr);
-    EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/The Saga of Tovan/");
+    EXPECT_EQ(UserDataFolder(), std::string("/home/player/.local/share/") + GameTitle + "/");
 }
 
 TEST(PlatformPaths, ProgramFolderIsTheTestProgramsFolder) {
@@ -52,7 +53,7 @@ TEST(PlatformPaths, ProgramFolderIsTheTestProgramsFolder) {
 }
 
 TEST(RecordingGraphicsDevice, TextureSizesAndNamesOfQuads) {
-    TRecordingGraphicsDevice device;
+    TRecordingGraphicsDevice device({800, 600});
     device.PowerOfTwoTextures = true;
     const TTextureId id = device.CreateTexture("Horse", 300, 200, nullptr);
     EXPECT_EQ(device.TextureSize(id), (TPixelSize{512, 256}));
