@@ -80,7 +80,7 @@ TEST_F(LevelToolTest, CompileKeepsWhatTheGameReadsAndZerosTheRest) {
     EXPECT_EQ(DumpAndCompile(Folder / "foreign.zel"), Bytes(record));
 }
 
-TEST_F(LevelToolTest, TheDesignedLevelsAreSoundAndRoundTrip) {
+TEST_F(LevelToolTest, TheShippedLevelsAreSoundAndRoundTrip) {
     for (const char* name : {"Level1-01", "Level1-02", "Level1-03"}) {
         SCOPED_TRACE(name);
         const std::string source =
