@@ -14,7 +14,7 @@
 namespace {
 
 struct TQuietPlatform {
-    TRecordingGraphicsDevice Device;
+    TRecordingGraphicsDevice Device{GameSpace};
     TQueuedEventSource Events;
     TManualClock Clock;
     TRecordingDesktop Desktop;

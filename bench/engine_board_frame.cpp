@@ -62,8 +62,8 @@ void AddPicture(TOmegaImageList& list, const BoardPicture& picture) {
 void BM_BoardFrame(benchmark::State& state) {
     std::string error;
     const bool window = std::getenv("DISPLAY") != nullptr;
-    auto device = window ? TSdlGraphicsDevice::OpenWindow("Board frame", {1366, 768}, false, error)
-                         : TSdlGraphicsDevice::OpenOffscreen({1366, 768}, error);
+    auto device = window ? TSdlGraphicsDevice::OpenWindow("Board frame", GameSpace, false, error)
+                         : TSdlGraphicsDevice::OpenOffscreen(GameSpace, error);
     if (device == nullptr) {
         state.SkipWithError(error.c_str());
         return;

@@ -1,5 +1,6 @@
 // Drawing 2,000 sprites by name through the main image list onto the recording device: the
 // engine's own cost per sprite (name lookup, quad geometry, screen transform, submission).
+#include "engine/GameGlobals.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -13,7 +14,7 @@ namespace {
 constexpr int SpritesPerFrame = 2000;
 
 struct SpriteScene {
-    TRecordingGraphicsDevice device;
+    TRecordingGraphicsDevice device{GameSpace};
     TOmegaScreen screen;
     TOmegaImageList list{&screen};
     std::vector<std::string> names;

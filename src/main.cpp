@@ -2,6 +2,7 @@
 // the window is closed.
 #include "app/UMain.h"
 #include "engine/FatalError.h"
+#include "engine/GameGlobals.h"
 #include "platform/PlatformPaths.h"
 #include "platform/SdlEventSource.h"
 #include "platform/SdlGraphicsDevice.h"
@@ -36,7 +37,7 @@ bool ReadOptions(int argc, char** argv, TOptions& options) {
 
 // The error log lives in the data folder; without one the game still runs, but keeps nothing.
 std::string PrepareErrorLog() {
-    const std::string folder = UserDataFolder();
+    const std::string folder = UserDataFolder(GameTitle);
     const std::string problem =
         folder.empty() ? "no home folder is known for this user" : PrepareFolder(folder);
     if (problem.empty()) return folder + ErrorLogName;
@@ -47,7 +48,7 @@ std::string PrepareErrorLog() {
 int RunGame(const TOptions& options) {
     TSdlDesktop desktop;
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("The Saga of Tovan", {1366, 768}, false, error);
+    auto device = TSdlGraphicsDevice::OpenWindow(GameTitle, GameSpace, false, error);
     if (device == nullptr) {
         // Without a display no box can appear: one line on stderr says it all.
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -82,9 +83,9 @@ int main(int argc, char** argv) {
     try {
         return RunGame(options);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "The Saga of Tovan stopped: %s\n", error.what());
+        std::fprintf(stderr, "%s stopped: %s\n", GameTitle, error.what());
     } catch (...) {
-        std::fprintf(stderr, "The Saga of Tovan stopped after an unknown error.\n");
+        std::fprintf(stderr, "%s stopped after an unknown error.\n", GameTitle);
     }
     return 1;
 }

@@ -59,11 +59,7 @@ void TElementGather::Prepare() {
 
 void TElementGather::SlideIn() {
     y = HidingPosY;
-    slide = TSlide::In;
-}
-
-void TElementGather::SlideOut() {
-    slide = TSlide::Out;
+    slidingIn = true;
 }
 
 int TElementGather::SlotKindOf(TElementKind kind, int index) {
@@ -171,8 +167,7 @@ void TElementGather::UpdateAndDraw() {
 }
 
 void TElementGather::Slide() {
-    if (slide == TSlide::In) y = std::min(y + MoveStep, Top);
-    if (slide == TSlide::Out) y = std::max(y - MoveStep, HidingPosY);
+    if (slidingIn) y = std::min(y + MoveStep, Top);
 }
 
 void TElementGather::StepPulse(TSlot& slot) const {

@@ -46,8 +46,6 @@ public:
     int BlownTime = 450;
     int OrigPulsingFruitWidth = 58;
     int OrigPulsingFruitHeight = 58;
-    int IdleSlotNotifyTime = 45000; // kept for tuning; nothing reads it
-    int SlotNotifyCount = 3;        // kept for tuning; nothing reads it
     bool Visible = true;
 
     // A slot's counter has just reached 0; slotX is the counter's x.
@@ -61,7 +59,6 @@ public:
     // Round start: every counter shows its target again, the used slots are laid out.
     void Prepare();
     void SlideIn();
-    void SlideOut();
     // One arrived element: kind 0 fruit (index 1..8), 1 flower (1..4), 2 potion (1, 2),
     // 3 gold tile (1, 2), 4 spider.
     void Count(TElementKind kind, int index);
@@ -82,7 +79,6 @@ public:
 
 private:
     enum class TPulse : uint8_t { None, Growing, Shrinking };
-    enum class TSlide : uint8_t { None, In, Out };
 
     struct TSlot {
         int Value = 0;
@@ -113,6 +109,6 @@ private:
     int usedCount = 0;
     int leftX = 0;
     int y = -100;
-    TSlide slide = TSlide::None;
+    bool slidingIn = false;
     bool completed = false;
 };

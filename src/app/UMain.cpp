@@ -11,8 +11,6 @@
 #include <string>
 
 namespace {
-constexpr int GameWidth = 1366;
-constexpr int GameHeight = 768;
 // With no tick pending the loop still looks round this often.
 constexpr int IdleWaitMs = 100;
 // The volumes a new player starts with.
@@ -64,12 +62,12 @@ TFormMain::TFormMain(const TFormPlatform& platform)
       errorLog_(platform.ErrorLogFile) {
     CheckContentFolders();
     Randomize();
-    OmegaScreen1.Width = GameWidth;
-    OmegaScreen1.Height = GameHeight;
+    OmegaScreen1.Width = GameSpace.Width;
+    OmegaScreen1.Height = GameSpace.Height;
     OmegaScreen1.SetWindow(&platform_.Device);
     OmegaScreen1.Initialize();
     const std::string& title = TextStrings1.GameTexts(1);
-    platform_.Device.SetCaption(title.empty() ? "The Saga of Tovan" : Latin1ToUtf8(title));
+    platform_.Device.SetCaption(title.empty() ? std::string(GameTitle) : Latin1ToUtf8(title));
 
     OmegaTimer1.OnTimer = [this] { OmegaTimer1Timer(); };
     OmegaTimer1.SetTargetFPS(GameTicksPerSecond);
@@ -111,8 +109,8 @@ void TFormMain::CheckContentFolders() {
         if (problem.empty()) continue;
         errorLog_.Report("Content folder cannot be read: " + problem);
         if (folder == PicturesFolder)
-            throw TFatalError("The Saga of Tovan cannot start: its pictures cannot be read (" +
-                              problem + ").");
+            throw TFatalError(std::string(GameTitle) +
+                              " cannot start: its pictures cannot be read (" + problem + ").");
     }
 }
 
@@ -273,10 +271,8 @@ void TFormMain::RunLoopPass() {
 
 int TFormMain::Run() {
     if (!roundStarted_) {
-        std::fprintf(stderr,
-                     "The Saga of Tovan cannot start a round: the level \"%s\" could "
-                     "not be loaded.\n",
-                     LevelParams.FileName().c_str());
+        std::fprintf(stderr, "%s cannot start a round: the level \"%s\" could not be loaded.\n",
+                     GameTitle, LevelParams.FileName().c_str());
         Shutdown();
         return 1;
     }

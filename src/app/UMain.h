@@ -150,8 +150,9 @@ private:
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
     void RoundClear();
-    // A request whose effect the game does not have yet ends without animation: its completion
-    // runs in this frame's effect step (or the next frame's, for a request made by input).
+    // TODO(round effects issue): a request whose effect the game lacks ends without animation:
+    // its completion runs in this frame's effect step (or the next frame's, for a request made
+    // by input).
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 

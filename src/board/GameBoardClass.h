@@ -41,7 +41,8 @@ public:
     int OneHammerEveryProb = 0;
     uint8_t MaxFruitBombsOnBoard = 0;
     int OneFruitBombEveryInterval = 0;
-    // Tool items on the board (read by the player tools' rules).
+    // Chances of tool items on the board. TODO(player tools issue): the rules that place them,
+    // asking the player's tool counts.
     TToolKind MaxToolKind = toAerosol;
     int OneMagicKeyEveryProb = 0;
     int OneBroomEveryProb = 0;
@@ -72,9 +73,6 @@ public:
     std::function<void(const TSimpleObjectArray& framesToRemove)> OnRemoveLockerFrames;
     std::function<void(bool& canAddFlower)> OnCanAddFlowerQuestion;
     std::function<void(TFlowerIdxSet& flowerIdxSet)> OnUnobtainedFlowerIdxSetRequest;
-    std::function<void(int& acquiredMagicKeys)> OnAcquiredMagicKeysQuestion;
-    std::function<void(int& acquiredBrooms)> OnAcquiredBroomsQuestion;
-    std::function<void(int& acquiredAerosols)> OnAcquiredAerosolsQuestion;
     std::function<void()> OnFruitBubbleAdded;
     std::function<void()> OnFruitBlasterAdded;
     std::function<void()> OnFruitBombAdded;
@@ -85,10 +83,6 @@ public:
     std::function<void()> OnManualMatch;
     std::function<void()> OnTimeToDrawBoardBorder;
     std::function<void()> OnTimeToDrawLockerFrames;
-    // Part of the board's published interface; no rule raises these.
-    std::function<void(TPoint swappedTilePos)> OnCheckComboRequest;
-    std::function<void()> OnNoMatchHint;
-    std::function<void(TChangedElementIdx changedElementIdx)> OnElementChange;
 
     // ---- Reading the board (always copies, never the live grid) ----
     TBoardData BoardData() const { return Grid; }

@@ -22,7 +22,7 @@ int TLevelParams::ChooseVariant(uint8_t islandIdx, int levelIdx) {
     const int island = islandIdx - 1;
     int variant = levelIdx;
     if (levelIdx > UpperVariants[island]) {
-        // Past the last designed level: replay one, never the same twice in a row.
+        // Past the island's last level file: replay one, never the same twice in a row.
         const int range = UpperVariants[island] - LowerVariants[island] + 1;
         for (int draw = 0; draw < 100; ++draw) {
             variant = LowerVariants[island] + Random(range);

@@ -1,6 +1,6 @@
 #pragma once
 // TLevelParams: turns an island and a level number into a level file, picks a replay variant
-// past an island's last designed level, and keeps the level's record for the controller.
+// past an island's last level file, and keeps the level's record for the controller.
 #include "board/LevelFile.h"
 
 #include <cstdint>

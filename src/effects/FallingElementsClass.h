@@ -21,7 +21,6 @@ public:
     uint8_t RollAngleStep = 15;   // degrees per tick while bouncing
     float FallSizeAdd = 0.012f;   // growth per tick while falling
     float FloatSizeAdd = 0.0045f; // growth per tick while drifting
-    int FirstFallTime = 400;      // kept for tuning; nothing uses it
     TOnGroundHitEvent OnGroundHit;
     TOnMonsterHitCheckEvent OnMonsterHitCheck; // asked on every falling tick until a hit
     TCommonPosUpdateEvent OnDustEffectRequest; // every bouncing tick

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int ScreenWidth = 1366;
-constexpr int ScreenHeight = 768;
 constexpr int OpaqueAlpha = 255;
 
 // Just outside the screen on all four sides, clockwise from the top-left corner.
@@ -121,8 +119,8 @@ void TGameComment::PlaceTargets() {
     int left = DefinedLeft;
     int top = DefinedTop;
     if (Alignment == alCenter) {
-        left = (ScreenWidth - lineWidth) / 2;
-        top = (ScreenHeight - LetterHeight) / 2 + CenterAdjustY;
+        left = (GameSpace.Width - lineWidth) / 2;
+        top = (GameSpace.Height - LetterHeight) / 2 + CenterAdjustY;
     }
     int x = left + CenterAdjustX;
     for (int i = 0; i < letterCount; ++i) {

@@ -44,8 +44,6 @@ int Random(int n) {
     return static_cast<int>(draw % range);
 }
 
-double RandomFloat() { return generator.Next() / 4294967296.0; }
-
 void Randomize() {
     if (seedFixed) return;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -57,15 +55,25 @@ void SetRandomSeed(uint64_t seed) {
     seedFixed = true;
 }
 
-void ReleaseRandomSeed() { seedFixed = false; }
+void ReleaseRandomSeed() {
+    seedFixed = false;
+}
 
 int RoundHalfEven(double value) {
     // nearbyint rounds halves to even under the default rounding mode.
     return static_cast<int>(std::nearbyint(value));
 }
 
-bool IsWindows10Mode() { return windows10Mode; }
-void SetWindows10Mode(bool on) { windows10Mode = on; }
+bool IsWindows10Mode() {
+    return windows10Mode;
+}
+void SetWindows10Mode(bool on) {
+    windows10Mode = on;
+}
 
-TPoint BoardScreenOrigin() { return boardOrigin; }
-void SetBoardScreenOrigin(TPoint origin) { boardOrigin = origin; }
+TPoint BoardScreenOrigin() {
+    return boardOrigin;
+}
+void SetBoardScreenOrigin(TPoint origin) {
+    boardOrigin = origin;
+}

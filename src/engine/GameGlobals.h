@@ -1,9 +1,16 @@
 #pragma once
-// Program-wide values every subsystem shares: the game tick, the random generator, rounding,
-// the Windows 10 flag and the board's screen origin. Tests replace them through the setters.
+// Program-wide values every subsystem shares: the game's title and drawing space, the game
+// tick, the random generator, rounding, the Windows 10 flag and the board's screen origin. Tests
+// replace the variable ones through the setters.
 #include "engine/Geometry.h"
+#include "platform/GraphicsDevice.h"
 
 #include <cstdint>
+
+// The window caption and the name the game gives itself in messages.
+inline constexpr char GameTitle[] = "The Saga of Tovan";
+// Everything is laid out in this space of game pixels; the window letterboxes it.
+inline constexpr TPixelSize GameSpace{1366, 768};
 
 // One game tick: every timer adds this, never a measured time.
 inline constexpr int GameTickMs = 30;
@@ -25,8 +32,6 @@ inline bool AdvanceTickTimer(int& timer, int limit) {
 // Uniform integer in 0..n-1. n <= 0 gives 0 and consumes no draw, so the many calls with an
 // amplitude of 0 leave seeded runs unchanged.
 int Random(int n);
-// Uniform real in [0, 1).
-double RandomFloat();
 // Reseeds from the clock, unless a test fixed the seed: then the sequence simply goes on.
 void Randomize();
 // Fixes the generator for repeatable runs; later Randomize() calls keep the sequence.

@@ -1,5 +1,5 @@
 #pragma once
-// Development aid: where a picture does not exist yet, a thin outlined box with its name is
+// Development aid: where a picture is missing, a thin outlined box with its name is
 // drawn instead, so missing art is visible on screen.
 #include "platform/GraphicsDevice.h"
 

@@ -79,11 +79,6 @@ public:
                   int blendMode);
 
 private:
-    bool PrepareQuad(int patternIndex, int blendMode, uint32_t color, bool flipVertical,
-                     bool flipHorizontal, float& originWidth, float& originHeight);
-    void SubmitQuad(int x, int y, float angle, float centerX, float centerY, float scaleX,
-                    float scaleY, float originWidth, float originHeight, float quadWidth,
-                    float quadHeight);
     void LoadPictureFromFilepath();
     // Texture rectangles of every pattern, so drawing a tile does no division.
     void CutPatterns();

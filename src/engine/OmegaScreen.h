@@ -36,7 +36,7 @@ public:
     TOmegaScreen(const TOmegaScreen&) = delete;
     TOmegaScreen& operator=(const TOmegaScreen&) = delete;
 
-    // The device to draw on (the design's render window).
+    // The device to draw on: the game window, or an off-screen or recording device.
     void SetWindow(TGraphicsDevice* device) { device_ = device; }
     TGraphicsDevice* Device() const { return device_; }
     // Takes the device: cursor, render states, and every image list makes its textures.

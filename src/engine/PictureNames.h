@@ -144,7 +144,7 @@ struct TTileCount {
     int Rows;
 };
 
-// Layouts of the multi-tile pictures that the game's original tile-count table does not list;
+// Layouts of the multi-tile pictures added beside the 85 fixed entries of the tile-count table;
 // TSpriteTileCount appends them to its table.
 inline constexpr TTileCount AddedTileCounts[] = {
     {Locker, 3, 1},

@@ -7,6 +7,6 @@
 std::unique_ptr<TAudioDevice> OpenAudioDevice() {
     std::string whyNot;
     if (auto device = TSdlAudioDevice::Open(whyNot)) return device;
-    std::fprintf(stderr, "The Saga of Tovan runs without sound: %s.\n", whyNot.c_str());
+    std::fprintf(stderr, "Running without sound: %s.\n", whyNot.c_str());
     return std::make_unique<TNullAudioDevice>();
 }

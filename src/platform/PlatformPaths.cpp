@@ -37,7 +37,7 @@ std::string ProgramFolder() {
     return WithSlash(folder);
 }
 
-std::string UserDataFolder() {
+std::string UserDataFolder(std::string_view gameFolder) {
     // An XDG path must be absolute; a relative one is ignored as the XDG rules say.
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     std::string base;
@@ -48,7 +48,7 @@ std::string UserDataFolder() {
         if (home.empty()) return {};
         base = WithSlash(home) + ".local/share";
     }
-    return WithSlash(base) + "The Saga of Tovan/";
+    return WithSlash(base) + std::string(gameFolder) + "/";
 }
 
 std::string PrepareFolder(const std::string& folder) {

@@ -1,12 +1,13 @@
 #pragma once
 // Folders of the game: the program folder (the executable's, where the content lies) and the
-// per-user data folder (XDG data home + "The Saga of Tovan/"). Both end with '/'.
+// per-user data folder (XDG data home + the game's folder name). Both end with '/'.
 #include <string>
+#include <string_view>
 
 std::string ProgramFolder();
 // Empty when neither XDG_DATA_HOME, HOME nor the user database names a home. Does not create
 // the folder.
-std::string UserDataFolder();
+std::string UserDataFolder(std::string_view gameFolder);
 // Creates the folder and its parents (private to the user) where missing. Empty when files can
 // be read and written in it; otherwise the reason they cannot.
 std::string PrepareFolder(const std::string& folder);

@@ -16,7 +16,7 @@ struct TRecordedQuad {
 
 class TRecordingGraphicsDevice : public TGraphicsDevice {
 public:
-    explicit TRecordingGraphicsDevice(TPixelSize gameSize = {1366, 768}) : gameSize_(gameSize) {}
+    explicit TRecordingGraphicsDevice(TPixelSize gameSize) : gameSize_(gameSize) {}
 
     // Quads of the frame begun last, in drawing order.
     std::vector<TRecordedQuad> Quads;

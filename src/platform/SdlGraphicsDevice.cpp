@@ -174,7 +174,7 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    // The game area keeps 1366 x 768 and is letterboxed into whatever the window has; SDL maps
+    // The game area keeps its size and is letterboxed into whatever the window has; SDL maps
     // mouse positions back into it.
     SDL_RenderSetLogicalSize(renderer, gameSize.Width, gameSize.Height);
     std::unique_ptr<TSdlGraphicsDevice> device(

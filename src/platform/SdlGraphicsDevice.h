@@ -1,6 +1,6 @@
 #pragma once
-// The game's graphics device on SDL_Renderer: a framed 1366 x 768 window (or the desktop in full
-// screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
+// The game's graphics device on SDL_Renderer: a framed window of the game's size (or the desktop in
+// full screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
 #include "platform/GraphicsDevice.h"
 
 #include <memory>

@@ -36,7 +36,7 @@ inline TLevelRecord FieldLevel(const TLevelTargets& targets) {
 
 struct TFormRig {
     TTempFolder Folder;
-    TRecordingGraphicsDevice Device;
+    TRecordingGraphicsDevice Device{GameSpace};
     TQueuedEventSource Events;
     TManualClock Clock;
     TRecordingDesktop Desktop;

@@ -12,6 +12,7 @@ namespace {
 
 // Throws from the next quad it is asked to draw.
 struct TFailingDevice : TRecordingGraphicsDevice {
+    TFailingDevice() : TRecordingGraphicsDevice(GameSpace) {}
     bool FailNextQuad = false;
     bool Fatal = false;
     void DrawQuad(TTextureId texture, const TQuadCorners& corners) override {
@@ -80,7 +81,7 @@ TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
     EXPECT_EQ(form->BoardComment1.CommentType(), coGo);
     // Nine columns from column 4, eight rows from row 3, centred across the game area.
     EXPECT_EQ(form->GameBoard.Left, CenteredBoardOrigin(form->LevelParams.Board()).X);
-    EXPECT_NEAR(form->GameBoard.Left + 3 * 52 + 9 * 52 / 2, 1366 / 2, 1);
+    EXPECT_NEAR(form->GameBoard.Left + 3 * 52 + 9 * 52 / 2, GameSpace.Width / 2, 1);
     EXPECT_EQ(BoardScreenOrigin(), (TPoint{form->GameBoard.Left, form->GameBoard.Top}));
     EXPECT_EQ(form->ElementGather.UsedSlotCount(), 2);
     EXPECT_TRUE(form->ElementGather.StillNeeded(ieFruit2));

@@ -2,6 +2,7 @@
 // neighbouring letters keeps the same gap, whatever the letters, so text reads evenly.
 #include "engine/BitmapFont.h"
 #include "engine/GameCommentClass.h"
+#include "engine/GameGlobals.h"
 #include "engine/GlobalGameTextClass.h"
 #include "engine/ImageDrawing.h"
 #include "engine/OmegaImageList.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr int FrameWidth = 1366, FrameHeight = 200;
+constexpr int FrameWidth = GameSpace.Width, FrameHeight = 200;
 
 class FontFrame : public ::testing::Test {
 protected:

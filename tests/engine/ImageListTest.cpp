@@ -1,6 +1,7 @@
 // Image lists: pictures decoded from real PNG and JPEG files, cut into tiles by the tile-count
 // table, found by name, and unloaded set by set.
 #include "engine/FatalError.h"
+#include "engine/GameGlobals.h"
 #include "engine/LoadedImageListClass.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
@@ -67,7 +68,7 @@ protected:
     }
 
     fs::path folder;
-    TRecordingGraphicsDevice device;
+    TRecordingGraphicsDevice device{GameSpace};
     TOmegaScreen screen;
     TOmegaImageList list{&screen};
     TSpriteTileCount tileCounts;
@@ -185,10 +186,11 @@ TEST_F(ImageLists, ItemFilepathsAndTransparentColourKey) {
 
 TEST_F(ImageLists, ATextureTheDeviceCannotMakeIsFatal) {
     struct FailingDevice : TRecordingGraphicsDevice {
+        using TRecordingGraphicsDevice::TRecordingGraphicsDevice;
         TTextureId CreateTexture(std::string_view, int, int, const uint32_t*) override {
             return NoTexture;
         }
-    } failing;
+    } failing{GameSpace};
     TImageListItem& item = list.ImageList.Add("Broken");
     item.SetPicture(SolidPicture(0, 0, 0));
     item.LoadTexture(); // an empty picture makes no texture and is no error

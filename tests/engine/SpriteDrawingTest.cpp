@@ -1,5 +1,6 @@
 // Sprites through the recording device: quad corners, texture coordinates, colours and blend
 // modes exactly as the screen hands them to the graphics device.
+#include "engine/GameGlobals.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -40,7 +41,7 @@ protected:
         EXPECT_NEAR(v.V, vv, 1e-6);
     }
 
-    TRecordingGraphicsDevice device;
+    TRecordingGraphicsDevice device{GameSpace};
     TOmegaScreen screen;
     TOmegaImageList list{&screen};
     TImageListItem* horse = nullptr;

@@ -42,7 +42,7 @@ TEST_F(LevelParamsTest, FileNamesKeepAtLeastTwoDigits) {
     EXPECT_EQ(TLevelParams::LevelFileName(4, 12345), "Level4-12345.zel");
 }
 
-TEST_F(LevelParamsTest, DesignedLevelsLoadTheirOwnFile) {
+TEST_F(LevelParamsTest, LevelsUpToTheLastFileLoadTheirOwnFile) {
     EXPECT_FALSE(Params.LoadLevel(1, 12));
     EXPECT_EQ(Params.FileName(), "Level1-12.zel");
     EXPECT_EQ(Params.Variant(), 12);
@@ -198,7 +198,7 @@ TEST_F(LevelParamsTest, CorrectionsAreLoggedWithTheFileName) {
                        "set to 0"}));
 }
 
-// The designed levels as the build compiled them.
+// The levels of content/levels as the build compiled them.
 TEST_F(LevelParamsTest, TheFirstLevelsOfIslandOneRiseGently) {
     Params.LevelFilesPath = TOVAN_GAME_DIR "/Levels/";
     int previousTime = 0, previousWork = 0;

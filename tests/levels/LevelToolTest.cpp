@@ -148,7 +148,7 @@ TEST_F(LevelToolTest, ADumpThatCannotBeWrittenFails) {
     EXPECT_EQ(dump.Output, "tovan-level: cannot write the dump: No space left on device\n");
 }
 
-TEST_F(LevelToolTest, TheDesignedLevelsAreSoundAndRoundTrip) {
+TEST_F(LevelToolTest, TheShippedLevelsAreSoundAndRoundTrip) {
     for (const char* name : {"Level1-01", "Level1-02", "Level1-03"}) {
         SCOPED_TRACE(name);
         const std::string source =

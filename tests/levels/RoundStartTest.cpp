@@ -51,7 +51,7 @@ protected:
     }
 };
 
-TEST_F(RoundStartTest, TheDesignedLevelsStartPlayable) {
+TEST_F(RoundStartTest, TheShippedLevelsStartPlayable) {
     Level.LevelFilesPath = TOVAN_GAME_DIR "/Levels/";
     for (int level = 1; level <= 3; ++level)
         for (uint64_t seed : {1, 2, 3}) {

@@ -1,5 +1,6 @@
 // Folders, the recording device's texture sizes and the hand-driven clock.
 #include "TempFolder.h"
+#include "engine/GameGlobals.h" // the data folder is named after the game
 #include "platform/PlatformClock.h"
 #include "platform/PlatformPaths.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -36,15 +37,17 @@ private:
 TEST(PlatformPaths, UserDataFolderFollowsXdgAndFallsBackToHome) {
     {
         ScopedEnv xdg("XDG_DATA_HOME", "/tmp/xdg-data");
-        EXPECT_EQ(UserDataFolder(), "/tmp/xdg-data/The Saga of Tovan/");
+        EXPECT_EQ(UserDataFolder(GameTitle), std::string("/tmp/xdg-data/") + GameTitle + "/");
     }
     ScopedEnv home("HOME", "/home/player");
     {
         ScopedEnv xdg("XDG_DATA_HOME", "relative/path"); // not absolute: ignored
-        EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/The Saga of Tovan/");
+        EXPECT_EQ(UserDataFolder(GameTitle),
+                  std::string("/home/player/.local/share/") + GameTitle + "/");
     }
     ScopedEnv xdg("XDG_DATA_HOME", nullptr);
-    EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/The Saga of Tovan/");
+    EXPECT_EQ(UserDataFolder(GameTitle),
+              std::string("/home/player/.local/share/") + GameTitle + "/");
 }
 
 // A bare environment must not turn the current folder into the data folder.
@@ -53,14 +56,16 @@ TEST(PlatformPaths, WithoutHomeTheUserDatabaseNamesTheHome) {
     ScopedEnv home("HOME", nullptr);
     const passwd* user = getpwuid(getuid());
     if (user == nullptr) GTEST_SKIP() << "this user has no entry in the user database";
-    EXPECT_EQ(UserDataFolder(), std::string(user->pw_dir) + "/.local/share/The Saga of Tovan/");
+    EXPECT_EQ(UserDataFolder(GameTitle),
+              std::string(user->pw_dir) + "/.local/share/" + GameTitle + "/");
     ScopedEnv relativeHome("HOME", "relative");
-    EXPECT_EQ(UserDataFolder(), std::string(user->pw_dir) + "/.local/share/The Saga of Tovan/");
+    EXPECT_EQ(UserDataFolder(GameTitle),
+              std::string(user->pw_dir) + "/.local/share/" + GameTitle + "/");
 }
 
 TEST(PlatformPaths, PrepareFolderMakesTheWholePathOrSaysWhyNot) {
     TTempFolder temp("paths");
-    const std::string nested = temp.Path() + "a/b/The Saga of Tovan/";
+    const std::string nested = temp.Path() + "a/b/" + GameTitle + "/";
     EXPECT_EQ(PrepareFolder(nested), "");
     struct stat info {};
     ASSERT_EQ(stat(nested.c_str(), &info), 0);
@@ -84,7 +89,7 @@ TEST(PlatformPaths, ProgramFolderIsTheTestProgramsFolder) {
 }
 
 TEST(RecordingGraphicsDevice, TextureSizesAndNamesOfQuads) {
-    TRecordingGraphicsDevice device;
+    TRecordingGraphicsDevice device({800, 600});
     device.PowerOfTwoTextures = true;
     const TTextureId id = device.CreateTexture("Horse", 300, 200, nullptr);
     EXPECT_EQ(device.TextureSize(id), (TPixelSize{512, 256}));

@@ -2,6 +2,7 @@
 // window (on SDL's dummy display) letterboxing the game area and mapping the mouse into it.
 #include "platform/SdlGraphicsDevice.h"
 
+#include "engine/GameGlobals.h"
 #include "platform/SdlEventSource.h"
 
 #include <SDL.h>
@@ -148,32 +149,32 @@ TEST(SdlWindow, AnInvisibleDriverCountsAsNoDisplayUnlessAllowed) {
 
 TEST(SdlWindow, LetterboxesTheGameAreaAndMapsTheMouseIntoIt) {
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error, true);
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", GameSpace, false, error, true);
     if (device == nullptr) GTEST_SKIP() << "no display: " << error;
     TSdlEventSource events(device.get());
     SDL_Window* window = SDL_GetWindowFromID(device->WindowId());
     // Twice as wide and 100 pixels taller than twice the height: bars of 50 above and below.
-    SDL_SetWindowSize(window, 2732, 1636);
+    SDL_SetWindowSize(window, 2 * GameSpace.Width, 2 * GameSpace.Height + 100);
     TPlatformEvent event;
     while (events.WaitEvent(event, 0)) {
     }
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION;
     motion.motion.windowID = device->WindowId();
-    motion.motion.x = 1366;
-    motion.motion.y = 818; // 50 + 2 x 384
+    motion.motion.x = GameSpace.Width;
+    motion.motion.y = 50 + GameSpace.Height;
     SDL_PushEvent(&motion);
     bool seen = false;
     for (int i = 0; i < 20 && !seen; ++i)
         if (events.WaitEvent(event, 0) && event.Kind == TEventKind::MouseMove) seen = true;
     ASSERT_TRUE(seen);
-    EXPECT_EQ(event.X, 683);
-    EXPECT_EQ(event.Y, 384);
+    EXPECT_EQ(event.X, GameSpace.Width / 2);
+    EXPECT_EQ(event.Y, GameSpace.Height / 2);
 }
 
 TEST(SdlWindow, KeysGiveKeyDownAndTheirCharacters) {
     std::string error;
-    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", {1366, 768}, false, error, true);
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", GameSpace, false, error, true);
     if (device == nullptr) GTEST_SKIP() << "no display: " << error;
     TSdlEventSource events(device.get());
     SDL_Event key{};

@@ -1,3 +1,5 @@
+// The text table and settings readers on files the tests write: line numbers, line ends,
+// Latin-1, entry lengths, missing and short files. ShippedTextTablesTest checks the tables we ship.
 #include "TempFolder.h"
 #include "engine/SettingLoaderClass.h"
 #include "engine/TextStringsClass.h"

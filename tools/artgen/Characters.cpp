@@ -7,7 +7,7 @@
 
 namespace {
 
-// Figures are designed 300 units tall, feet at y = 300, centred on x = 0.
+// Figures are drawn 300 units tall, feet at y = 300, centred on x = 0.
 constexpr double FigureHeight = 300;
 
 struct TOutfit {

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Elements are designed in a 52 x 52 box; this puts that box centred on (cx, cy) at any size.
+// Elements are drawn in a 52 x 52 box; this puts that box centred on (cx, cy) at any size.
 class TUnitBox {
 public:
     TUnitBox(cairo_t* cr, double cx, double cy, double size) : Cr(cr) {

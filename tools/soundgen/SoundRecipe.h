@@ -10,7 +10,7 @@
 
 using TKeyValues = std::vector<std::pair<std::string, std::string>>;
 
-// Any fault in a recipe, with "file:line:" in front so a designer finds it.
+// Any fault in a recipe, with "file:line:" in front so its writer finds it.
 class TRecipeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

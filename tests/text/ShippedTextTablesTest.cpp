@@ -1,6 +1,7 @@
 // The text tables we ship, read with the game's own reader and measured with the game's own font
 // functions at the places where the game draws each entry.
 #include "engine/BitmapFont.h"
+#include "engine/GameGlobals.h"
 #include "engine/SettingLoaderClass.h"
 #include "engine/TextStringsClass.h"
 
@@ -13,7 +14,6 @@ namespace {
 
 const std::string TextsFolder = std::string(TOVAN_SOURCE_DIR) + "/content/Texts/";
 
-constexpr int ScreenWidth = 1366;
 constexpr int ScreenMargin = 40;
 
 struct TextStyle {
@@ -25,7 +25,7 @@ struct TextStyle {
 
 constexpr TextStyle ConfirmTitle{fkAirstripNormal, -1, 0.85f, 350};
 constexpr TextStyle ConfirmLine{fkAirstripNormal, -1, 0.6f, 370};
-constexpr TextStyle TransitionCaption{fkAirstripNormal, 0, 0.6f, ScreenWidth - 655 - 20};
+constexpr TextStyle TransitionCaption{fkAirstripNormal, 0, 0.6f, GameSpace.Width - 655 - 20};
 constexpr TextStyle CreditLine{fkAirstripNormal, -1, 0.7f, 420};
 constexpr TextStyle TutorialTitle{fkAirstripNormal, 0, 0.78f, 330};
 constexpr TextStyle TutorialLine{fkAirstripNormal, -1, 0.567f, 340};
@@ -99,9 +99,9 @@ void ExpectCommentFits(const std::string& text, const CommentStyle& style,
     int width = 0;
     for (const char c : text)
         width += CharWidth(fkAirstripComment, c, 0, style.ratio) + style.letterSpace;
-    const int left = (ScreenWidth - width) / 2 + style.centerAdjustX;
+    const int left = (GameSpace.Width - width) / 2 + style.centerAdjustX;
     EXPECT_GE(left, ScreenMargin) << where << ": \"" << text << "\" leaves the screen";
-    EXPECT_LE(left + width, ScreenWidth - ScreenMargin) << where << ": \"" << text << "\"";
+    EXPECT_LE(left + width, GameSpace.Width - ScreenMargin) << where << ": \"" << text << "\"";
 }
 
 std::vector<std::string> Wrapped(const std::string& text, const TextStyle& style) {
