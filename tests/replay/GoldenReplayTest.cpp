@@ -115,11 +115,9 @@ TEST_P(GoldenReplay, ShowsWhatItRequiresAndEndsAsRecorded) {
     }
     ASSERT_TRUE(replay.Expected.has_value())
         << GetParam() << " has no recorded end: run it once with TOVAN_UPDATE_FIXTURES=1";
-    EXPECT_EQ(*replay.Expected, outcome.End)
-        << "replay " << GetParam() << " ended otherwise than recorded.\nexpected:\n"
-        << ExpectationText(*replay.Expected) << "actual:\n"
-        << ExpectationText(outcome.End)
-        << "If the change of behaviour is meant, record it with TOVAN_UPDATE_FIXTURES=1.";
+    EXPECT_EQ(ExpectationText(*replay.Expected), ExpectationText(outcome.End))
+        << "replay " << GetParam() << " ended otherwise than recorded (expected, then actual); "
+        << "if the change of behaviour is meant, record it with TOVAN_UPDATE_FIXTURES=1";
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, GoldenReplay, ::testing::ValuesIn(ReplayNames()),
