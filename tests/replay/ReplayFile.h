@@ -1,0 +1,58 @@
+#pragma once
+// A golden replay as a small text file: the level, the seed, the mouse input by tick, how many
+// ticks to run, what the run must show, and the expected end (tests/README.md describes it).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class TReplayMouse : uint8_t { Down, Move, Up };
+
+struct TReplayInput {
+    int Tick = 0; // handled just before this tick's frame; the first frame is tick 0
+    TReplayMouse Kind = TReplayMouse::Down;
+    int X = 0; // game pixels
+    int Y = 0;
+};
+
+// What a run must have shown, whatever its checksum: "require cascades >= 1".
+struct TReplayRequirement {
+    std::string Counter;
+    bool AtLeast = false; // ">=" rather than "="
+    int Value = 0;
+    int Line = 0;
+};
+
+// The end of a run as the file writes it.
+struct TReplayExpectation {
+    int Score = 0;
+    std::string Gathering; // "bananas 7 apples 10": the slots the level asks for, in slot order
+    std::string Checksum;  // 16 hex digits
+    friend bool operator==(const TReplayExpectation&, const TReplayExpectation&) = default;
+};
+
+struct TReplay {
+    // A level of the game ("level 1-02"), or a level source of tests/fixtures/levels/
+    // ("level few-moves.level") played as the first level.
+    int Island = 0;
+    int Level = 0;
+    std::string LevelSource;
+    uint64_t Seed = 0;
+    std::vector<TReplayInput> Inputs; // in tick order
+    int Ticks = 0;
+    std::vector<TReplayRequirement> Requirements;
+    // Absent until the file has been played with the update switch once.
+    std::optional<TReplayExpectation> Expected;
+};
+
+// Reads a replay; returns the first fault as "line N: what" in `error`.
+bool ParseReplay(const std::string& text, TReplay& replay, std::string& error);
+
+// The text with its expectation lines set to `actual`; every other line stays as it was, and
+// lines the text lacks are added at its end.
+std::string WithExpectation(const std::string& text, const TReplayExpectation& actual);
+
+std::string ExpectationText(const TReplayExpectation& expectation);
+
+// The whole of a replay or level source; nullopt when it cannot be read.
+std::optional<std::string> ReadTextFile(const std::string& path);

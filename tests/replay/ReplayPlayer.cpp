@@ -1,0 +1,209 @@
+#include "ReplayPlayer.h"
+
+#include "LevelSource.h"
+#include "ReplayChecksum.h"
+#include "TempFolder.h"
+#include "engine/GameGlobals.h"
+#include "platform/AudioRecordingDevice.h"
+#include "platform/RecordingGraphicsDevice.h"
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// A loop pass a little over one tick after the last one fires exactly one tick.
+constexpr double PassMs = GameTickMs + 1;
+
+// Gathering slots as the file names them, in slot order.
+constexpr std::array<const char*, IndividualElementKindCount> SlotNames{
+    "potions1", "potions2", "bananas",  "strawberries", "apples",    "grapes",
+    "oranges",  "plums",    "cherries", "guavas",       "flowers1",  "flowers2",
+    "flowers3", "flowers4", "spiders",  "goldtiles1",   "goldtiles2"};
+
+TPlatformEvent EventOf(const TReplayInput& input) {
+    static constexpr TEventKind Kinds[] = {TEventKind::MouseDown, TEventKind::MouseMove,
+                                           TEventKind::MouseUp};
+    TPlatformEvent event;
+    event.Kind = Kinds[static_cast<int>(input.Kind)];
+    event.X = input.X;
+    event.Y = input.Y;
+    event.Button = mbLeft;
+    return event;
+}
+
+// Wraps a handler the controller wired: the watcher runs first, then the controller's own.
+template <typename... Args>
+void Watch(std::function<void(Args...)>& handler, std::function<void()> watcher) {
+    handler = [next = handler, watcher = std::move(watcher)](Args... args) {
+        watcher();
+        if (next) next(args...);
+    };
+}
+
+// A game folder whose first level is a level source of the fixtures: the game's content is
+// linked in, the level compiled beside it.
+class TFixtureLevelFolder {
+public:
+    TFixtureLevelFolder() : folder("replay-level") {}
+
+    // Returns what went wrong, or an empty string.
+    std::string Prepare(const TReplayContent& content, const std::string& sourceName) {
+        const std::string linkError = LinkContent(content.GameFolder);
+        return linkError.empty() ? CompileLevel(content.LevelSourceFolder, sourceName) : linkError;
+    }
+    std::string Path() const { return folder.Path(); }
+
+private:
+    // Everything of the game folder but its levels.
+    std::string LinkContent(const std::string& gameFolder) const {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        for (fs::directory_iterator entry(gameFolder, error);
+             !error && entry != fs::directory_iterator(); entry.increment(error)) {
+            if (entry->path().filename() == "Levels") continue;
+            fs::create_symlink(fs::absolute(entry->path()),
+                               fs::path(folder.Path()) / entry->path().filename(), error);
+        }
+        return error ? "cannot link the game's content: " + error.message() : "";
+    }
+    std::string CompileLevel(const std::string& sourceFolder, const std::string& sourceName) const {
+        const std::optional<std::string> text = ReadTextFile(sourceFolder + sourceName);
+        if (!text) return SourceMessage(sourceName, 0, "cannot be read");
+        TLevelSource source;
+        TSourceError fault;
+        if (!ParseLevelSource(*text, source, fault))
+            return SourceMessage(sourceName, fault.Line, fault.Message);
+        const std::vector<std::string> problems = CheckLevelSource(sourceName, source);
+        if (!problems.empty()) return problems.front();
+        return WriteLevelFile(folder.Path("Levels") + TLevelParams::LevelFileName(1, 1),
+                              source.Record);
+    }
+
+    TTempFolder folder;
+};
+
+// What the controller runs on in a replay: no window, no sound card, time by hand.
+struct TNullPlatform {
+    TRecordingGraphicsDevice Device{GameSpace};
+    TQueuedEventSource Events;
+    TManualClock Clock;
+    TRecordingDesktop Desktop;
+    TRecordingAudioDevice Audio;
+
+    TFormPlatform For(const std::string& programFolder) {
+        return {Device, Events, Clock, Desktop, programFolder, "", &Audio, {}};
+    }
+};
+
+class TReplayRun {
+public:
+    TReplayRun(uint64_t seed, const std::string& programFolder) {
+        SetRandomSeed(seed);
+        Form = std::make_unique<TFormMain>(Platform.For(programFolder));
+        for (const char* name :
+             {ReplayCounters::Moves, ReplayCounters::SwapsBack, ReplayCounters::Groupings,
+              ReplayCounters::Cascades, ReplayCounters::Shuffles})
+            Counters[name] = 0;
+        WatchRound();
+    }
+    ~TReplayRun() {
+        Form.reset();
+        ReleaseRandomSeed();
+    }
+    TReplayRun(const TReplayRun&) = delete;
+    TReplayRun& operator=(const TReplayRun&) = delete;
+
+    std::string StartLevel(int island, int level) {
+        if (!Form->RoundStarted()) return "the first level did not start";
+        if (island == 1 && level == 1) return {};
+        if (!Form->StartLevel(static_cast<uint8_t>(island), level))
+            return "level " + std::to_string(island) + "-" + std::to_string(level) +
+                   " did not start";
+        return {};
+    }
+
+    void Play(const TReplay& replay, const TReplayWatch& beforeInput) {
+        Form->FormShow();
+        size_t next = 0;
+        for (int tick = 0; tick < replay.Ticks; ++tick) {
+            const bool inputDue = next < replay.Inputs.size() && replay.Inputs[next].Tick == tick;
+            if (inputDue && beforeInput) beforeInput(tick, *Form);
+            for (; next < replay.Inputs.size() && replay.Inputs[next].Tick == tick; ++next)
+                Platform.Events.Push(EventOf(replay.Inputs[next]));
+            Platform.Clock.AdvanceMs(PassMs);
+            Form->RunLoopPass();
+        }
+    }
+
+    TReplayOutcome Outcome() {
+        TReplayOutcome outcome;
+        TGatheringCounts remaining{};
+        std::string gathering;
+        for (int slot = 0; slot < IndividualElementKindCount; ++slot) {
+            remaining[slot] = Form->ElementGather.Remaining(slot);
+            const int* target = Form->ElementGather.TargetOf(slot);
+            if (target == nullptr || *target == 0) continue;
+            if (!gathering.empty()) gathering += ' ';
+            gathering += std::string(SlotNames[slot]) + ' ' + std::to_string(remaining[slot]);
+        }
+        outcome.End.Score = Form->Score;
+        outcome.End.Gathering = gathering;
+        outcome.End.Checksum =
+            ChecksumText(ReplayChecksum(Form->GameBoard.BoardData(), Form->Score, remaining));
+        outcome.Counters = Counters;
+        outcome.Counters[ReplayCounters::Frames] = Platform.Device.FramesPresented;
+        outcome.Counters[ReplayCounters::RoundsWon] = Form->RoundOver ? 1 : 0;
+        return outcome;
+    }
+
+private:
+    // A grouping that no stood swap has led to since the last one is a cascade.
+    void WatchRound() {
+        Watch(Form->SwapEffect.OnEffectComplete, [this] {
+            ++Counters[ReplayCounters::Moves];
+            moveAwaitsLine = true;
+        });
+        Watch(Form->SwapEffect.OnSwapBackComplete,
+              [this] { ++Counters[ReplayCounters::SwapsBack]; });
+        Watch(Form->GameBoard.OnGroupedElementsEffectRequest, [this] {
+            ++Counters[ReplayCounters::Groupings];
+            if (!moveAwaitsLine) ++Counters[ReplayCounters::Cascades];
+            moveAwaitsLine = false;
+        });
+        Watch(Form->GameBoard.OnNoMoreMoves, [this] { ++Counters[ReplayCounters::Shuffles]; });
+    }
+
+    TNullPlatform Platform;
+    std::unique_ptr<TFormMain> Form;
+    std::map<std::string, int> Counters;
+    bool moveAwaitsLine = false;
+};
+
+} // namespace
+
+TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
+                          const TReplayWatch& beforeInput) {
+    TReplayOutcome outcome;
+    std::optional<TFixtureLevelFolder> fixtureLevel;
+    if (!replay.LevelSource.empty()) {
+        outcome.Error = fixtureLevel.emplace().Prepare(content, replay.LevelSource);
+        if (!outcome.Error.empty()) return outcome;
+    }
+    TReplayRun run(replay.Seed, fixtureLevel ? fixtureLevel->Path() : content.GameFolder);
+    outcome.Error = run.StartLevel(replay.Island, replay.Level);
+    if (!outcome.Error.empty()) return outcome;
+    run.Play(replay, beforeInput);
+    return run.Outcome();
+}
+
+std::string CountersText(const std::map<std::string, int>& counters) {
+    std::string text;
+    for (const auto& [name, count] : counters) {
+        if (!text.empty()) text += ", ";
+        text += name + ' ' + std::to_string(count);
+    }
+    return text;
+}

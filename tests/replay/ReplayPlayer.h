@@ -1,0 +1,42 @@
+#pragma once
+// Plays a replay through the real controller on the null platform: the recording devices, a
+// hand-driven clock a little over one tick per loop pass, and the queued mouse input, on the
+// content of a built game folder. Watches the round through the controller's own events.
+#include "ReplayFile.h"
+#include "app/UMain.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+// Names of what a run counts, as `require` lines name them.
+namespace ReplayCounters {
+inline constexpr const char* Frames = "frames";        // frames drawn and presented
+inline constexpr const char* Moves = "moves";          // swaps that stood
+inline constexpr const char* SwapsBack = "swaps-back"; // swaps that made no line and went back
+inline constexpr const char* Groupings = "groupings";  // lines cleared, one request each
+inline constexpr const char* Cascades = "cascades";    // groupings not made by a move directly
+inline constexpr const char* Shuffles = "shuffles";    // boards without moves, shuffled
+inline constexpr const char* RoundsWon = "rounds-won";
+} // namespace ReplayCounters
+
+struct TReplayOutcome {
+    std::string Error; // the run could not be played: nothing else holds
+    TReplayExpectation End;
+    std::map<std::string, int> Counters;
+};
+
+// Where a replay's content comes from; both folders end with '/'.
+struct TReplayContent {
+    std::string GameFolder;        // the built game: pictures, sounds, texts, levels
+    std::string LevelSourceFolder; // the level sources replays may name
+};
+
+// Called before the input of a tick is handed over, with the controller as it stands.
+using TReplayWatch = std::function<void(int tick, const TFormMain& form)>;
+
+TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
+                          const TReplayWatch& beforeInput = {});
+
+// The counters as "moves 1, cascades 0, ...".
+std::string CountersText(const std::map<std::string, int>& counters);
