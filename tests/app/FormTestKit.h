@@ -1,12 +1,11 @@
 #pragma once
 // The controller on the null platform: a program folder of its own with a first level, the
 // recording devices, a hand-driven clock, and mouse input in board terms.
+#include "NullPlatform.h"
 #include "TempFolder.h"
 #include "app/UMain.h"
 #include "board/LevelFile.h"
 #include "engine/GameGlobals.h"
-#include "platform/AudioRecordingDevice.h"
-#include "platform/RecordingGraphicsDevice.h"
 
 #include <memory>
 
@@ -36,11 +35,7 @@ inline TLevelRecord FieldLevel(const TLevelTargets& targets) {
 
 struct TFormRig {
     TTempFolder Folder;
-    TRecordingGraphicsDevice Device{GameSpace};
-    TQueuedEventSource Events;
-    TManualClock Clock;
-    TRecordingDesktop Desktop;
-    TRecordingAudioDevice Audio;
+    TNullPlatform Platform;
     std::unique_ptr<TFormMain> Form;
 
     // Seeds the generator, writes the level (unless told not to) and builds the controller.
@@ -52,8 +47,7 @@ struct TFormRig {
             Folder.Path(content);
         if (writeLevel)
             WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
-        Form = std::make_unique<TFormMain>(TFormPlatform{
-            Device, Events, Clock, Desktop, Folder.Path(), Folder.Path() + "err.log", &Audio, {}});
+        Form = std::make_unique<TFormMain>(Platform.For(Folder.Path(), Folder.Path() + "err.log"));
     }
     ~TFormRig() {
         Form.reset();
@@ -62,7 +56,7 @@ struct TFormRig {
 
     // One loop pass a frame later: queued input first, then exactly one tick.
     void Tick() {
-        Clock.AdvanceMs(31);
+        Platform.Clock.AdvanceMs(31);
         Form->RunLoopPass();
     }
     void Ticks(int count) {
@@ -80,7 +74,7 @@ struct TFormRig {
         event.X = at.X;
         event.Y = at.Y;
         event.Button = button;
-        Events.Push(event);
+        Platform.Events.Push(event);
     }
     // Press on a tile, move across it onto the other one, release there.
     void Drag(TPoint from, TPoint to) {

@@ -1,6 +1,7 @@
 #include "ReplayPlayer.h"
 
 #include "LevelSource.h"
+#include "NullPlatform.h"
 #include "ReplayChecksum.h"
 #include "TempFolder.h"
 #include "engine/GameGlobals.h"
@@ -83,19 +84,6 @@ private:
     }
 
     TTempFolder folder;
-};
-
-// What the controller runs on in a replay: no window, no sound card, time by hand.
-struct TNullPlatform {
-    TRecordingGraphicsDevice Device{GameSpace};
-    TQueuedEventSource Events;
-    TManualClock Clock;
-    TRecordingDesktop Desktop;
-    TRecordingAudioDevice Audio;
-
-    TFormPlatform For(const std::string& programFolder) {
-        return {Device, Events, Clock, Desktop, programFolder, "", &Audio, {}};
-    }
 };
 
 class TReplayRun {

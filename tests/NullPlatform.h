@@ -1,0 +1,20 @@
+#pragma once
+// What the controller runs on in tests: no window, no sound card, time by hand.
+#include "app/UMain.h"
+#include "engine/GameGlobals.h"
+#include "platform/AudioRecordingDevice.h"
+#include "platform/RecordingGraphicsDevice.h"
+
+#include <string>
+
+struct TNullPlatform {
+    TRecordingGraphicsDevice Device{GameSpace};
+    TQueuedEventSource Events;
+    TManualClock Clock;
+    TRecordingDesktop Desktop;
+    TRecordingAudioDevice Audio;
+
+    TFormPlatform For(const std::string& programFolder, const std::string& errorLogFile = "") {
+        return {Device, Events, Clock, Desktop, programFolder, errorLogFile, &Audio, {}};
+    }
+};
