@@ -30,6 +30,7 @@ Pcg32 generator;
 bool seedFixed = false;
 bool windows10Mode = false;
 TPoint boardOrigin{266, 95};
+TMouseCursor cursorRequest = mcArrow;
 
 } // namespace
 
@@ -69,3 +70,6 @@ void SetWindows10Mode(bool on) { windows10Mode = on; }
 
 TPoint BoardScreenOrigin() { return boardOrigin; }
 void SetBoardScreenOrigin(TPoint origin) { boardOrigin = origin; }
+
+TMouseCursor MouseCursorRequest() { return cursorRequest; }
+void SetMouseCursorRequest(TMouseCursor cursor) { cursorRequest = cursor; }

@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide values every subsystem shares: the game tick, the random generator, rounding,
-// the Windows 10 flag and the board's screen origin. Tests replace them through the setters.
+// the Windows 10 flag, the board's screen origin and the mouse cursor the widgets ask for. Tests
+// replace them through the setters.
 #include "engine/Geometry.h"
 
 #include <cstdint>
@@ -44,3 +45,9 @@ void SetWindows10Mode(bool on);
 // The board's top-left pixel, published by the controller to every effect component.
 TPoint BoardScreenOrigin();
 void SetBoardScreenOrigin(TPoint origin);
+
+// The cursor shape the mouse asks for. The controller resets it to the arrow before routing each
+// mouse move and shows it every frame; a widget under the mouse asks for the hand.
+enum TMouseCursor : uint8_t { mcArrow, mcHand };
+TMouseCursor MouseCursorRequest();
+void SetMouseCursorRequest(TMouseCursor cursor);
