@@ -135,6 +135,8 @@ void TGameConfirmWindow::PlaceButtons(TPoint windowPos) {
 }
 
 void TGameConfirmWindow::Answered(bool positive) {
+    // One answer per question: a click on the window on its way out changes nothing.
+    if (window.State() == mwsHiding || window.State() == mwsHidden) return;
     answer = positive;
     Raise(positive ? OnPositiveButtonClick : OnNegativeButtonClick);
     window.Hide();
