@@ -64,7 +64,7 @@ void TLoadingBar::Slide() {
 }
 
 int TLoadingBar::ShownFillWidth() const {
-    // Nothing to load yet: an empty bar rather than a division by zero.
+    // No count to load against: an empty bar rather than a division by zero.
     if (ImageCountToLoad <= 0) return 0;
     return RoundHalfEven(static_cast<double>(loadedCount) / ImageCountToLoad * FillWidth);
 }

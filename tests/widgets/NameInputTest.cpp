@@ -61,7 +61,7 @@ TEST(NameInput, ShowsTheEndThatFitsAndBlinksItsCaret) {
     EXPECT_EQ(input.DisplayString(), "AB|");
 }
 
-// Linux delivers typed text as UTF-8: a German letter arrives as two bytes, yet must reach the
+// Linux delivers typed text as UTF-8: a German letter arrives as two bytes but must reach the
 // name as one Latin-1 character; letters outside Latin-1 arrive as nothing.
 TEST(NameInput, TypedUtf8ArrivesThroughTheWindowAsOneCharacterEach) {
     std::string error;
