@@ -7,7 +7,8 @@
 #include <functional>
 
 #include "engine/Geometry.h"
-#include "engine/TextKinds.h" // the font and language kinds belong to the vocabulary too
+#include "engine/TextKinds.h"   // the font and language kinds belong to the vocabulary too
+#include "engine/WidgetKinds.h" // and so do the mouse buttons and the question buttons
 
 // ---- Enumerations (one byte each, ordinal 0 first) ----
 
@@ -40,10 +41,6 @@ enum TIndividualElementKind : uint8_t {
 inline constexpr int IndividualElementKindCount = 17;
 enum TGameBoardActiveMode : uint8_t { amNormal, amFindFlower };
 enum TRelaxedMode : uint8_t { rmNotInitialized, rmYes, rmNo };
-enum TPositiveButtonKind : uint8_t { pbYes, pbOK };
-enum TNegativeButtonKind : uint8_t { nbNo, nbCancel };
-// Mouse buttons as input routing hands them to the components.
-enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
 // ---- Element codes a tile holds ----
 

@@ -30,6 +30,7 @@ Pcg32 generator;
 bool seedFixed = false;
 bool windows10Mode = false;
 TPoint boardOrigin{266, 95};
+TMouseCursor cursorRequest = mcArrow;
 
 } // namespace
 
@@ -76,4 +77,11 @@ TPoint BoardScreenOrigin() {
 }
 void SetBoardScreenOrigin(TPoint origin) {
     boardOrigin = origin;
+}
+
+TMouseCursor MouseCursorRequest() {
+    return cursorRequest;
+}
+void SetMouseCursorRequest(TMouseCursor cursor) {
+    cursorRequest = cursor;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Program-wide values every subsystem shares: the game's title and drawing space, the game
-// tick, the random generator, rounding, the Windows 10 flag and the board's screen origin. Tests
-// replace the variable ones through the setters.
+// tick, the random generator, rounding, the Windows 10 flag, the board's screen origin and the
+// mouse cursor the widgets ask for. Tests replace the variable ones through the setters.
 #include "engine/Geometry.h"
 #include "platform/GraphicsDevice.h"
 
@@ -49,3 +49,9 @@ void SetWindows10Mode(bool on);
 // The board's top-left pixel, published by the controller to every effect component.
 TPoint BoardScreenOrigin();
 void SetBoardScreenOrigin(TPoint origin);
+
+// The cursor shape the mouse asks for. The controller resets it to the arrow before routing each
+// mouse move and shows it every frame; a widget under the mouse asks for the hand.
+enum TMouseCursor : uint8_t { mcArrow, mcHand };
+TMouseCursor MouseCursorRequest();
+void SetMouseCursorRequest(TMouseCursor cursor);

@@ -1,0 +1,78 @@
+#pragma once
+// TNameList: the players, up to six names in slots 1 to 6 (kept at the front, in the order they
+// were added), and the selected one. Selection 0 means no player: then the current name is "".
+#include "engine/WidgetBasics.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+class TGlobalGameText;
+
+using TSaveFileExistenceQuestionEvent =
+    std::function<void(const std::string& nameStr, bool& saveFileExists)>;
+
+// What the player list keeps between runs: the six slots ("" for a free one) and the name of
+// the selected player.
+struct TPlayerListRecord {
+    std::array<std::string, 6> Names;
+    std::string SelectedName;
+};
+
+class TNameList {
+public:
+    static constexpr int MaxPlayers = 6;
+    static constexpr int NoSelection = 0;
+
+    int Left = 0;
+    int Top = 0;
+    int VertGap = 35;
+    std::string FileName;
+    int ListWidth = 330;
+    TOmegaImageList* OmgImgList = nullptr;
+    TSaveFileExistenceQuestionEvent OnSaveFileExistenceQuestion;
+
+    // The names as the file holds them; the selection follows the selected name (slot 1 when
+    // no slot holds it, none for an empty list).
+    void SetRecord(const TPlayerListRecord& record);
+    TPlayerListRecord Record() const;
+
+    // Selects slot index (1..6, larger taken as 6), or the nearest name above it when the slot
+    // is free.
+    void Select(int index);
+    void AddName(const std::string& name);
+    void DeleteSelected();
+    bool IsFull() const;
+    bool IsEmpty() const;
+    bool Contains(const std::string& name) const;
+    bool HitTest(int x, int y) const;
+    // The row under the point when it holds a name, else the current selection.
+    int RowAt(int x, int y) const;
+    void Press(int x, int y, TMouseButton button);
+    void Hover(int x, int y);
+    // Drops the players without a save file, then selects the stored current name again.
+    void Refresh();
+    // The selection bar under the selected row and the six names, the selected one brighter.
+    void Draw(const TGlobalGameText& text) const;
+
+    // Slot 1..6; "" for a free slot or an index outside the list.
+    const std::string& Name(int slot) const;
+    int Selected() const { return selected; }
+    const std::string& CurrentName() const { return currentName; }
+
+private:
+    // The last slot holding a name; 0 for an empty list.
+    int LastUsedSlot() const;
+    // The slot holding exactly this name, or 0.
+    int SlotOf(const std::string& name) const;
+    // Slot 1 when the current name is in no slot.
+    void SelectCurrentName();
+    void CloseGaps();
+    void SaveFile() const;
+    std::string& Slot(int slot) { return names[static_cast<size_t>(slot - 1)]; }
+
+    std::array<std::string, MaxPlayers> names;
+    std::string currentName;
+    int selected = NoSelection;
+    TWidgetMouse mouse;
+};
