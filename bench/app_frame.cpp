@@ -33,7 +33,8 @@ TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
 // Everything at once, as a big cascade looks: the upper rows cleared and falling in, the lower
 // rows shaking before they clear, and the effect tables full.
 void StirUp(TFormMain& form) {
-    TGameBoard& board = form.GameBoard;
+    TMainGameScene& game = form.MainGame();
+    TGameBoard& board = game.GameBoard;
     const TBoardData grid = board.BoardData();
     TSimpleObjectArray everything{};
     for (int x = 1; x <= BoardColumns; ++x)
@@ -41,10 +42,10 @@ void StirUp(TFormMain& form) {
     const TSimpleObjectArray lower = RowsOf(board, 8, 10);
     ForEachMaskedCell(lower, [&](TPoint cell) { everything(cell) = 0; });
     board.GroupedElementsRemoved(RowsOf(board, 3, 5));
-    form.GroupedElementsEffect.StartGrouping(grid, lower, false);
-    form.FallingElements.StartFalling(grid, everything, 0);
-    form.FlowingElements.StartFlowing(grid, everything);
-    form.FlowingElements.StartFlowing(grid, everything);
+    game.GroupedElementsEffect.StartGrouping(grid, lower, false);
+    game.FallingElements.StartFalling(grid, everything, 0);
+    game.FlowingElements.StartFlowing(grid, everything);
+    game.FlowingElements.StartFlowing(grid, everything);
 }
 
 void BM_MainGameFrameMidCascade(benchmark::State& state) {
@@ -63,12 +64,13 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
                     "",
                     &platform.Audio,
                     {}});
+    TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
-    TElementGather& gather = form.ElementGather;
+    TElementGather& gather = game.ElementGather;
     gather.TargetBananas = gather.TargetStrawberries = gather.TargetApples = 99999;
     gather.Prepare();
-    form.SwapEffect.StartSwap({{5, 5}, {6, 5}, {okFruit, okFruit}, {}, {1, 2}, {}, {}}, false);
-    form.SwapEffect.StartSwap({{8, 7}, {8, 8}, {okFruit, okFruit}, {}, {3, 4}, {}, {}}, false);
+    game.SwapEffect.StartSwap({{5, 5}, {6, 5}, {okFruit, okFruit}, {}, {1, 2}, {}, {}}, false);
+    game.SwapEffect.StartSwap({{8, 7}, {8, 8}, {okFruit, okFruit}, {}, {3, 4}, {}, {}}, false);
     StirUp(form);
 
     int64_t frames = 0;
@@ -76,7 +78,7 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     int64_t falling = 0;
     int64_t flowing = 0;
     for (auto _ : state) {
-        if (form.FallingElements.RunningCount() < 40 || form.FlowingElements.RunningCount() < 80) {
+        if (game.FallingElements.RunningCount() < 40 || game.FlowingElements.RunningCount() < 80) {
             state.PauseTiming();
             StirUp(form);
             state.ResumeTiming();
@@ -84,8 +86,8 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         form.OmegaTimer1Timer();
         ++frames;
         sprites += static_cast<int64_t>(platform.Device.Quads.size());
-        falling += form.FallingElements.RunningCount();
-        flowing += form.FlowingElements.RunningCount();
+        falling += game.FallingElements.RunningCount();
+        flowing += game.FlowingElements.RunningCount();
     }
     const auto perFrame = [frames](int64_t sum) {
         return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);

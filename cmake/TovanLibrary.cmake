@@ -1,13 +1,13 @@
 # tovan_library(<folder> [EXCLUDE <files>...] [DEPENDS <libraries>...] [PRIVATE <libraries>...])
-# Builds every .cpp of the calling folder (but the EXCLUDEd ones, which another library of the
-# folder builds) into the library tovan_<folder>; a folder without sources yet is an interface
-# library, so its dependants link the same way either way.
+# Builds every .cpp of the calling folder and its sub-folders (but the EXCLUDEd ones, which
+# another library of the folder builds) into the library tovan_<folder>; a folder without sources
+# yet is an interface library, so its dependants link the same way either way.
 # DEPENDS are our own libraries, passed on to dependants. PRIVATE are the system libraries only
 # this folder's sources use (SDL, libpng, libjpeg): their include paths reach no other folder,
 # so an include of SDL outside the platform fails to compile.
 function(tovan_library folder)
     cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS;PRIVATE" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     foreach(excluded IN LISTS ARG_EXCLUDE)
         list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
     endforeach()

@@ -2,7 +2,6 @@
 
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
-#include "engine/PictureNames.h"
 #include "engine/TextEncoding.h"
 #include "platform/PlatformPaths.h"
 
@@ -16,32 +15,6 @@ constexpr int IdleWaitMs = 100;
 // The volumes a new player starts with.
 constexpr int DefaultSoundVolume = 70;
 constexpr int DefaultMusicVolume = 50;
-// Where the score stands until the score counter has its own panel.
-constexpr TPoint ScorePos{40, 744};
-constexpr float ScoreTextRatio = 0.8f;
-
-// The configured looks of a board comment.
-struct TCommentLook {
-    int WavingTime;
-    int CenterAdjustX;
-    int CenterAdjustY;
-    int AdditionalHorzSpace;
-    float LetterSizeRatio;
-};
-constexpr TCommentLook RoundCommentLook{1500, 25, -40, 0, 1.15f};
-constexpr TCommentLook FlowerCommentLook{1500, 21, 85, 3, 0.75f};
-
-void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentLook& look) {
-    comment.TextStringsComp = &texts;
-    comment.LettersImg = std::string(Pictures::CommentFont);
-    comment.SetShiftAdjListKind(slShorter);
-    comment.WavingTime = look.WavingTime;
-    comment.CenterAdjustX = look.CenterAdjustX;
-    comment.CenterAdjustY = look.CenterAdjustY;
-    comment.AdditionalHorzSpace = look.AdditionalHorzSpace;
-    comment.LetterSizeRatio = look.LetterSizeRatio;
-}
-
 // The content folders beside the program; without pictures nothing can be drawn.
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
@@ -53,13 +26,12 @@ std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform)
 } // namespace
 
 TFormMain::TFormMain(const TFormPlatform& platform)
-    : ownedAudioDevice_(OwnAudioUnlessGiven(platform)),
+    : ownedAudioDevice_(OwnAudioUnlessGiven(platform)), platform_(platform),
       AudioDevice(platform.Audio != nullptr ? *platform.Audio : *ownedAudioDevice_),
       OmegaTimer1(platform.Clock, ApplicationIdle, &platform.Events), SFXPlayer1(AudioDevice),
       VoicePlayer1(AudioDevice), MusicBox1(AudioDevice),
       SettingLoader1(platform.ProgramFolder + "Texts/"),
-      TextStrings1(platform.ProgramFolder + "Texts/"), platform_(platform),
-      errorLog_(platform.ErrorLogFile) {
+      TextStrings1(platform.ProgramFolder + "Texts/"), errorLog_(platform.ErrorLogFile) {
     CheckContentFolders();
     Randomize();
     OmegaScreen1.Width = GameSpace.Width;
@@ -76,7 +48,7 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaTimer1.SetFPSWarningFrames(10);
 
     CreateSound();
-    ConfigureComments();
+    CreateScenes();
 
     OmegaImageList1.TileCounts = &SpriteTileCount;
     OmegaImageList1.ProgramFolder = platform_.ProgramFolder;
@@ -91,9 +63,6 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     LevelParams.OnMessageBox = [this](const std::string& message) {
         platform_.Desktop.ShowMessage("Message", message, false);
     };
-    WireBoardEvents();
-    WireSpecialTileEvents();
-    WireEffectEvents();
     roundStarted_ = StartLevel(1, 1);
 }
 
@@ -134,17 +103,30 @@ void TFormMain::CreateSound() {
     MusicBox1.SetVolume(DefaultMusicVolume);
 }
 
-void TFormMain::ConfigureComments() {
-    Configure(BoardComment1, TextStrings1, RoundCommentLook);
-    Configure(BoardComment2, TextStrings1, FlowerCommentLook);
+void TFormMain::CreateScenes() {
+    const TGameServices services{TextStrings1, GlobGameText, MusicBox1,
+                                 LevelParams,  GameScene,    platform_.TestReport};
+    mainGame_ = std::make_unique<TMainGameScene>(services);
+    scenes_[gsMainGame] = mainGame_.get();
+    GameScene.OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
+        SceneChanged(oldScene, newScene);
+    };
+}
+
+// Leaving first, then entering, while Value() still reads the old scene.
+void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
+    if (TScene* leaving = scenes_[oldScene]) leaving->Leave();
+    if (TScene* entering = scenes_[newScene]) entering->Enter();
+}
+
+bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
+    return mainGame_->StartLevel(islandIdx, levelIdx);
 }
 
 // Everything that takes a size from its pictures does so once they are loaded.
 void TFormMain::BindImages() {
     GlobGameText.TakeFontSize();
-    BoardComment1.TakeSize();
-    BoardComment2.TakeSize();
-    ElementGather.TakeSizes();
+    mainGame_->TakeSizes();
 }
 
 void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
@@ -193,41 +175,8 @@ void TFormMain::DrawFrame() {
     OmegaScreen1.SetLinearFilter(true);
     OmegaScreen1.Clear(0, 0, 0, 255);
     if (!OmegaScreen1.BeginScene()) return;
-    SceneFrame();
+    if (TScene* scene = CurrentScene()) scene->Frame();
     OmegaScreen1.EndScene();
-}
-
-void TFormMain::SceneFrame() {
-    switch (GameScene.Value()) {
-    case gsMainGame:
-        BoardFrame();
-        break;
-    default:
-        break; // scenes still to come draw nothing
-    }
-}
-
-// The board scene, bottom layer first.
-void TFormMain::BoardFrame() {
-    // The board and its effects.
-    GameBoard.UpdateAndDraw();
-    RunCompletionsWithoutEffect();
-    SwapEffect.Tick();
-    GroupedElementsEffect.Tick();
-    FallingElements.Tick();
-    GameBoard.DrawHint();
-    BoardComment1.Update();
-    BoardComment2.Update();
-    // The panels.
-    DrawScore();
-    // Gathering, then what flies over everything.
-    ElementGather.UpdateAndDraw();
-    FlowingElements.Tick();
-}
-
-void TFormMain::DrawScore() {
-    GlobGameText.DrawText(ScorePos.X, ScorePos.Y, "SCORE " + std::to_string(Score), ScoreTextRatio,
-                          0, 255, 0, 0);
 }
 
 void TFormMain::HandleEvent(const TPlatformEvent& event) {
@@ -243,7 +192,7 @@ void TFormMain::HandleEvent(const TPlatformEvent& event) {
     case TEventKind::MouseDown:
     case TEventKind::MouseMove:
     case TEventKind::MouseUp:
-        RouteMouse(event);
+        if (TScene* scene = CurrentScene()) scene->Mouse(event);
         break;
     default:
         break;

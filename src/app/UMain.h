@@ -1,28 +1,18 @@
 #pragma once
-// The controller: owns the screen, the frame timer, the pictures, the sound players, the text
-// tables, the board and its effects, and connects them: every board request is answered by an
-// effect, every effect's end goes back to the board. Runs the frame loop until the window is
-// closed. It grows with the game's scenes.
-#include "app/ElementGatherClass.h"
+// The controller: owns what the scenes share (screen, frame timer, pictures, sound players, text
+// tables, the level choice) and the scenes themselves; runs the frame loop, hands each frame and
+// each input to the current scene, and enters and leaves scenes as the scene changes.
 #include "app/ErrorLog.h"
-#include "app/GameSceneClass.h"
-#include "board/GameBoardClass.h"
-#include "board/LevelParamsClass.h"
-#include "effects/FallingElementsClass.h"
-#include "effects/FlowingElementsClass.h"
-#include "effects/GroupedElementsEffectClass.h"
-#include "effects/SwapEffectClass.h"
-#include "engine/GameCommentClass.h"
-#include "engine/GlobalGameTextClass.h"
+#include "app/GameServices.h"
+#include "app/scenes/MainGameScene.h"
+#include "app/scenes/Scene.h"
 #include "engine/LoadedImageListClass.h"
-#include "engine/MusicBoxClass.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
 #include "engine/SFXPlayerClass.h"
 #include "engine/SettingLoaderClass.h"
 #include "engine/SpriteTileCountClass.h"
-#include "engine/TextStringsClass.h"
 #include "engine/VoicePlayerClass.h"
 #include "platform/AudioDevice.h"
 #include "platform/Desktop.h"
@@ -30,10 +20,10 @@
 #include "platform/PlatformClock.h"
 #include "platform/PlatformEvents.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 // The platform services the controller runs on: SDL in the game, null ones in tests.
 struct TFormPlatform {
@@ -50,19 +40,11 @@ struct TFormPlatform {
     std::function<void(const std::string&)> TestReport;
 };
 
-// Music tracks in the music box's order.
-enum TMusicTrack : int { mtSplash, mtMainGame1, mtMainGame2, mtLevelClear, mtUpgrade1, mtUpgrade2 };
-
 class TFormMain {
-    // The sound card outlives every player that holds streams on it.
-    std::unique_ptr<TAudioDevice> ownedAudioDevice_;
-
 public:
-    static constexpr int PointsPerClearedTile = 3;
-
-    // Builds everything: screen on the device, timer, pictures, sound, texts, the board and its
-    // effects, and starts the first level. Throws TFatalError when the game cannot start (no
-    // pictures folder: nothing could be drawn).
+    // Builds everything: screen on the device, timer, pictures, sound, texts and the scenes, and
+    // starts the first level. Throws TFatalError when the game cannot start (no pictures folder:
+    // nothing could be drawn).
     explicit TFormMain(const TFormPlatform& platform);
     ~TFormMain();
     TFormMain(const TFormMain&) = delete;
@@ -75,22 +57,46 @@ public:
     // One pass of the loop: waits for events until shortly before the next tick is due,
     // handles them, then runs the idle pass (which fires the tick when it is due).
     void RunLoopPass();
+    void HandleEvent(const TPlatformEvent& event);
     // One frame (the frame timer's handler).
     void OmegaTimer1Timer();
-    void HandleEvent(const TPlatformEvent& event);
-    bool Closing() const { return closing_; }
-    // The first level could be loaded and its round has started.
-    bool RoundStarted() const { return roundStarted_; }
-
-    // Loads a set's ".jpg" files and then its ".png" files, in sorted order; an unloadable
-    // set remembers what it loaded.
-    void LoadImageSet(int set, bool jpgFiles = true, bool pngFiles = true);
     // Starts a round on the level; False when its file cannot be loaded (the message box has
     // been shown and the board is left as it was).
     bool StartLevel(uint8_t islandIdx, int levelIdx);
     // Stops the players and lets go of the sound card; the frame timer stops. Runs once.
     void Shutdown();
 
+    // What tests and tools read and drive from outside.
+    bool Closing() const { return closing_; }
+    // The first level could be loaded and its round has started.
+    bool RoundStarted() const { return roundStarted_; }
+    TGameSceneValues Scene() const { return GameScene.Value(); }
+    TMainGameScene& MainGame() { return *mainGame_; }
+    const TMainGameScene& MainGame() const { return *mainGame_; }
+    const TLevelParams& Levels() const { return LevelParams; }
+    const TOmegaScreen& Screen() const { return OmegaScreen1; }
+    const TOmegaTimer& Timer() const { return OmegaTimer1; }
+    const TMusicBox& Music() const { return MusicBox1; }
+
+private:
+    // -- start-up (UMain.cpp) --
+    void CheckContentFolders();
+    void ConnectTestReport();
+    void CreateSound();
+    void CreateScenes();
+    void BindImages();
+    // Loads a set's ".jpg" files and then its ".png" files, in sorted order; a picture that
+    // cannot be decoded is logged and skipped.
+    void LoadImageSet(int set, bool jpgFiles = true, bool pngFiles = true);
+
+    // -- frames and input (UMain.cpp) --
+    void DrawFrame();
+    TScene* CurrentScene() const { return scenes_[GameScene.Value()]; }
+    void SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
+
+    // The sound card outlives every player that holds streams on it.
+    std::unique_ptr<TAudioDevice> ownedAudioDevice_;
+    TFormPlatform platform_;
     TAudioDevice& AudioDevice;
     TOmegaScreen OmegaScreen1;
     TApplicationIdle ApplicationIdle;
@@ -106,66 +112,13 @@ public:
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
     TLevelParams LevelParams;
-    TGameBoard GameBoard;
-    TSwapEffect SwapEffect;
-    TGroupedElementsEffect GroupedElementsEffect;
-    TFallingElements FallingElements;
-    TFlowingElements FlowingElements;
-    TElementGather ElementGather;
-    // The round's announcements, and the one for a newly found flower.
-    TGameComment BoardComment1;
-    TGameComment BoardComment2;
-
-    // ---- Round state ----
-    int Score = 0;
-    int LevelScore = 0;
-    bool RoundOver = false;
-
-private:
-    // -- start-up (UMain.cpp) --
-    void CheckContentFolders();
-    void ConnectTestReport();
-    void CreateSound();
-    void ConfigureComments();
-    void BindImages();
-
-    // -- frames (UMain.cpp) --
-    void DrawFrame();
-    void SceneFrame();
-    void BoardFrame();
-    void DrawScore();
-    void AddScore(int points);
-
-    // -- the round (UMainRound.cpp) --
-    void ResetRoundComponents();
-    void SetGatheringTargets();
-    void WireBoardEvents();
-    void WireEffectEvents();
-    void WireSpecialTileEvents();
-    void SwapFinished(TTileObjectKind swapObjKind);
-    void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
-                          bool triggeredByBlaster);
-    void CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                             uint8_t fallingMode);
-    void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
-    void ShuffleNoMoreMoves();
-    void RoundClear();
-    // TODO(round effects issue): a request whose effect the game lacks ends without animation:
-    // its completion runs in this frame's effect step (or the next frame's, for a request made
-    // by input).
-    void CompleteWithoutEffect(std::function<void()> completion);
-    void RunCompletionsWithoutEffect();
-
-    // -- input (UMainInput.cpp) --
-    void RouteMouse(const TPlatformEvent& event);
-    void MainGameMouseDown(const TPlatformEvent& event);
-    void MainGameMouseMove(const TPlatformEvent& event);
-    void MainGameMouseUp(const TPlatformEvent& event);
-    bool BoardBusy() const;
-
-    TFormPlatform platform_;
     TErrorLog errorLog_;
-    std::vector<std::function<void()>> completionsWithoutEffect_;
+
+    // The scenes, by scene value; a scene without its own unit draws nothing.
+    // TODO(game shell issue): every scene gets its unit.
+    std::unique_ptr<TMainGameScene> mainGame_;
+    std::array<TScene*, gsEndingStory + 1> scenes_{};
+
     bool closing_ = false;
     bool roundStarted_ = false;
     bool shutDown_ = false;

@@ -64,7 +64,7 @@ struct TFormRig {
     }
 
     TPoint TileCentre(TPoint tile) const {
-        const TGameBoard& board = Form->GameBoard;
+        const TGameBoard& board = Form->MainGame().GameBoard;
         const TPoint origin = TileOrigin(board.Left, board.Top, tile.X, tile.Y);
         return {origin.X + TileSize / 2, origin.Y + TileSize / 2};
     }

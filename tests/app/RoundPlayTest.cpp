@@ -12,34 +12,34 @@ class RoundPlay : public ::testing::Test {
 protected:
     void Begin(uint64_t seed, const TLevelTargets& targets) {
         rig = std::make_unique<TFormRig>("round", seed, targets);
-        form().OmegaImageList1.MarkMissingPictures = false;
         form().FormShow();
-        auto& grouping = form().GroupedElementsEffect.OnGroupingEffectComplete;
+        auto& grouping = game().GroupedElementsEffect.OnGroupingEffectComplete;
         grouping = [this, next = grouping](const TBoardData& grid, const TSimpleObjectArray& mask,
                                            bool blaster) {
             ForEachMaskedCell(mask, [&](TPoint cell) { ++clearedOfCode[grid(cell).ElementCode]; });
             cleared += CountSet(mask);
             next(grid, mask, blaster);
         };
-        auto& request = form().GameBoard.OnGroupedElementsEffectRequest;
+        auto& request = game().GameBoard.OnGroupedElementsEffectRequest;
         request = [this, next = request](const TBoardData& grid, const TSimpleObjectArray& mask,
                                          bool combos, bool blaster) {
             ++groupings;
             next(grid, mask, combos, blaster);
         };
-        auto& stood = form().SwapEffect.OnEffectComplete;
+        auto& stood = game().SwapEffect.OnEffectComplete;
         stood = [this, next = stood](TTileObjectKind kind, TPoint a, TPoint b) {
             swapEndings.push_back(true);
             next(kind, a, b);
         };
-        auto& back = form().SwapEffect.OnSwapBackComplete;
+        auto& back = game().SwapEffect.OnSwapBackComplete;
         back = [this, next = back](TTileObjectKind kind, TPoint a, TPoint b) {
             swapEndings.push_back(false);
             next(kind, a, b);
         };
     }
     TFormMain& form() { return *rig->Form; }
-    TGameBoard& board() { return rig->Form->GameBoard; }
+    TMainGameScene& game() { return rig->Form->MainGame(); }
+    TGameBoard& board() { return rig->Form->MainGame().GameBoard; }
 
     bool BoardAtRest() {
         const TTileStateGrid states = board().TileStates();
@@ -47,9 +47,9 @@ protected:
             for (int y = 1; y <= BoardRows; ++y) {
                 const uint8_t state = states(x, y);
                 if (state != tsIdle && state != tsNoCell && state != tsChained) return false;
-                if (form().GroupedElementsEffect.IsShaking({x, y})) return false;
+                if (game().GroupedElementsEffect.IsShaking({x, y})) return false;
             }
-        return form().SwapEffect.RunningCount() == 0 && form().FlowingElements.RunningCount() == 0;
+        return game().SwapEffect.RunningCount() == 0 && game().FlowingElements.RunningCount() == 0;
     }
     // Ticks until the board has been at rest for longer than the cascade delay and every
     // flight has arrived.
@@ -83,11 +83,11 @@ protected:
             for (int y = 1; y <= BoardRows; ++y)
                 EXPECT_NE(grid(x, y).ObjectKind, okTempBlank) << "empty cell " << x << "," << y;
         EXPECT_TRUE(BoardAtRest());
-        EXPECT_EQ(form().Score, TFormMain::PointsPerClearedTile * cleared);
-        EXPECT_EQ(form().LevelScore, form().Score);
+        EXPECT_EQ(game().Score, TMainGameScene::PointsPerClearedTile * cleared);
+        EXPECT_EQ(game().LevelScore, game().Score);
         // Every cleared element the gathering wanted flew there and was counted.
         for (int code = ecFirstFruit; code <= ecLastFruit; ++code)
-            EXPECT_EQ(form().ElementGather.Remaining(ieFruit1 + code - 1),
+            EXPECT_EQ(game().ElementGather.Remaining(ieFruit1 + code - 1),
                       std::max(0, targets.Codes[code] - clearedOfCode[code]))
                 << "code " << code;
     }
@@ -108,7 +108,7 @@ TEST_F(RoundPlay, ADraggedMoveThatMakesALineStandsAndItsTilesScore) {
     ASSERT_TRUE(SwapWouldMatch(a, b));
     EXPECT_TRUE(Move(a, b));
     EXPECT_GE(cleared, 3);
-    EXPECT_GT(form().Score, 0);
+    EXPECT_GT(game().Score, 0);
     ExpectSettledInvariants(targets);
 }
 
@@ -130,7 +130,7 @@ TEST_F(RoundPlay, ADraggedMoveWithoutALineGoesBackAndChangesNothing) {
     const TBoardData before = board().BoardData();
     EXPECT_FALSE(Move(a, b));
     EXPECT_TRUE(board().BoardData() == before);
-    EXPECT_EQ(form().Score, 0);
+    EXPECT_EQ(game().Score, 0);
     EXPECT_EQ(groupings, 0);
     ExpectSettledInvariants(targets);
 }
@@ -149,7 +149,7 @@ TEST_F(RoundPlay, ALineThatDropsATileIntoAnotherPlaysTheCascadeThrough) {
     EXPECT_EQ(clearedOfCode[5], 3);
     EXPECT_GE(clearedOfCode[6], 3);
     ExpectSettledInvariants(targets);
-    EXPECT_EQ(form().ElementGather.Remaining(ieFruit6), 0);
+    EXPECT_EQ(game().ElementGather.Remaining(ieFruit6), 0);
 }
 
 TEST_F(RoundPlay, ABoardWithoutMovesIsAnnouncedAndShuffledIntoOneWithAMove) {
@@ -171,7 +171,7 @@ TEST_F(RoundPlay, ABoardWithoutMovesIsAnnouncedAndShuffledIntoOneWithAMove) {
     EXPECT_EQ(reports, 0);
     rig->Ticks(4);
     EXPECT_EQ(reports, 1);
-    EXPECT_EQ(form().BoardComment1.CommentType(), coNoMoreMoves);
+    EXPECT_EQ(game().BoardComment1.CommentType(), coNoMoreMoves);
     ASSERT_TRUE(Settle());
     EXPECT_FALSE(board().BoardData() == stuck);
     EXPECT_TRUE(board().FindPossibleMove(a, b));
@@ -182,21 +182,21 @@ TEST_F(RoundPlay, GatheringEveryTargetWinsTheRoundOnce) {
     Begin(14, {{0, 1}});
     ASSERT_TRUE(Settle());
     int wins = 0;
-    auto& complete = form().ElementGather.OnComplete;
+    auto& complete = game().ElementGather.OnComplete;
     complete = [&wins, next = complete] {
         ++wins;
         next();
     };
-    for (int move = 0; move < 40 && !form().RoundOver; ++move) {
+    for (int move = 0; move < 40 && !game().RoundOver; ++move) {
         TPoint a, b;
         if (!board().FindPossibleMove(a, b)) break;
         Move(a, b);
     }
-    ASSERT_TRUE(form().RoundOver);
+    ASSERT_TRUE(game().RoundOver);
     EXPECT_EQ(wins, 1);
     EXPECT_FALSE(board().CanMatch);
-    EXPECT_EQ(form().BoardComment1.CommentType(), coGameRoundClear);
-    EXPECT_EQ(form().MusicBox1.NextTrack(), mtLevelClear);
+    EXPECT_EQ(game().BoardComment1.CommentType(), coGameRoundClear);
+    EXPECT_EQ(form().Music().NextTrack(), mtLevelClear);
 }
 
 TEST_F(RoundPlay, FiveHundredMovesKeepTheBoardWholeAndTheScoreHonest) {

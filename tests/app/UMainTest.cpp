@@ -77,21 +77,22 @@ protected:
 TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
     Start();
     ASSERT_TRUE(form->RoundStarted());
-    EXPECT_EQ(form->GameScene.Value(), gsMainGame);
-    EXPECT_EQ(form->BoardComment1.CommentType(), coGo);
+    EXPECT_EQ(form->Scene(), gsMainGame);
+    EXPECT_EQ(form->MainGame().BoardComment1.CommentType(), coGo);
     // Nine columns from column 4, eight rows from row 3, centred across the game area.
-    EXPECT_EQ(form->GameBoard.Left, CenteredBoardOrigin(form->LevelParams.Board()).X);
-    EXPECT_NEAR(form->GameBoard.Left + 3 * 52 + 9 * 52 / 2, GameSpace.Width / 2, 1);
-    EXPECT_EQ(BoardScreenOrigin(), (TPoint{form->GameBoard.Left, form->GameBoard.Top}));
-    EXPECT_EQ(form->ElementGather.UsedSlotCount(), 2);
-    EXPECT_TRUE(form->ElementGather.StillNeeded(ieFruit2));
+    EXPECT_EQ(form->MainGame().GameBoard.Left, CenteredBoardOrigin(form->Levels().Board()).X);
+    EXPECT_NEAR(form->MainGame().GameBoard.Left + 3 * 52 + 9 * 52 / 2, GameSpace.Width / 2, 1);
+    EXPECT_EQ(BoardScreenOrigin(),
+              (TPoint{form->MainGame().GameBoard.Left, form->MainGame().GameBoard.Top}));
+    EXPECT_EQ(form->MainGame().ElementGather.UsedSlotCount(), 2);
+    EXPECT_TRUE(form->MainGame().ElementGather.StillNeeded(ieFruit2));
     form->FormShow();
     RunFor(1000);
     EXPECT_EQ(device.FramesPresented, 32); // passes 1 ms apart: a tick every 31 ms
     EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
     // One of the two main-game tracks is fading in.
-    EXPECT_TRUE(form->MusicBox1.CurrentTrack() == mtMainGame1 ||
-                form->MusicBox1.CurrentTrack() == mtMainGame2);
+    EXPECT_TRUE(form->Music().CurrentTrack() == mtMainGame1 ||
+                form->Music().CurrentTrack() == mtMainGame2);
 }
 
 TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
@@ -104,14 +105,14 @@ TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
         RunFor(31);
     }
     EXPECT_EQ(device.FramesAbandoned, 2);
-    EXPECT_FALSE(form->OmegaScreen1.SceneBegun());
+    EXPECT_FALSE(form->Screen().SceneBegun());
     EXPECT_EQ(LogLines().size(), 1u); // the same error twice is logged once
     RunFor(31);
     EXPECT_EQ(device.FramesPresented, 2); // the next frame draws again
     device.FailNextQuad = true;
     device.Fatal = true;
     EXPECT_THROW(RunFor(31), TFatalError);
-    EXPECT_FALSE(form->OmegaScreen1.SceneBegun());
+    EXPECT_FALSE(form->Screen().SceneBegun());
 }
 
 TEST_F(Controller, ClosingTheWindowStopsTheSoundBeforeTheCardIsReleased) {
@@ -120,7 +121,7 @@ TEST_F(Controller, ClosingTheWindowStopsTheSoundBeforeTheCardIsReleased) {
     RunFor(100);
     Close();
     EXPECT_EQ(form->Run(), 0);
-    EXPECT_FALSE(form->OmegaTimer1.Enabled());
+    EXPECT_FALSE(form->Timer().Enabled());
     ASSERT_TRUE(audio.Closed);
     EXPECT_TRUE(audio.PlayingStreams().empty());
     EXPECT_EQ(audio.Calls.back().Call, TAudioCall::Close);

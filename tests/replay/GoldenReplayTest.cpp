@@ -40,7 +40,7 @@ std::vector<std::string> ReplayNames() {
 
 // The board's element codes with the screen point of each tile centre, as input lines want it.
 void PrintBoard(int tick, const TFormMain& form) {
-    const TGameBoard& board = form.GameBoard;
+    const TGameBoard& board = form.MainGame().GameBoard;
     auto centre = [&board](int x, int y) {
         const TPoint origin = TileOrigin(board.Left, board.Top, x, y);
         return TPoint{origin.X + TileSize / 2, origin.Y + TileSize / 2};

@@ -131,37 +131,38 @@ public:
         TGatheringCounts remaining{};
         std::string gathering;
         for (int slot = 0; slot < IndividualElementKindCount; ++slot) {
-            remaining[slot] = Form->ElementGather.Remaining(slot);
-            const int* target = Form->ElementGather.TargetOf(slot);
+            remaining[slot] = Form->MainGame().ElementGather.Remaining(slot);
+            const int* target = Form->MainGame().ElementGather.TargetOf(slot);
             if (target == nullptr || *target == 0) continue;
             if (!gathering.empty()) gathering += ' ';
             gathering += std::string(SlotNames[slot]) + ' ' + std::to_string(remaining[slot]);
         }
-        outcome.End.Score = Form->Score;
+        outcome.End.Score = Form->MainGame().Score;
         outcome.End.Gathering = gathering;
-        outcome.End.Checksum =
-            ChecksumText(ReplayChecksum(Form->GameBoard.BoardData(), Form->Score, remaining));
+        outcome.End.Checksum = ChecksumText(ReplayChecksum(Form->MainGame().GameBoard.BoardData(),
+                                                           Form->MainGame().Score, remaining));
         outcome.Counters = Counters;
         outcome.Counters[ReplayCounters::Frames] = Platform.Device.FramesPresented;
-        outcome.Counters[ReplayCounters::RoundsWon] = Form->RoundOver ? 1 : 0;
+        outcome.Counters[ReplayCounters::RoundsWon] = Form->MainGame().RoundOver ? 1 : 0;
         return outcome;
     }
 
 private:
     // A grouping that no stood swap has led to since the last one is a cascade.
     void WatchRound() {
-        Watch(Form->SwapEffect.OnEffectComplete, [this] {
+        Watch(Form->MainGame().SwapEffect.OnEffectComplete, [this] {
             ++Counters[ReplayCounters::Moves];
             moveAwaitsLine = true;
         });
-        Watch(Form->SwapEffect.OnSwapBackComplete,
+        Watch(Form->MainGame().SwapEffect.OnSwapBackComplete,
               [this] { ++Counters[ReplayCounters::SwapsBack]; });
-        Watch(Form->GameBoard.OnGroupedElementsEffectRequest, [this] {
+        Watch(Form->MainGame().GameBoard.OnGroupedElementsEffectRequest, [this] {
             ++Counters[ReplayCounters::Groupings];
             if (!moveAwaitsLine) ++Counters[ReplayCounters::Cascades];
             moveAwaitsLine = false;
         });
-        Watch(Form->GameBoard.OnNoMoreMoves, [this] { ++Counters[ReplayCounters::Shuffles]; });
+        Watch(Form->MainGame().GameBoard.OnNoMoreMoves,
+              [this] { ++Counters[ReplayCounters::Shuffles]; });
     }
 
     TNullPlatform Platform;

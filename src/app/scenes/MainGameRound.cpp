@@ -1,6 +1,6 @@
 // The round: level start, the board's requests answered by the effects, the effects' ends handed
 // back to the board, and cleared tiles turned into score and gathered elements.
-#include "app/UMain.h"
+#include "app/scenes/MainGameScene.h"
 #include "board/RoundStart.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
@@ -27,27 +27,27 @@ int GatherSlotOfCode(int code) {
 
 // ---- Level start ----
 
-bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
+bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     ResetRoundComponents();
-    if (!LevelParams.LoadLevel(islandIdx, levelIdx)) return false;
+    if (!services_.Levels.LoadLevel(islandIdx, levelIdx)) return false;
     SetGatheringTargets();
     FlowingElements.TileKind = tkStandard;
     // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
     // potions. TODO(round effects issue): the lockers fill in with their effect; until then the
     // board draws itself at once.
-    StartBoardRound(GameBoard, LevelParams, false);
-    ElementGather.Visible = LevelParams.Objective() == goNormalMode;
+    StartBoardRound(GameBoard, services_.Levels, false);
+    ElementGather.Visible = services_.Levels.Objective() == goNormalMode;
     if (ElementGather.Visible) {
         ElementGather.Prepare();
         ElementGather.SlideIn();
-        MusicBox1.RequestTrack(Random(3) < 2 ? mtMainGame1 : mtMainGame2);
+        services_.Music.RequestTrack(Random(3) < 2 ? mtMainGame1 : mtMainGame2);
     }
-    GameScene.SetValue(gsMainGame);
+    services_.Scene.SetValue(gsMainGame);
     BoardComment1.ShowComment(coGo);
     return true;
 }
 
-void TFormMain::ResetRoundComponents() {
+void TMainGameScene::ResetRoundComponents() {
     LevelScore = 0;
     RoundOver = false;
     BoardComment1.StopNow();
@@ -59,22 +59,22 @@ void TFormMain::ResetRoundComponents() {
     completionsWithoutEffect_.clear();
 }
 
-void TFormMain::SetGatheringTargets() {
+void TMainGameScene::SetGatheringTargets() {
     TElementGather& gather = ElementGather;
     for (int code = ecFirstFruit; code <= ecLastFlower; ++code)
         if (int* target = gather.TargetOf(GatherSlotOfCode(code)))
-            *target = LevelParams.TargetOfCode(code);
-    gather.TargetSpiders = LevelParams.Target(lfTargetSpiders);
+            *target = services_.Levels.TargetOfCode(code);
+    gather.TargetSpiders = services_.Levels.Target(lfTargetSpiders);
     // Without the gold-tile and potion upgrades.
-    gather.TargetGoldTiles1 = LevelParams.GoldTileTarget();
+    gather.TargetGoldTiles1 = services_.Levels.GoldTileTarget();
     gather.TargetGoldTiles2 = 0;
-    gather.TargetPotions1 = LevelParams.PotionTarget();
+    gather.TargetPotions1 = services_.Levels.PotionTarget();
     gather.TargetPotions2 = 0;
 }
 
 // ---- The board's requests ----
 
-void TFormMain::WireBoardEvents() {
+void TMainGameScene::WireBoardEvents() {
     GameBoard.OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
         SwapEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
         SwapEffect.StartSwap(data, matchOccurs);
@@ -107,7 +107,7 @@ void TFormMain::WireBoardEvents() {
 }
 
 // Specials the first levels do not spawn still end soundly: each request is completed at once.
-void TFormMain::WireSpecialTileEvents() {
+void TMainGameScene::WireSpecialTileEvents() {
     GameBoard.OnHammerEffectRequest = [this](TPoint hammerPos) {
         CompleteWithoutEffect([this, hammerPos] {
             GameBoard.StartSmallShake(hammerPos);
@@ -127,7 +127,7 @@ void TFormMain::WireSpecialTileEvents() {
     };
 }
 
-void TFormMain::ShuffleNoMoreMoves() {
+void TMainGameScene::ShuffleNoMoreMoves() {
     SwapEffect.Clear();
     TBoardData shuffled;
     GameBoard.MakeShuffledBoard(shuffled);
@@ -138,11 +138,11 @@ void TFormMain::ShuffleNoMoreMoves() {
     GameBoard.CheckMatches();
 }
 
-void TFormMain::CompleteWithoutEffect(std::function<void()> completion) {
+void TMainGameScene::CompleteWithoutEffect(std::function<void()> completion) {
     completionsWithoutEffect_.push_back(std::move(completion));
 }
 
-void TFormMain::RunCompletionsWithoutEffect() {
+void TMainGameScene::RunCompletionsWithoutEffect() {
     // What these completions request in turn ends in the next frame, as an effect would.
     auto due = std::move(completionsWithoutEffect_);
     completionsWithoutEffect_.clear();
@@ -151,7 +151,7 @@ void TFormMain::RunCompletionsWithoutEffect() {
 
 // ---- The effects' ends ----
 
-void TFormMain::WireEffectEvents() {
+void TMainGameScene::WireEffectEvents() {
     SwapEffect.OnEffectComplete = [this](TTileObjectKind kind, TPoint pos1, TPoint pos2) {
         GameBoard.ApplySwap(pos1, pos2);
         SwapFinished(kind);
@@ -179,18 +179,19 @@ void TFormMain::WireEffectEvents() {
         slotPos = {counter.X - 30, counter.Y - 20};
     };
     ElementGather.OnComplete = [this] {
-        if (LevelParams.Objective() == goNormalMode) RoundClear();
+        if (services_.Levels.Objective() == goNormalMode) RoundClear();
     };
 }
 
-void TFormMain::SwapFinished(TTileObjectKind swapObjKind) {
+void TMainGameScene::SwapFinished(TTileObjectKind swapObjKind) {
     if (swapObjKind == okLocker)
         GameBoard.CheckLockers();
     else
         GameBoard.CheckMatches();
 }
 
-void TFormMain::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask, bool) {
+void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
+                                      bool) {
     GameBoard.GroupedElementsRemoved(mask);
     GameBoard.DetonateFruitBombs(mask);
     FlyPotionsToSlots(grid, mask);
@@ -200,8 +201,8 @@ void TFormMain::GroupingFinished(const TBoardData& grid, const TSimpleObjectArra
 }
 
 // Elements the gathering still wants fly to their slots; the others fall off the board.
-void TFormMain::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                                    uint8_t fallingMode) {
+void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
+                                         uint8_t fallingMode) {
     TSimpleObjectArray flowing{};
     TSimpleObjectArray falling{};
     int cleared = 0;
@@ -216,15 +217,15 @@ void TFormMain::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectA
     FallingElements.StartFalling(grid, falling, fallingMode);
 }
 
-void TFormMain::AddScore(int points) {
+void TMainGameScene::AddScore(int points) {
     Score += points;
     LevelScore += points;
-    if (platform_.TestReport) platform_.TestReport("score: " + std::to_string(Score));
+    if (services_.TestReport) services_.TestReport("score: " + std::to_string(Score));
 }
 
 // The first potion of each column goes to its slot; until potions have their own flight they
 // count at once.
-void TFormMain::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask) {
+void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask) {
     for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y) {
             const int code = grid(x, y).ElementCode;
@@ -235,12 +236,13 @@ void TFormMain::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArr
         }
 }
 
-void TFormMain::RoundClear() {
+void TMainGameScene::RoundClear() {
     if (RoundOver) return;
     RoundOver = true;
     GameBoard.CanMatch = false;
-    MusicBox1.RequestTrack(mtLevelClear);
+    services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);
-    std::printf("Round won: level %s, score %d.\n", LevelParams.FileName().c_str(), LevelScore);
+    std::printf("Round won: level %s, score %d.\n", services_.Levels.FileName().c_str(),
+                LevelScore);
     std::fflush(stdout);
 }

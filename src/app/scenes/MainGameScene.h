@@ -1,0 +1,78 @@
+#pragma once
+// The round scene (gsMainGame): owns the board, its effects, the gathering panel, the round's
+// comments and the score, and connects them: every board request is answered by an effect,
+// every effect's end goes back to the board.
+#include "app/ElementGatherClass.h"
+#include "app/GameServices.h"
+#include "app/scenes/Scene.h"
+#include "board/GameBoardClass.h"
+#include "effects/FallingElementsClass.h"
+#include "effects/FlowingElementsClass.h"
+#include "effects/GroupedElementsEffectClass.h"
+#include "effects/SwapEffectClass.h"
+#include "engine/GameCommentClass.h"
+
+#include <functional>
+#include <vector>
+
+class TMainGameScene : public TScene {
+public:
+    static constexpr int PointsPerClearedTile = 3;
+
+    explicit TMainGameScene(const TGameServices& services);
+
+    // Everything that takes a size from its pictures does so once they are loaded.
+    void TakeSizes();
+    // Starts a round on the level; False when its file cannot be loaded (the message box has
+    // been shown and the board is left as it was).
+    bool StartLevel(uint8_t islandIdx, int levelIdx);
+
+    void Frame() override;
+    void Mouse(const TPlatformEvent& event) override;
+
+    TGameBoard GameBoard;
+    TSwapEffect SwapEffect;
+    TGroupedElementsEffect GroupedElementsEffect;
+    TFallingElements FallingElements;
+    TFlowingElements FlowingElements;
+    TElementGather ElementGather;
+    // The round's announcements, and the one for a newly found flower.
+    TGameComment BoardComment1;
+    TGameComment BoardComment2;
+
+    int Score = 0;
+    int LevelScore = 0;
+    bool RoundOver = false;
+
+private:
+    // -- frame and input (MainGameScene.cpp) --
+    void DrawScore();
+    void MouseDown(const TPlatformEvent& event);
+    void MouseMove(const TPlatformEvent& event);
+    void MouseUp(const TPlatformEvent& event);
+    bool BoardBusy() const;
+
+    // -- the round (MainGameRound.cpp) --
+    void ResetRoundComponents();
+    void SetGatheringTargets();
+    void WireBoardEvents();
+    void WireEffectEvents();
+    void WireSpecialTileEvents();
+    void SwapFinished(TTileObjectKind swapObjKind);
+    void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
+                          bool triggeredByBlaster);
+    void CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
+                             uint8_t fallingMode);
+    void AddScore(int points);
+    void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
+    void ShuffleNoMoreMoves();
+    void RoundClear();
+    // A request whose effect the game does not have ends without animation: its completion runs
+    // in this frame's effect step (or the next frame's, for a request made by input).
+    // TODO(round effects issue): each such request gets its effect.
+    void CompleteWithoutEffect(std::function<void()> completion);
+    void RunCompletionsWithoutEffect();
+
+    TGameServices services_;
+    std::vector<std::function<void()>> completionsWithoutEffect_;
+};
