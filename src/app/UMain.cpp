@@ -111,6 +111,11 @@ void TFormMain::CreateScenes() {
     GameScene.OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
         SceneChanged(oldScene, newScene);
     };
+    SceneTransition1.GlobGameText = &GlobGameText;
+    SceneTransition1.TextStringsComp = &TextStrings1;
+    SceneTransition1.OnSceneSwitch = [this](TGameSceneValues newScene) {
+        GameScene.SetValue(newScene);
+    };
 }
 
 // Leaving first, then entering, while Value() still reads the old scene.
@@ -176,6 +181,8 @@ void TFormMain::DrawFrame() {
     OmegaScreen1.Clear(0, 0, 0, 255);
     if (!OmegaScreen1.BeginScene()) return;
     if (TScene* scene = CurrentScene()) scene->Frame();
+    // Over everything.
+    SceneTransition1.UpdateAndDraw();
     OmegaScreen1.EndScene();
 }
 
@@ -192,6 +199,8 @@ void TFormMain::HandleEvent(const TPlatformEvent& event) {
     case TEventKind::MouseDown:
     case TEventKind::MouseMove:
     case TEventKind::MouseUp:
+        // The mouse waits while the iris closes and until it has opened far enough.
+        if (SceneTransition1.IsBlockingInput()) break;
         if (TScene* scene = CurrentScene()) scene->Mouse(event);
         break;
     default:

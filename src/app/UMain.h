@@ -4,6 +4,7 @@
 // each input to the current scene, and enters and leaves scenes as the scene changes.
 #include "app/ErrorLog.h"
 #include "app/GameServices.h"
+#include "app/SceneTransitionClass.h"
 #include "app/scenes/MainGameScene.h"
 #include "app/scenes/Scene.h"
 #include "engine/LoadedImageListClass.h"
@@ -111,6 +112,8 @@ private:
     TTextStrings TextStrings1;
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
+    // TODO(game shell issue): the splash, the menu and the map start it.
+    TSceneTransition SceneTransition1;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
 
