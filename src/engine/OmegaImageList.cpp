@@ -57,6 +57,24 @@ void TImageListItem::SetPicture(TPicture picture) {
     columns_ = rows_ = 1;
 }
 
+void TImageListItem::SetSourceFile(std::string path, bool asJpeg) {
+    sourceFile_ = std::move(path);
+    sourceIsJpeg_ = asJpeg;
+}
+
+bool TImageListItem::EnsurePixels() {
+    if (!picture_.Pixels.empty() || sourceFile_.empty()) return !picture_.Pixels.empty();
+    try {
+        TPicture again = DecodePictureFile(sourceFile_, sourceIsJpeg_);
+        if (again.Width != picture_.Width || again.Height != picture_.Height) return false;
+        picture_.Pixels = std::move(again.Pixels);
+        return true;
+    } catch (const TImageDecodeError&) {
+        // Changed or gone since the start: the picture stays missing rather than stopping a frame.
+        return false;
+    }
+}
+
 void TImageListItem::SetTileWidth(int value) {
     tileWidth_ = value == 0 ? pictureWidth_ : value;
     columns_ = tileWidth_ > 0 ? pictureWidth_ / tileWidth_ : 0;
@@ -100,6 +118,7 @@ void TImageListItem::LoadTexture() {
     if (tileHeight_ < 1) tileHeight_ = picture_.Height;
     if (tileWidth_ < 1) tileWidth_ = picture_.Width;
     if (texture_ == NoTexture) {
+        if (!EnsurePixels()) return;
         const uint32_t* pixels = picture_.Pixels.data();
         std::vector<uint32_t> keyed;
         if (Transparent) {
@@ -111,6 +130,8 @@ void TImageListItem::LoadTexture() {
         }
         texture_ = device->CreateTexture(name_, picture_.Width, picture_.Height, pixels);
         if (texture_ == NoTexture) throw TFatalError("Error creating texture " + name_);
+        // One copy of each picture: the texture's.
+        if (!sourceFile_.empty()) std::vector<uint32_t>().swap(picture_.Pixels);
     }
     const TPixelSize size = device->TextureSize(texture_);
     textureWidth_ = std::max(1, size.Width);
@@ -345,6 +366,7 @@ TImageListItem& TOmegaImageList::LoadImageFile(const std::string& folder,
     TImageListItem& item =
         ImageList.Add(fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName);
     item.SetPicture(std::move(picture));
+    item.SetSourceFile(folder + fileName, asJpeg);
     if (!item.Picture().Empty()) {
         TSpriteTileCountEntry layout{item.Name(), 1, 1};
         if (TileCounts != nullptr) layout = TileCounts->Lookup(item.Name());

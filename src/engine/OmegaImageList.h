@@ -42,9 +42,13 @@ public:
 
     // Unique for the life of the list, so a set can unload exactly the items it loaded.
     uint64_t Identity() const { return identity_; }
+    // The decoded pixels are let go once the texture holds them when the picture can be decoded
+    // again from its file (a lost device makes the texture anew from there); only the size stays.
     const TPicture& Picture() const { return picture_; }
     // One tile the size of the picture until the tile size is set.
     void SetPicture(TPicture picture);
+    // The file the picture was decoded from, to decode it again when its texture is lost.
+    void SetSourceFile(std::string path, bool asJpeg);
     int TileWidth() const { return tileWidth_; }
     int TileHeight() const { return tileHeight_; }
     // 0 means the whole picture.
@@ -80,6 +84,8 @@ public:
 
 private:
     void LoadPictureFromFilepath();
+    // Decodes the source file again when the pixels were let go; false when it cannot.
+    bool EnsurePixels();
     // Texture rectangles of every pattern, so drawing a tile does no division.
     void CutPatterns();
 
@@ -87,6 +93,8 @@ private:
     uint64_t identity_;
     std::string name_;
     TPicture picture_;
+    std::string sourceFile_;
+    bool sourceIsJpeg_ = false;
     int rows_ = 1;
     int columns_ = 1;
     int pictureWidth_ = 0;

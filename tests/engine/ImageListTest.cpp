@@ -98,6 +98,38 @@ TEST_F(ImageLists, BrokenOrMissingFilesRaiseDecodeErrors) {
     EXPECT_EQ(list.ImageList.Count(), 0);
 }
 
+// Only the texture keeps the pixels; a lost device gets them again from the file.
+TEST_F(ImageLists, APictureFromAFileIsKeptOnceAndMadeAgainFromItsFile) {
+    WritePng("Horse.png", 400, 100, 0xFFFFFFFF);
+    WriteJpeg(Dir() + "Back.jpg", 16, 8, 0, 0, 255);
+    TImageListItem& horse = list.LoadImageFile(Dir(), "Horse.png");
+    TImageListItem& back = list.LoadImageFile(Dir(), "Back.jpg");
+    EXPECT_TRUE(horse.Picture().Pixels.empty());
+    EXPECT_EQ(horse.PictureWidth(), 400);
+    EXPECT_EQ(horse.TileWidth(), 100) << "the tiles stay cut";
+
+    list.Release(true);
+    EXPECT_EQ(horse.Texture(), NoTexture);
+    list.Restore();
+    ASSERT_NE(horse.Texture(), NoTexture);
+    EXPECT_EQ(device.TextureSize(horse.Texture()), (TPixelSize{400, 100}));
+    EXPECT_EQ(horse.PatternCount(), 4);
+    ASSERT_NE(back.Texture(), NoTexture);
+    EXPECT_TRUE(horse.Picture().Pixels.empty());
+
+    // Gone or changed since: that picture goes missing, the rest comes back.
+    list.Release(true);
+    fs::remove(Dir() + "Horse.png");
+    WriteJpeg(Dir() + "Back.jpg", 8, 8, 0, 0, 255);
+    WritePng("Other.png", 2, 2, 0xFFFFFFFF);
+    TImageListItem& other = list.LoadImageFile(Dir(), "Other.png");
+    list.Release(true);
+    EXPECT_NO_THROW(list.Restore());
+    EXPECT_EQ(horse.Texture(), NoTexture);
+    EXPECT_EQ(back.Texture(), NoTexture);
+    EXPECT_NE(other.Texture(), NoTexture);
+}
+
 TEST_F(ImageLists, PicturesAreCutByTheTileCountTable) {
     EXPECT_EQ(tileCounts.Entries().size(), 85u);
     WritePng("Horse.png", 400, 100, 0xFFFFFFFF);
