@@ -2,7 +2,7 @@
 
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
-#include "engine/TextEncoding.h"
+#include "files/TextEncoding.h"
 #include "platform/PlatformPaths.h"
 
 #include <algorithm>

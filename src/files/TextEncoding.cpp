@@ -1,4 +1,4 @@
-#include "engine/TextEncoding.h"
+#include "files/TextEncoding.h"
 
 std::string Latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
