@@ -79,7 +79,7 @@ void THighScores::InsertRank(size_t rank, const std::string& name, int32_t score
 }
 
 void THighScores::Submit(const std::string& name, int32_t score) {
-    // A score without a player (no one in the list yet) has no line to go to.
+    // A score without a player (an empty player list) has no line to go to.
     if (IsBlank(name)) return;
     const std::string upper = UpperCase(name);
     // The last matching rank counts.

@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The table of the input, then a player named after its first name with its last score.
     THighScores scores;
-    scores.NormalModeFileName = "/nonexistent-folder/HighScores.dat";
     scores.OnLog = [](const std::string&) {};
     scores.SetDefaults();
     scores.Submit(record.Names[0], record.Scores[HighScoreRanks - 1]);
