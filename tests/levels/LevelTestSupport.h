@@ -1,13 +1,13 @@
 #pragma once
 // Helpers of the level tests: a scratch folder, a record with every value distinct, and a way
 // to run the level tool.
+#include "ToolRun.h"
 #include "board/LevelFile.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -90,27 +90,11 @@ inline TLevelRecord DistinctRecord() {
     return record;
 }
 
-struct TToolRun {
-    int Status = -1;    // exit status; -1 when the program did not exit normally
-    std::string Output; // stdout and stderr together
-};
-
-// Runs tovan-level with the given arguments (each is quoted for the shell). With `stdoutFile`
-// its standard output goes there, and only the error output is kept.
+// Runs tovan-level with the given arguments. With `stdoutFile` its standard output goes there,
+// and only the error output is kept.
 inline TToolRun RunLevelTool(const std::vector<std::string>& arguments,
                              const std::string& stdoutFile = {}) {
-    std::string command = "'" TOVAN_LEVEL_TOOL "'";
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    command += stdoutFile.empty() ? " 2>&1" : " 2>&1 >'" + stdoutFile + "'";
-    TToolRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char chunk[4096];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
-        run.Output.append(chunk, got);
-    const int status = pclose(pipe);
-    if (WIFEXITED(status)) run.Status = WEXITSTATUS(status);
-    return run;
+    return RunTool(TOVAN_LEVEL_TOOL, arguments, stdoutFile);
 }
 
 } // namespace levels_test
