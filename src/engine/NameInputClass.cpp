@@ -2,7 +2,7 @@
 
 #include "engine/BitmapFont.h"
 #include "engine/GameGlobals.h"
-#include "engine/PlayerNames.h"
+#include "saves/PlayerNames.h"
 
 void TNameInput::KeyPress(char character) {
     const char typed = UpperCaseNameChar(character);
@@ -10,7 +10,7 @@ void TNameInput::KeyPress(char character) {
         if (!name.empty()) name.pop_back();
     } else if (typed == Enter) {
         if (OnEntryConfirmed) OnEntryConfirmed();
-    } else if (IsNameChar(typed) && name.size() < MaxPlayerNameLength) {
+    } else if (IsNameChar(typed) && name.size() < PlayerNameLength) {
         name += typed;
     }
 }

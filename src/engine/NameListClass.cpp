@@ -3,7 +3,7 @@
 #include "engine/GlobalGameTextClass.h"
 #include "engine/OmegaImageList.h"
 #include "engine/PictureNames.h"
-#include "engine/PlayerNames.h"
+#include "saves/PlayerNames.h"
 
 #include <algorithm>
 
@@ -24,14 +24,19 @@ const std::string NoName;
 
 } // namespace
 
-// TODO(players file): read Players.dat from FileName at start-up and hand its record here.
-void TNameList::SetRecord(const TPlayerListRecord& record) {
-    names = record.Names;
+void TNameList::Load() {
+    if (DataFolder.empty()) return;
+    SetRecord(LoadPlayers(DataFolder, OnLog));
+    Refresh();
+}
+
+void TNameList::SetRecord(const TPlayersRecord& record) {
+    names = record.Slots;
     currentName = record.SelectedName;
     SelectCurrentName();
 }
 
-TPlayerListRecord TNameList::Record() const {
+TPlayersRecord TNameList::Record() const {
     return {names, currentName};
 }
 
@@ -148,5 +153,5 @@ void TNameList::CloseGaps() {
 }
 
 void TNameList::SaveFile() const {
-    // TODO(players file): write Record() to FileName as Players.dat.
+    if (!DataFolder.empty()) SavePlayers(DataFolder, Record(), OnLog);
 }

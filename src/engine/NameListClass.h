@@ -2,6 +2,7 @@
 // TNameList: the players, up to six names in slots 1 to 6 (kept at the front, in the order they
 // were added), and the selected one. Selection 0 means no player: then the current name is "".
 #include "engine/WidgetBasics.h"
+#include "saves/PlayersFile.h"
 
 #include <array>
 #include <functional>
@@ -12,30 +13,28 @@ class TGlobalGameText;
 using TSaveFileExistenceQuestionEvent =
     std::function<void(const std::string& nameStr, bool& saveFileExists)>;
 
-// What the player list keeps between runs: the six slots ("" for a free one) and the name of
-// the selected player.
-struct TPlayerListRecord {
-    std::array<std::string, 6> Names;
-    std::string SelectedName;
-};
-
 class TNameList {
 public:
-    static constexpr int MaxPlayers = 6;
+    static constexpr int MaxPlayers = static_cast<int>(PlayerSlotCount);
     static constexpr int NoSelection = 0;
 
     int Left = 0;
     int Top = 0;
     int VertGap = 35;
-    std::string FileName;
+    // Where the list lives as "Players.dat"; empty: it is neither read nor written.
+    std::string DataFolder;
+    TSaveLog OnLog = LogToStderr;
     int ListWidth = 330;
     TOmegaImageList* OmgImgList = nullptr;
     TSaveFileExistenceQuestionEvent OnSaveFileExistenceQuestion;
 
+    // Reads the list from the data folder, then drops the players without a save file and
+    // selects the stored player.
+    void Load();
     // The names as the file holds them; the selection follows the selected name (slot 1 when
     // no slot holds it, none for an empty list).
-    void SetRecord(const TPlayerListRecord& record);
-    TPlayerListRecord Record() const;
+    void SetRecord(const TPlayersRecord& record);
+    TPlayersRecord Record() const;
 
     // Selects slot index (1..6, larger taken as 6), or the nearest name above it when the slot
     // is free.

@@ -1,5 +1,6 @@
 #include "platform/SdlEventSource.h"
 
+#include "files/TextEncoding.h"
 #include "platform/SdlGraphicsDevice.h"
 
 #include <SDL.h>
@@ -133,19 +134,12 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
         break;
     }
     case SDL_TEXTINPUT: {
-        // UTF-8 to Latin-1; characters beyond it are not typed.
-        const auto* text = reinterpret_cast<const unsigned char*>(event.text.text);
-        for (size_t i = 0; text[i] != 0; ++i) {
+        // Characters beyond Latin-1 are not typed.
+        bool lossless = true;
+        for (const char typed : Utf8ToLatin1(event.text.text, lossless)) {
             TPlatformEvent press;
             press.Kind = TEventKind::KeyPress;
-            if (text[i] < 0x80) {
-                press.Char = text[i];
-            } else if ((text[i] == 0xC2 || text[i] == 0xC3) && (text[i + 1] & 0xC0) == 0x80) {
-                press.Char = static_cast<uint8_t>(((text[i] & 0x03) << 6) | (text[i + 1] & 0x3F));
-                ++i;
-            } else {
-                continue;
-            }
+            press.Char = static_cast<uint8_t>(typed);
             pending_.push_back(press);
         }
         return WaitEvent(result, 0);

@@ -14,8 +14,8 @@ std::string TPlayerSaveFiles::FileOf(const std::string& name) const {
 std::string TPlayerSaveFiles::CheckedFile(const std::string& name, const char* action) const {
     const std::string path = FileOf(name);
     if (path.empty())
-        OnLog(std::string("player save not ") + action + ": \"" + name +
-              "\" is not a player's name");
+        Say(OnLog,
+            std::string("player save not ") + action + ": \"" + name + "\" is not a player's name");
     return path;
 }
 
@@ -41,7 +41,7 @@ bool TPlayerSaveFiles::Delete(const std::string& name) const {
     const std::string path = CheckedFile(name, "deleted");
     if (path.empty()) return false;
     if (unlink(path.c_str()) == 0 || errno == ENOENT) return true;
-    OnLog(path + ": not deleted: " + std::strerror(errno));
+    Say(OnLog, path + ": not deleted: " + std::strerror(errno));
     return false;
 }
 

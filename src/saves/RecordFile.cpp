@@ -22,15 +22,22 @@ void KeepAside(const std::string& path, const std::string& cause, const TSaveLog
     std::string error;
     const std::string aside = KeepFileAside(path, error);
     if (aside.empty())
-        log(path + ": " + cause + "; cannot keep it aside (" + error + "), starting afresh");
+        Say(log, path + ": " + cause + "; cannot keep it aside (" + error + "), starting afresh");
     else
-        log(path + ": " + cause + "; kept aside as " + aside + ", starting afresh");
+        Say(log, path + ": " + cause + "; kept aside as " + aside + ", starting afresh");
 }
 
 } // namespace
 
 void LogToStderr(const std::string& line) {
     std::cerr << line << '\n';
+}
+
+void Say(const TSaveLog& log, const std::string& line) {
+    if (log)
+        log(line);
+    else
+        LogToStderr(line);
 }
 
 TReadRecord ReadRecordFile(const std::string& path, TRecordSize size, const TSaveLog& log) {
@@ -48,7 +55,7 @@ TReadRecord ReadRecordFile(const std::string& path, TRecordSize size, const TSav
 bool WriteRecordFile(const std::string& path, std::span<const uint8_t> bytes, const TSaveLog& log) {
     const std::string error = WriteFileAtomic(path, bytes);
     if (error.empty()) return true;
-    log(path + ": not saved: " + error);
+    Say(log, path + ": not saved: " + error);
     return false;
 }
 

@@ -11,6 +11,8 @@
 // in its error log; by default the lines go to stderr.
 using TSaveLog = std::function<void(const std::string& line)>;
 void LogToStderr(const std::string& line);
+// Every line is said somewhere: a log left empty still reaches stderr.
+void Say(const TSaveLog& log, const std::string& line);
 
 // The sizes a file of a kind may have besides its full size.
 struct TRecordSize {

@@ -10,3 +10,24 @@ TEST(TextEncoding, Latin1BecomesUtf8ByteForByte) {
     EXPECT_EQ(Latin1ToUtf8(std::string_view("A\0B", 3)), std::string("A\0B", 3));
     EXPECT_EQ(Latin1ToUtf8(""), "");
 }
+
+TEST(TextEncoding, Utf8BecomesLatin1AndSaysWhatItLeftOut) {
+    bool lossless = false;
+    EXPECT_EQ(Utf8ToLatin1("\xC3\x84pfel \xC3\x9F", lossless), "\xC4pfel \xDF");
+    EXPECT_TRUE(lossless);
+    EXPECT_EQ(Utf8ToLatin1("G\xC3\xA9\xE2\x82\xAC!", lossless), "G\xE9!") << "the euro sign";
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf8ToLatin1("\xF0\x9F\x90\x9F", lossless), "") << "an emoji";
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf8ToLatin1("A\xC3", lossless), "A") << "cut short";
+    EXPECT_FALSE(lossless);
+    EXPECT_EQ(Utf8ToLatin1("\xC4\x80", lossless), "") << "the first character past Latin-1";
+    EXPECT_FALSE(lossless);
+    const std::string every = [] {
+        std::string all;
+        for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+        return all;
+    }();
+    EXPECT_EQ(Utf8ToLatin1(Latin1ToUtf8(every), lossless), every);
+    EXPECT_TRUE(lossless);
+}

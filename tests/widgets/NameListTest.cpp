@@ -1,8 +1,10 @@
 // The player list: adding, selecting and deleting at the edges, the mouse rows, pruning the
 // players whose saves are gone, and what a loader hands it.
+#include "TempFolder.h"
 #include "WidgetTestKit.h"
 #include "engine/NameListClass.h"
 
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -135,19 +137,51 @@ TEST_F(NameListTest, RefreshDropsPlayersWithoutASaveAndSelectsTheStoredName) {
 }
 
 TEST_F(NameListTest, TakesARecordFromALoaderAndGivesItBack) {
-    TPlayerListRecord record;
-    record.Names = {"ANNA", "BORRE", "LISSA", "", "", ""};
+    TPlayersRecord record;
+    record.Slots = {"ANNA", "BORRE", "LISSA", "", "", ""};
     record.SelectedName = "LISSA";
     players.SetRecord(record);
     ExpectSelected(3, "LISSA");
     record.SelectedName = "OSKAR"; // in no slot
     players.SetRecord(record);
     ExpectSelected(1, "ANNA");
-    const TPlayerListRecord back = players.Record();
-    EXPECT_EQ(back.Names, record.Names);
+    const TPlayersRecord back = players.Record();
+    EXPECT_EQ(back.Slots, record.Slots);
     EXPECT_EQ(back.SelectedName, "ANNA");
     players.SetRecord({});
     ExpectSelected(0, "");
+}
+
+// The list on disk: every change is saved, and the next start finds it again, without the
+// players whose saves are gone.
+TEST_F(NameListTest, LivesInPlayersDatOfTheDataFolder) {
+    TTempFolder data("namelist");
+    players.DataFolder = data.Path();
+    players.Load();
+    EXPECT_TRUE(players.IsEmpty());
+    EXPECT_TRUE(std::filesystem::exists(data.Path() + "Players.dat")) << "made empty at once";
+    Add({"Anna", "Borre", "Lissa"});
+    players.Select(2);
+    players.DeleteSelected(); // Borre goes; Lissa moves up into slot 2 and is selected
+    EXPECT_EQ(std::filesystem::file_size(data.Path() + "Players.dat"), 358u);
+
+    TNameList again;
+    again.DataFolder = data.Path();
+    std::set<std::string> saves{"ANNA", "LISSA"};
+    again.OnSaveFileExistenceQuestion = [&](const std::string& name, bool& exists) {
+        exists = saves.contains(name);
+    };
+    again.Load();
+    EXPECT_EQ(again.Name(1), "ANNA");
+    EXPECT_EQ(again.Name(2), "LISSA");
+    EXPECT_EQ(again.CurrentName(), "LISSA");
+    saves.erase("LISSA");
+    TNameList third;
+    third.DataFolder = data.Path();
+    third.OnSaveFileExistenceQuestion = again.OnSaveFileExistenceQuestion;
+    third.Load();
+    EXPECT_EQ(third.Name(2), "");
+    EXPECT_EQ(third.Selected(), 1) << "the stored player is gone: the first is chosen";
 }
 
 } // namespace

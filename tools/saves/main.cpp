@@ -2,6 +2,7 @@
 // readable text, each field as the file holds it and, where the game would use another value,
 // that value too. A file it cannot read or recognise is one line on stderr and exit status 1.
 #include "files/FileRead.h"
+#include "files/TextEncoding.h"
 #include "saves/GameLoggerClass.h"
 #include "saves/HighScoresClass.h"
 #include "saves/PlayerNames.h"
@@ -34,7 +35,7 @@ std::string Quoted(const std::string& latin1) {
             text += escaped;
         } else {
             if (c == '"' || c == '\\') text += '\\';
-            text += Latin1NameToUtf8(std::string_view(&c, 1));
+            text += Latin1ToUtf8(std::string_view(&c, 1));
         }
     }
     return text + "\"";
