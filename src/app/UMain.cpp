@@ -55,6 +55,12 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     // Until every picture exists, missing ones show where they would be drawn.
     OmegaImageList1.MarkMissingPictures = true;
     SetMainImageTarget(&OmegaImageList1);
+    imageSetLoader_.OnImageLoaded = [this](int set, const TImageListItem& item) {
+        LoadedImageList.Record(set, item);
+    };
+    imageSetLoader_.OnImageSkipped = [this](const std::string& message) {
+        errorLog_.Report(message);
+    };
     ConnectTestReport();
     LoadImageSet(2);
     BindImages();
@@ -135,20 +141,8 @@ void TFormMain::BindImages() {
 }
 
 void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
-    const std::string folder = platform_.ProgramFolder + ImageSetFolder(set);
-    auto loadFiles = [&](const char* extension) {
-        for (const std::string& file : ImageFilesOf(folder, extension)) {
-            try {
-                const TImageListItem& item = OmegaImageList1.LoadImageFile(folder, file);
-                LoadedImageList.Record(set, item);
-            } catch (const TImageDecodeError& error) {
-                // One broken picture leaves a gap, not a game that cannot start.
-                errorLog_.Report(std::string("Picture skipped: ") + error.what());
-            }
-        }
-    };
-    if (jpgFiles) loadFiles(".jpg");
-    if (pngFiles) loadFiles(".png");
+    imageSetLoader_.Start(set, platform_.ProgramFolder + ImageSetFolder(set), jpgFiles, pngFiles);
+    imageSetLoader_.LoadRest(OmegaImageList1);
 }
 
 void TFormMain::FormShow() {

@@ -2,6 +2,7 @@
 // table, found by name, and unloaded set by set.
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
+#include "engine/ImageSetLoader.h"
 #include "engine/LoadedImageListClass.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
@@ -128,6 +129,41 @@ TEST_F(ImageLists, APictureFromAFileIsKeptOnceAndMadeAgainFromItsFile) {
     EXPECT_EQ(horse.Texture(), NoTexture);
     EXPECT_EQ(back.Texture(), NoTexture);
     EXPECT_NE(other.Texture(), NoTexture);
+}
+
+// A set loads a few pictures a step; a broken one is skipped and the set still finishes.
+TEST_F(ImageLists, ASetLoadsStepByStepFromOneFileListAndAlwaysFinishes) {
+    WriteJpeg(Dir() + "Back.jpg", 16, 8, 0, 0, 255);
+    WritePng("Bee.png", 4, 4, 0xFFFFFFFF);
+    WritePng("Ant.png", 4, 4, 0xFFFFFFFF);
+    std::FILE* file = std::fopen((Dir() + "Broken.png").c_str(), "wb");
+    std::fputs("not a picture", file);
+    std::fclose(file);
+
+    TImageSetLoader loader;
+    std::vector<std::string> loaded, skipped;
+    loader.OnImageLoaded = [&](int set, const TImageListItem& item) {
+        EXPECT_EQ(set, 2);
+        loaded.push_back(item.Name());
+    };
+    loader.OnImageSkipped = [&](const std::string& message) { skipped.push_back(message); };
+    loader.Start(2, Dir());
+    EXPECT_EQ(loader.ImageCount(), 4);
+    EXPECT_FALSE(loader.LoadNext(list, 2));
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Back", "Ant"})) << "pictures first by kind";
+    EXPECT_TRUE(loader.LoadNext(list, 5));
+    EXPECT_EQ(loader.LoadedCount(), 4);
+    EXPECT_EQ(loaded.size(), 3u);
+    ASSERT_EQ(skipped.size(), 1u);
+    EXPECT_NE(skipped[0].find("Broken.png"), std::string::npos) << skipped[0];
+    EXPECT_TRUE(loader.LoadNext(list, 1)) << "nothing left";
+
+    loader.Start(2, Dir(), false, true);
+    loader.LoadRest(list);
+    EXPECT_EQ(loader.ImageCount(), 3);
+    EXPECT_TRUE(loader.Finished());
+    loader.Start(2, Dir() + "none/");
+    EXPECT_TRUE(loader.Finished()) << "a missing folder is an empty set";
 }
 
 TEST_F(ImageLists, PicturesAreCutByTheTileCountTable) {
