@@ -1,51 +1,51 @@
-// The program: opens the game window through the platform layer and runs the controller until
-// the window is closed.
+// The program: reads the command line, makes sure it is the only game of this user, opens the
+// game window through the platform layer and runs the controller until the window is closed.
+#include "app/CommandLine.h"
 #include "app/UMain.h"
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
 #include "platform/PlatformPaths.h"
 #include "platform/SdlEventSource.h"
 #include "platform/SdlGraphicsDevice.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-constexpr std::string_view TestReportOption = "--test-report";
 constexpr const char* ErrorLogName = "Errors.log";
+// The lock file of the running game is named after this.
+constexpr std::string_view InstanceLockName = "The_Saga_Of_Floodkeep_Game";
+// A second game ends quietly: the first one is what the player wanted.
+constexpr int SecondInstanceExitCode = 0;
+constexpr int BadOptionExitCode = 2;
 
-struct TOptions {
-    bool TestReport = false;
-};
-
-// False (after saying why) for an option the game does not know.
-bool ReadOptions(int argc, char** argv, TOptions& options) {
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i] == TestReportOption) {
-            options.TestReport = true;
-        } else {
-            std::fprintf(stderr, "tovan: unknown option \"%s\"\n", argv[i]);
-            return false;
-        }
-    }
-    return true;
-}
-
-// The error log lives in the data folder; without one the game still runs, but keeps nothing.
-std::string PrepareErrorLog() {
+// The data folder, made where missing; empty (after saying so) when there is none: the game
+// then runs without saving.
+std::string PrepareDataFolder() {
     const std::string folder = UserDataFolder(GameTitle);
     const std::string problem =
         folder.empty() ? "no home folder is known for this user" : PrepareFolder(folder);
-    if (problem.empty()) return folder + ErrorLogName;
+    if (problem.empty()) return folder;
     std::fprintf(stderr, "No data folder (%s): the game runs without saving.\n", problem.c_str());
     return {};
 }
 
-int RunGame(const TOptions& options) {
+std::function<void(const std::string&)> LinePrinter(std::FILE* stream) {
+    return [stream](const std::string& line) {
+        std::fprintf(stream, "%s\n", line.c_str());
+        std::fflush(stream);
+    };
+}
+
+int RunGame(const TCommandLine& options, const std::string& dataFolder) {
     TSdlDesktop desktop;
     std::string error;
     auto device = TSdlGraphicsDevice::OpenWindow(GameTitle, GameSpace, false, error);
@@ -56,14 +56,15 @@ int RunGame(const TOptions& options) {
     }
     TSdlEventSource events(device.get());
     TSdlClock clock;
-    std::function<void(const std::string&)> report;
-    if (options.TestReport)
-        report = [](const std::string& line) {
-            std::printf("%s\n", line.c_str());
-            std::fflush(stdout);
-        };
-    const TFormPlatform platform{*device,           events,  clock, desktop, ProgramFolder(),
-                                 PrepareErrorLog(), nullptr, report};
+    TFormPlatform platform{.Device = *device,
+                           .Events = events,
+                           .Clock = clock,
+                           .Desktop = desktop,
+                           .ProgramFolder = ProgramFolder(),
+                           .ErrorLogFile = dataFolder.empty() ? "" : dataFolder + ErrorLogName};
+    if (options.TestReport) platform.TestReport = LinePrinter(stdout);
+    if (options.LogScenes) platform.SceneLog = LinePrinter(stderr);
+    platform.StartFullScreen = options.FullScreen;
     try {
         TFormMain form(platform);
         return form.Run();
@@ -74,14 +75,55 @@ int RunGame(const TOptions& options) {
     }
 }
 
+// Takes the one-game lock, or says why not. False when another game holds it.
+bool TakeInstanceLock(TSingleInstanceLock& lock, const std::string& dataFolder) {
+    // Without a data folder there is nowhere to lock: the game runs all the same.
+    if (dataFolder.empty()) return true;
+    switch (lock.Acquire(dataFolder, InstanceLockName)) {
+    case TInstanceLock::HeldElsewhere:
+        TSdlDesktop().ShowMessage("Message", "Application is already running.", false);
+        return false;
+    case TInstanceLock::Unavailable:
+        std::fprintf(stderr, "No single-game lock (%s): the game runs all the same.\n",
+                     lock.Problem().c_str());
+        return true;
+    default:
+        return true;
+    }
+}
+
+int StartGame(const TCommandLine& options) {
+    CatchTerminationSignals();
+    // TODO(settings): the settings file remembers reduced effects once asked for.
+    SetReducedEffectsMode(options.ReducedEffects);
+    const std::string dataFolder = PrepareDataFolder();
+    TSingleInstanceLock lock;
+    if (!TakeInstanceLock(lock, dataFolder)) return SecondInstanceExitCode;
+    return RunGame(options, dataFolder);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    TOptions options;
-    if (!ReadOptions(argc, argv, options)) return 2;
+    const TParsedCommandLine parsed =
+        ParseCommandLine(std::vector<std::string_view>(argv + std::min(argc, 1), argv + argc));
+    switch (parsed.Action) {
+    case TCommandLineAction::ShowHelp:
+        std::printf("%s %s\n\n%s", GameTitle, TOVAN_VERSION, CommandLineUsage().c_str());
+        return 0;
+    case TCommandLineAction::ShowVersion:
+        std::printf("%s %s\n", GameTitle, TOVAN_VERSION);
+        return 0;
+    case TCommandLineAction::BadOption:
+        std::fprintf(stderr, "tovan: unknown option \"%s\"\n%s", parsed.BadOption.c_str(),
+                     CommandLineUsage().c_str());
+        return BadOptionExitCode;
+    default:
+        break;
+    }
     // Whatever still escapes start-up ends the game with one clear line, not an abort.
     try {
-        return RunGame(options);
+        return StartGame(parsed.Options);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s stopped: %s\n", GameTitle, error.what());
     } catch (...) {

@@ -15,6 +15,12 @@ struct TNullPlatform {
     TRecordingAudioDevice Audio;
 
     TFormPlatform For(const std::string& programFolder, const std::string& errorLogFile = "") {
-        return {Device, Events, Clock, Desktop, programFolder, errorLogFile, &Audio, {}};
+        return {.Device = Device,
+                .Events = Events,
+                .Clock = Clock,
+                .Desktop = Desktop,
+                .ProgramFolder = programFolder,
+                .ErrorLogFile = errorLogFile,
+                .Audio = &Audio};
     }
 };

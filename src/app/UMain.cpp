@@ -49,6 +49,7 @@ TFormMain::TFormMain(const TFormPlatform& platform)
 
     CreateSound();
     CreateScenes();
+    DecideStartPresentation();
 
     OmegaImageList1.TileCounts = &SpriteTileCount;
     OmegaImageList1.ProgramFolder = platform_.ProgramFolder;
@@ -126,8 +127,13 @@ void TFormMain::CreateScenes() {
 
 // Leaving first, then entering, while Value() still reads the old scene.
 void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
+    LogSceneChange(newScene);
     if (TScene* leaving = scenes_[oldScene]) leaving->Leave();
     if (TScene* entering = scenes_[newScene]) entering->Enter();
+}
+
+void TFormMain::LogSceneChange(TGameSceneValues newScene) const {
+    if (platform_.SceneLog) platform_.SceneLog("scene: " + std::string(GameSceneName(newScene)));
 }
 
 bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
@@ -146,6 +152,7 @@ void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {
 }
 
 void TFormMain::FormShow() {
+    ApplyStartPresentation();
     OmegaTimer1.SetEnabled(true);
 }
 
@@ -181,6 +188,7 @@ void TFormMain::DrawFrame() {
 }
 
 void TFormMain::HandleEvent(const TPlatformEvent& event) {
+    if (HandleWindowEvent(event)) return;
     switch (event.Kind) {
     case TEventKind::CloseRequested:
         closing_ = true;

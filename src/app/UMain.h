@@ -25,6 +25,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The platform services the controller runs on: SDL in the game, null ones in tests.
@@ -39,7 +40,11 @@ struct TFormPlatform {
     // is none) and owns it.
     TAudioDevice* Audio = nullptr;
     // Lines for the end-to-end tests (pictures drawn but missing, the score); none when empty.
-    std::function<void(const std::string&)> TestReport;
+    std::function<void(const std::string&)> TestReport = {};
+    // Full screen (true) or windowed for this run, over the player's setting; none: the setting.
+    std::optional<bool> StartFullScreen = {};
+    // One line per scene change ("scene: gsMenu"); none when empty.
+    std::function<void(const std::string&)> SceneLog = {};
 };
 
 class TFormMain {
@@ -79,6 +84,10 @@ public:
     const TOmegaScreen& Screen() const { return OmegaScreen1; }
     const TOmegaTimer& Timer() const { return OmegaTimer1; }
     const TMusicBox& Music() const { return MusicBox1; }
+    const TSFXPlayer& Sounds() const { return SFXPlayer1; }
+    const TVoicePlayer& Voices() const { return VoicePlayer1; }
+    // Focus went away and the game waits for it to come back.
+    bool FocusLossPaused() const { return window_.FocusLossPause; }
 
 private:
     // -- start-up (UMain.cpp) --
@@ -96,6 +105,21 @@ private:
     void DrawFrame();
     TScene* CurrentScene() const { return scenes_[GameScene.Value()]; }
     void SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
+    void LogSceneChange(TGameSceneValues newScene) const;
+
+    // -- the window: full screen, focus loss and return, signals (UMainWindow.cpp) --
+    void DecideStartPresentation();
+    // The start's switch to full screen, made once.
+    void ApplyStartPresentation();
+    // Handles focus, full-screen keys, the system timer and the termination signals; False for
+    // every other event.
+    bool HandleWindowEvent(const TPlatformEvent& event);
+    void SwitchFullScreen(bool wanted, bool remember);
+    void ApplicationDeactivate();
+    // Activation and restore from minimised alike.
+    void ApplicationActivate();
+    void Timer1Timer();
+    void SetTimer1Enabled(bool enabled);
 
     // The sound card outlives every player that holds streams on it.
     std::unique_ptr<TAudioDevice> ownedAudioDevice_;
@@ -124,6 +148,21 @@ private:
     // TODO(game shell issue): every scene gets its unit.
     std::unique_ptr<TMainGameScene> mainGame_;
     std::array<TScene*, gsEndingStory + 1> scenes_{};
+
+    struct TWindowState {
+        bool StartInFullScreen = false;
+        bool FullScreenApplied = false;
+        // TODO(players and saves): kept in the player's record and saved with it.
+        bool FullScreenSetting = false;
+        bool FocusLossPause = false;
+        bool MinimiseAfterLeavingFullScreen = false;
+        // The system timer that leaves full screen a moment after the focus went.
+        bool Timer1Enabled = false;
+        // What the sound played at before the pause.
+        int MusicVolume = 0;
+        int SoundVolume = 0;
+        int VoiceVolume = 0;
+    } window_;
 
     bool closing_ = false;
     bool roundStarted_ = false;

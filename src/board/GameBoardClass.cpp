@@ -131,7 +131,7 @@ void TGameBoard::UpdateAndDraw() {
     GravityStep();
 
     RollShakeOffsets();
-    if (!IsWindows10Mode()) DrawBackground();
+    if (!IsReducedEffectsMode()) DrawBackground();
     Raise(OnTimeToDrawBoardBorder);
     Raise(OnTimeToDrawLockerFrames);
     DrawElements();

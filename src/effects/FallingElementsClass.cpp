@@ -184,7 +184,7 @@ TFallingElements::TStepNotices TFallingElements::Step(TFallingElement& element, 
 }
 
 void TFallingElements::Fall(TFallingElement& element, TStepNotices& notices) {
-    element.FallSpeed += IsWindows10Mode() ? 3 : 2;
+    element.FallSpeed += IsReducedEffectsMode() ? 3 : 2;
     element.SideSpeed = Decayed(element.SideSpeed, SideSpeedDecay);
     element.Impulse = Decayed(element.Impulse, ImpulseDecay);
     element.X += element.SideSpeed;
@@ -205,7 +205,7 @@ void TFallingElements::Fall(TFallingElement& element, TStepNotices& notices) {
 }
 
 void TFallingElements::Drift(TFallingElement& element) const {
-    const double pace = IsWindows10Mode() ? 1.5 : 1.0;
+    const double pace = IsReducedEffectsMode() ? 1.5 : 1.0;
     element.X += element.DriftX * pace;
     element.Y += element.DriftY * pace;
     element.Size += FloatSizeAdd;
@@ -216,7 +216,7 @@ void TFallingElements::Drift(TFallingElement& element) const {
 // One step along the bounce path; false once the path has ended (nothing more this tick).
 bool TFallingElements::Bounce(TFallingElement& element, TPoint& drawPos,
                               TStepNotices& notices) const {
-    element.BounceStep = std::min(element.BounceStep + (IsWindows10Mode() ? 2 : 1),
+    element.BounceStep = std::min(element.BounceStep + (IsReducedEffectsMode() ? 2 : 1),
                                   static_cast<int>(MaxBounceSteps));
     TPoint offset;
     if (!BounceOffset(element.Variant, element.BounceStep, offset)) {

@@ -191,7 +191,7 @@ void TFlowingElements::Clear() {
 
 // One tick of flight; true on arrival, which only the height decides.
 bool TFlowingElements::Fly(TFlowingElement& element) {
-    const int times = IsWindows10Mode() ? 2 : 1;
+    const int times = IsReducedEffectsMode() ? 2 : 1;
     element.SpeedX += times * element.AccelX;
     element.SpeedY += times * element.AccelY;
     if (element.SwayRising) {

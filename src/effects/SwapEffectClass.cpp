@@ -73,7 +73,7 @@ void TSwapEffect::Clear() {
 }
 
 TSwapEffect::TSwapEnding TSwapEffect::Advance(TSwapInstance& swap) const {
-    swap.Shift += IsWindows10Mode() ? 2 * swap.Step : swap.Step;
+    swap.Shift += IsReducedEffectsMode() ? 2 * swap.Step : swap.Step;
     if (swap.Shift <= TileSize) return TSwapEnding::None;
     swap.Shift = TileSize;
     if (swap.MatchOccurs) {

@@ -28,7 +28,7 @@ struct Pcg32 {
 
 Pcg32 generator;
 bool seedFixed = false;
-bool windows10Mode = false;
+bool reducedEffectsMode = false;
 TPoint boardOrigin{266, 95};
 TMouseCursor cursorRequest = mcArrow;
 
@@ -65,11 +65,11 @@ int RoundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-bool IsWindows10Mode() {
-    return windows10Mode;
+bool IsReducedEffectsMode() {
+    return reducedEffectsMode;
 }
-void SetWindows10Mode(bool on) {
-    windows10Mode = on;
+void SetReducedEffectsMode(bool on) {
+    reducedEffectsMode = on;
 }
 
 TPoint BoardScreenOrigin() {

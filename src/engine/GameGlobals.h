@@ -1,6 +1,6 @@
 #pragma once
 // Program-wide values every subsystem shares: the game's title and drawing space, the game
-// tick, the random generator, rounding, the Windows 10 flag, the board's screen origin and the
+// tick, the random generator, rounding, the reduced-effects mode, the board's screen origin and the
 // mouse cursor the widgets ask for. Tests replace the variable ones through the setters.
 #include "engine/Geometry.h"
 #include "platform/GraphicsDevice.h"
@@ -42,9 +42,10 @@ void ReleaseRandomSeed();
 // Fraction to integer with halves going to the even neighbour (61.5 -> 62, 62.5 -> 62).
 int RoundHalfEven(double value);
 
-// Windows 10 mode never exists on Linux; the flag stays so that tests can exercise both looks.
-bool IsWindows10Mode();
-void SetWindows10Mode(bool on);
+// Reduced-effects mode, chosen at start: fewer decorations, effects that move twice as far per
+// tick, faster narration fades, a ready-made board border. Off unless asked for.
+bool IsReducedEffectsMode();
+void SetReducedEffectsMode(bool on);
 
 // The board's top-left pixel, published by the controller to every effect component.
 TPoint BoardScreenOrigin();

@@ -67,6 +67,8 @@ public:
     virtual void SetCaption(std::string_view caption) = 0;
     virtual void SetFullScreen(bool fullScreen) = 0;
     virtual bool FullScreen() const = 0;
+    // Minimises the window to the desktop's task bar.
+    virtual void Minimise() = 0;
     virtual void ShowCursor(bool show) = 0;
     // Every display mode the main display lists.
     virtual std::vector<TPixelSize> DisplayModes() const = 0;

@@ -1,7 +1,7 @@
 #pragma once
-// What reaches the game between ticks: mouse, keys, focus and the close request, with mouse
-// positions already in game pixels. The SDL source reads the real window; the queued source
-// replays what a test put into it.
+// What reaches the game between ticks: mouse, keys, focus, the close request and the timers,
+// with mouse positions already in game pixels. The SDL source reads the real window; the queued
+// source replays what a test put into it.
 #include <cstdint>
 #include <deque>
 
@@ -14,8 +14,10 @@ enum class TEventKind : uint8_t {
     FocusLost,
     FocusGained,
     Restored,
-    CloseRequested,
-    PeriodicTimer // the periodic timer of the frame timer's lossy mode
+    CloseRequested,     // the window's close box: may be answered with a question
+    TerminateRequested, // SIGTERM or SIGINT: the game ends without a question
+    PeriodicTimer,      // the periodic timer of the frame timer's lossy mode
+    SystemTimer         // the window system's plain timer (leaving full screen after focus loss)
 };
 
 // Keys the game reacts to by key rather than by character.
@@ -44,6 +46,7 @@ struct TPlatformEvent {
     int Y = 0;      // game pixels
     int Button = 0; // 0 left, 1 right, 2 middle
     TKey Key = TKey::Other;
+    bool Alt = false; // KeyDown: an Alt key was held
     uint8_t Char = 0;
 };
 
@@ -59,6 +62,10 @@ class TEventSource : public TPeriodicTimer {
 public:
     // Waits up to timeoutMs (0: do not wait, negative: until something happens) for an event.
     virtual bool WaitEvent(TPlatformEvent& event, int timeoutMs) = 0;
+    // A second timer, apart from the frame timer's: posts SystemTimer events every intervalMs
+    // until stopped.
+    virtual void StartSystemTimer(int intervalMs) = 0;
+    virtual void StopSystemTimer() = 0;
 };
 
 // Gives back the events a test queued, never waits.
@@ -66,6 +73,7 @@ class TQueuedEventSource : public TEventSource {
 public:
     std::deque<TPlatformEvent> Queue;
     int PeriodicIntervalMs = 0; // 0 while stopped
+    int SystemIntervalMs = 0;   // 0 while stopped
 
     void Push(const TPlatformEvent& event) { Queue.push_back(event); }
     bool WaitEvent(TPlatformEvent& event, int) override {
@@ -76,4 +84,6 @@ public:
     }
     void StartPeriodic(int intervalMs) override { PeriodicIntervalMs = intervalMs; }
     void StopPeriodic() override { PeriodicIntervalMs = 0; }
+    void StartSystemTimer(int intervalMs) override { SystemIntervalMs = intervalMs; }
+    void StopSystemTimer() override { SystemIntervalMs = 0; }
 };

@@ -34,6 +34,7 @@ public:
     std::vector<TPixelSize> Modes;
     std::string Caption;
     bool CursorShown = true;
+    int Minimised = 0; // times minimised
 
     // Quads drawn with the named texture, in drawing order.
     std::vector<TRecordedQuad> QuadsOf(std::string_view textureName) const;
@@ -56,6 +57,7 @@ public:
     void SetCaption(std::string_view caption) override { Caption = caption; }
     void SetFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
     bool FullScreen() const override { return fullScreen_; }
+    void Minimise() override { ++Minimised; }
     void ShowCursor(bool show) override { CursorShown = show; }
     std::vector<TPixelSize> DisplayModes() const override { return Modes; }
 

@@ -2,6 +2,7 @@
 
 #include "files/TextEncoding.h"
 #include "platform/SdlGraphicsDevice.h"
+#include "platform/TerminationSignals.h"
 
 #include <SDL.h>
 
@@ -60,35 +61,58 @@ bool HasClientArea(uint32_t windowId) {
     return width > 0 && height > 0;
 }
 
-Uint32 PostPeriodicEvent(Uint32 interval, void* param) {
+Uint32 PostTimerEvent(Uint32 interval, void* param) {
     SDL_Event event{};
     event.type = static_cast<Uint32>(reinterpret_cast<uintptr_t>(param));
     SDL_PushEvent(&event);
     return interval;
 }
 
+void StopTimer(TSdlEventSource::TPostingTimer& timer) {
+    if (timer.Id != 0) SDL_RemoveTimer(timer.Id);
+    timer.Id = 0;
+}
+
+void StartTimer(TSdlEventSource::TPostingTimer& timer, int intervalMs) {
+    StopTimer(timer);
+    if (intervalMs > 0 && timer.EventType != static_cast<uint32_t>(-1))
+        timer.Id = SDL_AddTimer(static_cast<Uint32>(intervalMs), PostTimerEvent,
+                                reinterpret_cast<void*>(uintptr_t{timer.EventType}));
+}
+
+bool IsAltHeld(const SDL_Keysym& key) {
+    return (key.mod & KMOD_ALT) != 0;
+}
+
 } // namespace
 
 TSdlEventSource::TSdlEventSource(TSdlGraphicsDevice* device) : device_(device) {
     SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
-    periodicEventType_ = SDL_RegisterEvents(1);
+    const uint32_t first = SDL_RegisterEvents(2);
+    periodic_.EventType = first;
+    system_.EventType = first == static_cast<uint32_t>(-1) ? first : first + 1;
 }
 
 TSdlEventSource::~TSdlEventSource() {
     StopPeriodic();
+    StopSystemTimer();
     SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
 }
 
 void TSdlEventSource::StartPeriodic(int intervalMs) {
-    StopPeriodic();
-    if (intervalMs > 0 && periodicEventType_ != static_cast<uint32_t>(-1))
-        periodicTimer_ = SDL_AddTimer(static_cast<Uint32>(intervalMs), PostPeriodicEvent,
-                                      reinterpret_cast<void*>(uintptr_t{periodicEventType_}));
+    StartTimer(periodic_, intervalMs);
 }
 
 void TSdlEventSource::StopPeriodic() {
-    if (periodicTimer_ != 0) SDL_RemoveTimer(periodicTimer_);
-    periodicTimer_ = 0;
+    StopTimer(periodic_);
+}
+
+void TSdlEventSource::StartSystemTimer(int intervalMs) {
+    StartTimer(system_, intervalMs);
+}
+
+void TSdlEventSource::StopSystemTimer() {
+    StopTimer(system_);
 }
 
 bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
@@ -97,10 +121,16 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
         pending_.pop_front();
         return true;
     }
+    // Looked at before and after the wait: a signal ends the wait no sooner than its timeout.
+    if (TakeTerminationRequest()) {
+        result = TPlatformEvent{};
+        result.Kind = TEventKind::TerminateRequested;
+        return true;
+    }
     SDL_Event event;
     const int got =
         timeoutMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
-    if (got == 0) return false;
+    if (got == 0) return timeoutMs != 0 && WaitEvent(result, 0);
     // Translates one SDL event; events the game does not use give nothing and the caller asks
     // again.
     TPlatformEvent out;
@@ -125,7 +155,9 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
     case SDL_KEYDOWN: {
         out.Kind = TEventKind::KeyDown;
         out.Key = KeyOf(event.key.keysym.sym);
-        if (const uint8_t control = ControlCharOf(event.key.keysym.sym); control != 0) {
+        out.Alt = IsAltHeld(event.key.keysym);
+        // With Alt held a key is a shortcut (Alt+Enter), not typing.
+        if (const uint8_t control = ControlCharOf(event.key.keysym.sym); control != 0 && !out.Alt) {
             TPlatformEvent press;
             press.Kind = TEventKind::KeyPress;
             press.Char = control;
@@ -167,8 +199,12 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
         if (device_ != nullptr) device_->MarkTexturesLost();
         return false;
     default:
-        if (event.type == periodicEventType_) {
+        if (event.type == periodic_.EventType) {
             out.Kind = TEventKind::PeriodicTimer;
+            break;
+        }
+        if (event.type == system_.EventType) {
+            out.Kind = TEventKind::SystemTimer;
             break;
         }
         return false;

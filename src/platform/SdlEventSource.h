@@ -17,10 +17,18 @@ public:
     bool WaitEvent(TPlatformEvent& event, int timeoutMs) override;
     void StartPeriodic(int intervalMs) override;
     void StopPeriodic() override;
+    void StartSystemTimer(int intervalMs) override;
+    void StopSystemTimer() override;
+
+    // An SDL timer that posts an event of its own type.
+    struct TPostingTimer {
+        int Id = 0;
+        uint32_t EventType = 0;
+    };
 
 private:
     TSdlGraphicsDevice* device_;
-    int periodicTimer_ = 0;
-    uint32_t periodicEventType_ = 0;
+    TPostingTimer periodic_;
+    TPostingTimer system_;
     std::deque<TPlatformEvent> pending_; // a key down may also give a character
 };

@@ -118,7 +118,32 @@ bool IsCpuDrawnGl(SDL_Renderer* renderer) {
            glName.find("Software Rasterizer") != std::string_view::npos;
 }
 
+// Shrinks a window that would hang off the usable desktop area and centres it there.
+void FitIntoDesktop(SDL_Window* window, TPixelSize gameSize) {
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return;
+    // Zero where the window manager has not told the frame's size.
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right);
+    const TPixelSize room{usable.w - left - right, usable.h - top - bottom};
+    const TPixelSize size = FittedWindowSize(gameSize, room);
+    if (size == gameSize) return;
+    SDL_SetWindowSize(window, size.Width, size.Height);
+    SDL_SetWindowPosition(window, usable.x + left + (room.Width - size.Width) / 2,
+                          usable.y + top + (room.Height - size.Height) / 2);
+}
+
 } // namespace
+
+TPixelSize FittedWindowSize(TPixelSize gameSize, TPixelSize room) {
+    if (room.Width <= 0 || room.Height <= 0) return gameSize;
+    if (gameSize.Width <= room.Width && gameSize.Height <= room.Height) return gameSize;
+    const double scale = std::min(static_cast<double>(room.Width) / gameSize.Width,
+                                  static_cast<double>(room.Height) / gameSize.Height);
+    return {std::max(1, static_cast<int>(gameSize.Width * scale)),
+            std::max(1, static_cast<int>(gameSize.Height * scale))};
+}
 
 TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
                                        SDL_Renderer* renderer, TPixelSize gameSize)
@@ -150,7 +175,8 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
         return nullptr;
     }
     const std::string title(caption);
-    Uint32 flags = SDL_WINDOW_SHOWN | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    Uint32 flags =
+        SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     SDL_Window* window =
         SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                          gameSize.Width, gameSize.Height, flags);
@@ -180,6 +206,7 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
     std::unique_ptr<TSdlGraphicsDevice> device(
         new TSdlGraphicsDevice(window, nullptr, renderer, gameSize));
     device->fullScreen_ = fullScreen;
+    if (!fullScreen) FitIntoDesktop(window, gameSize);
     device->videoInitialised_ = true;
     return device;
 }
@@ -372,7 +399,13 @@ void TSdlGraphicsDevice::SetFullScreen(bool fullScreen) {
     if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         return;
     fullScreen_ = fullScreen;
-    if (!fullScreen) SDL_SetWindowSize(window_, gameSize_.Width, gameSize_.Height);
+    if (fullScreen) return;
+    SDL_SetWindowSize(window_, gameSize_.Width, gameSize_.Height);
+    FitIntoDesktop(window_, gameSize_);
+}
+
+void TSdlGraphicsDevice::Minimise() {
+    if (window_ != nullptr) SDL_MinimizeWindow(window_);
 }
 
 void TSdlGraphicsDevice::ShowCursor(bool show) {

@@ -11,11 +11,15 @@ struct SDL_Renderer;
 struct SDL_Surface;
 struct SDL_Texture;
 
+// The windowed size for the game: the game's own size, or on a desktop with less room (its usable
+// area without panels and the window's frame) the largest size of the same shape that fits.
+TPixelSize FittedWindowSize(TPixelSize gameSize, TPixelSize room);
+
 class TSdlGraphicsDevice : public TGraphicsDevice {
 public:
-    // Opens the game window; nullptr and the reason in error when no display can be used. SDL's
-    // off-screen and dummy video drivers show nothing to a player, so they count as no display
-    // unless a test allows them.
+    // Opens the game window, framed and resizable; nullptr and the reason in error when no display
+    // can be used. SDL's off-screen and dummy video drivers show nothing to a player, so they count
+    // as no display unless a test allows them.
     static std::unique_ptr<TSdlGraphicsDevice> OpenWindow(std::string_view caption,
                                                           TPixelSize gameSize, bool fullScreen,
                                                           std::string& error,
@@ -46,6 +50,7 @@ public:
     void SetCaption(std::string_view caption) override;
     void SetFullScreen(bool fullScreen) override;
     bool FullScreen() const override { return fullScreen_; }
+    void Minimise() override;
     void ShowCursor(bool show) override;
     std::vector<TPixelSize> DisplayModes() const override;
 

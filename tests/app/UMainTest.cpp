@@ -41,9 +41,14 @@ protected:
         ReleaseRandomSeed();
     }
     void Start() {
-        form = std::make_unique<TFormMain>(TFormPlatform{device, events, clock, desktop,
-                                                         folder.Path(), folder.Path() + "err.log",
-                                                         &audio, testReport});
+        form = std::make_unique<TFormMain>(TFormPlatform{.Device = device,
+                                                         .Events = events,
+                                                         .Clock = clock,
+                                                         .Desktop = desktop,
+                                                         .ProgramFolder = folder.Path(),
+                                                         .ErrorLogFile = folder.Path() + "err.log",
+                                                         .Audio = &audio,
+                                                         .TestReport = testReport});
     }
     // Runs loop passes over the given game time, one every millisecond.
     void RunFor(int ms) {

@@ -8,7 +8,7 @@ struct GameBoardDraw : ::testing::Test {
     void SetUp() override { SetMainImageTarget(&Recorder); }
     void TearDown() override {
         SetMainImageTarget(nullptr);
-        SetWindows10Mode(false);
+        SetReducedEffectsMode(false);
     }
     // The one call that drew `name` with its top-left at the given point, if any.
     const TRecordedImageCall* At(const char* name, int x, int y) const {
@@ -48,7 +48,7 @@ TEST_F(GameBoardDraw, LayersComeInTheirOrder) {
     EXPECT_EQ(Recorder.CallsOf("ElementsInside").size(), 190u);
 
     Recorder.Clear();
-    SetWindows10Mode(true);
+    SetReducedEffectsMode(true);
     h.Tick();
     EXPECT_TRUE(Recorder.CallsOf("BackgroundTile").empty());
 }

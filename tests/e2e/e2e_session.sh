@@ -23,9 +23,30 @@ e2e_start_display() {
 }
 
 e2e_cleanup() {
-    [ -n "$e2e_gamepid" ] && kill "$e2e_gamepid" 2>/dev/null
-    kill "$e2e_xvfb" 2>/dev/null
+    [ -n "${e2e_gamepid:-}" ] && kill "$e2e_gamepid" 2>/dev/null
+    [ -n "${e2e_xvfb:-}" ] && kill "$e2e_xvfb" 2>/dev/null
     [ -n "${e2e_log:-}" ] && rm -f "$e2e_log"
+    [ -n "${e2e_data:-}" ] && rm -rf "$e2e_data"
+    [ -n "${e2e_work:-}" ] && rm -rf "$e2e_work"
+}
+
+# e2e_work_folder: a scratch folder in e2e_work, removed when the script ends.
+e2e_work_folder() {
+    e2e_work=$(mktemp -d)
+    trap e2e_cleanup EXIT
+}
+
+# e2e_expect_exit STATUS WHAT TEXT COMMAND...: the command ends by itself within 30 s with exit
+# status STATUS and prints TEXT (on stdout or stderr). Needs e2e_work_folder.
+e2e_expect_exit() {
+    local status=$1 what=$2 text=$3
+    shift 3
+    timeout 30 "$@" >"$e2e_work/out" 2>&1
+    local got=$?
+    echo "$what: exit status $got: $(grep -F -- "$text" "$e2e_work/out" | head -n 1)"
+    [ "$got" -eq "$status" ] || { echo "FAIL: $what ended with $got"; cat "$e2e_work/out"; exit 1; }
+    grep -qF -- "$text" "$e2e_work/out" ||
+        { echo "FAIL: $what said no \"$text\""; cat "$e2e_work/out"; exit 1; }
 }
 
 # e2e_no_missing_pictures: fails the test when the game drew a placeholder for a missing picture.
@@ -44,12 +65,17 @@ e2e_last_score() {
     echo "${line#score: }" | grep -E '^[0-9]+$' || echo 0
 }
 
-# e2e_start_game GAME: starts it in its own folder with its test report on (missing pictures,
-# the score) into e2e_log; sets e2e_window to its window.
+# e2e_start_game GAME [OPTION...]: starts it in its own folder with its test report on (missing
+# pictures, the score) into e2e_log, and a data folder of its own in e2e_data (a game of another
+# session holds the one-game lock of the user's); sets e2e_window to its window.
 e2e_start_game() {
+    local game=$1
+    shift
     e2e_log=$(mktemp)
-    (cd "$(dirname "$1")" &&
-        exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$1" --test-report >"$e2e_log" 2>&1) &
+    e2e_data=$(mktemp -d)
+    (cd "$(dirname "$game")" &&
+        exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$e2e_data" \
+            "$game" --test-report "$@" >"$e2e_log" 2>&1) &
     e2e_gamepid=$!
     e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
     [ -n "$e2e_window" ] || { echo "FAIL: no game window appeared"; cat "$e2e_log"; exit 1; }

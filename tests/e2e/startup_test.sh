@@ -6,24 +6,13 @@ set -u
 game=$1
 source "$(dirname "$0")/e2e_session.sh"
 e2e_require Xvfb xdotool
-work=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$work"' EXIT
+e2e_work_folder
+work=$e2e_work
 export XDG_DATA_HOME="$work/data"
 
-# expect_refusal WHAT EXPECTED_TEXT COMMAND...: exit status 1 within 20 s, the text on stderr.
-expect_refusal() {
-    local what=$1 text=$2
-    shift 2
-    timeout 20 "$@" >"$work/out" 2>&1
-    local status=$?
-    echo "$what: exit status $status: $(grep -F "$text" "$work/out" | head -n 1)"
-    [ "$status" -eq 1 ] || { echo "FAIL: $what ended with $status"; cat "$work/out"; exit 1; }
-    grep -qF "$text" "$work/out" || { echo "FAIL: $what said no \"$text\""; cat "$work/out"; exit 1; }
-}
-
-expect_refusal "no DISPLAY" "No display: " \
+e2e_expect_exit 1 "no DISPLAY" "No display: " \
     env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$game"
-expect_refusal "the off-screen driver" "No display: " env SDL_VIDEODRIVER=offscreen "$game"
+e2e_expect_exit 1 "the off-screen driver" "No display: " env SDL_VIDEODRIVER=offscreen "$game"
 
 # A game folder whose pictures are gone: everything else linked in, the program copied (it finds
 # its content beside its own file).
@@ -40,7 +29,7 @@ e2e_start_display 291 320
     [ -n "$window" ] && xdotool windowactivate --sync "$window" key Return 2>/dev/null
     sleep 0.5
 done) &
-expect_refusal "no Images folder" "its pictures cannot be read" \
+e2e_expect_exit 1 "no Images folder" "its pictures cannot be read" \
     env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$work/game/$(basename "$game")"
 grep -q "Content folder cannot be read: .*Images" "$XDG_DATA_HOME/The Saga of Tovan/Errors.log" ||
     { echo "FAIL: the error log does not name the folder"; exit 1; }

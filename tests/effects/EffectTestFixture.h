@@ -27,13 +27,13 @@ protected:
         SetMainImageTarget(&Recorder);
         SetEffectSoundTarget(&Sounds);
         SetBoardScreenOrigin(Origin);
-        SetWindows10Mode(false);
+        SetReducedEffectsMode(false);
         SetRandomSeed(1234);
     }
     void TearDown() override {
         SetMainImageTarget(nullptr);
         SetEffectSoundTarget(nullptr);
-        SetWindows10Mode(false);
+        SetReducedEffectsMode(false);
         ReleaseRandomSeed();
     }
 

@@ -4,8 +4,10 @@
 
 #include "engine/GameGlobals.h"
 #include "platform/SdlEventSource.h"
+#include "platform/TerminationSignals.h"
 
 #include <SDL.h>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -187,6 +189,10 @@ TEST(SdlWindow, KeysGiveKeyDownAndTheirCharacters) {
     text.type = SDL_TEXTINPUT;
     std::strcpy(text.text.text, "G\xC3\xA9\xE2\x82\xAC"); // G, e acute, euro (not Latin-1)
     SDL_PushEvent(&text);
+    // Alt+Enter is the full-screen key, not an Enter typed.
+    key.key.keysym.sym = SDLK_RETURN;
+    key.key.keysym.mod = KMOD_LALT;
+    SDL_PushEvent(&key);
 
     std::vector<TPlatformEvent> got;
     TPlatformEvent event;
@@ -194,13 +200,44 @@ TEST(SdlWindow, KeysGiveKeyDownAndTheirCharacters) {
         if (events.WaitEvent(event, 0) &&
             (event.Kind == TEventKind::KeyDown || event.Kind == TEventKind::KeyPress))
             got.push_back(event);
-    ASSERT_EQ(got.size(), 5u);
+    ASSERT_EQ(got.size(), 6u);
     EXPECT_EQ(got[0].Key, TKey::Escape);
+    EXPECT_FALSE(got[0].Alt);
     EXPECT_EQ(got[1].Kind, TEventKind::KeyPress);
     EXPECT_EQ(got[1].Char, 27);
     EXPECT_EQ(got[2].Key, TKey::F5);
     EXPECT_EQ(got[3].Char, 'G');
     EXPECT_EQ(got[4].Char, 0xE9);
+    EXPECT_EQ(got[5].Key, TKey::Enter);
+    EXPECT_TRUE(got[5].Alt);
+}
+
+// Each signal gives one request to end, told apart from a closed window.
+TEST(SdlWindow, TerminationSignalsBecomeOneRequestEach) {
+    CatchTerminationSignals();
+    std::string error;
+    auto device = TSdlGraphicsDevice::OpenWindow("Tovan test", GameSpace, false, error, true);
+    if (device == nullptr) GTEST_SKIP() << "no display: " << error;
+    TSdlEventSource events(device.get());
+    TPlatformEvent event;
+    while (events.WaitEvent(event, 0)) {
+    }
+    for (int signal : {SIGTERM, SIGINT}) {
+        std::raise(signal);
+        int requests = 0;
+        for (int i = 0; i < 20; ++i)
+            if (events.WaitEvent(event, 1) && event.Kind == TEventKind::TerminateRequested)
+                ++requests;
+        EXPECT_EQ(requests, 1) << signal;
+    }
+}
+
+TEST(SdlWindow, AWindowOnASmallDesktopKeepsTheGameShapeAndFits) {
+    EXPECT_EQ(FittedWindowSize(GameSpace, {1920, 1050}), GameSpace);
+    EXPECT_EQ(FittedWindowSize(GameSpace, GameSpace), GameSpace);
+    EXPECT_EQ(FittedWindowSize(GameSpace, {1024, 570}), (TPixelSize{1013, 570}));  // height bound
+    EXPECT_EQ(FittedWindowSize(GameSpace, {1024, 1000}), (TPixelSize{1024, 575})); // width bound
+    EXPECT_EQ(FittedWindowSize(GameSpace, {0, 0}), GameSpace); // no desktop known
 }
 
 } // namespace
