@@ -64,6 +64,8 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
                     "",
                     &platform.Audio,
                     {}});
+    form.LoadMainPictures();
+    form.StartLevel(1, 1);
     TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = game.ElementGather;

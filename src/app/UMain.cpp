@@ -18,6 +18,8 @@ constexpr int DefaultMusicVolume = 50;
 // The content folders beside the program; without pictures nothing can be drawn.
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
+// The set of every picture a round and the menus draw.
+constexpr int MainImageSet = 2;
 
 std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform) {
     return platform.Audio != nullptr ? nullptr : OpenAudioDevice();
@@ -63,14 +65,12 @@ TFormMain::TFormMain(const TFormPlatform& platform)
         errorLog_.Report(message);
     };
     ConnectTestReport();
-    LoadImageSet(2);
-    BindImages();
+    LoadImageSet(0, true, false);
 
     LevelParams.LevelFilesPath = platform_.ProgramFolder + "Levels/";
     LevelParams.OnMessageBox = [this](const std::string& message) {
         platform_.Desktop.ShowMessage("Message", message, false);
     };
-    roundStarted_ = StartLevel(1, 1);
 }
 
 TFormMain::~TFormMain() {
@@ -113,16 +113,56 @@ void TFormMain::CreateSound() {
 void TFormMain::CreateScenes() {
     const TGameServices services{TextStrings1, GlobGameText, MusicBox1,
                                  LevelParams,  GameScene,    platform_.TestReport};
+    companyLogos_ = std::make_unique<TCompanyLogosScene>();
+    splash_ = std::make_unique<TSplashScene>(imageSetLoader_, OmegaImageList1);
     mainGame_ = std::make_unique<TMainGameScene>(services);
+    scenes_[gsCompanyLogos] = companyLogos_.get();
+    scenes_[gsSplash] = splash_.get();
     scenes_[gsMainGame] = mainGame_.get();
+    ConnectStartScenes();
     GameScene.OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
         SceneChanged(oldScene, newScene);
     };
     SceneTransition1.GlobGameText = &GlobGameText;
     SceneTransition1.TextStringsComp = &TextStrings1;
-    SceneTransition1.OnSceneSwitch = [this](TGameSceneValues newScene) {
+    SceneTransition1.OnSceneSwitch = [this](TGameSceneValues newScene) { SceneSwitch(newScene); };
+}
+
+// Logos, then the splash loading the main pictures, then on into the game.
+void TFormMain::ConnectStartScenes() {
+    companyLogos_->OnFinished = [this] { LogosFinished(); };
+    splash_->OnStartLoading = [this] { StartMainPictures(); };
+    splash_->OnLoaded = [this] { BindImages(); };
+    // TODO(game shell issue): through the scene transition, once its swirl, scaled far past the
+    // screen, no longer stalls a renderer without a graphics card for seconds a frame.
+    splash_->OnContinue = [this] { SceneSwitch(gsMainGame); };
+}
+
+void TFormMain::LogosFinished() {
+    MusicBox1.RequestTrack(mtSplash);
+    LoadImageSet(1);
+    splash_->Prepare();
+    GameScene.SetValue(gsSplash);
+}
+
+void TFormMain::StartMainPictures() {
+    imageSetLoader_.Start(MainImageSet, platform_.ProgramFolder + ImageSetFolder(MainImageSet));
+}
+
+void TFormMain::LoadMainPictures() {
+    StartMainPictures();
+    imageSetLoader_.LoadRest(OmegaImageList1);
+    BindImages();
+}
+
+// TODO(game shell issue): the menu and the map come between the splash and the round, and the
+// round starts on the player's level.
+void TFormMain::SceneSwitch(TGameSceneValues newScene) {
+    // A level that cannot be loaded has said so and leaves the scene as it was.
+    if (newScene == gsMainGame)
+        StartLevel(1, 1);
+    else
         GameScene.SetValue(newScene);
-    };
 }
 
 // Leaving first, then entering, while Value() still reads the old scene.
@@ -230,12 +270,6 @@ void TFormMain::RunLoopPass() {
 }
 
 int TFormMain::Run() {
-    if (!roundStarted_) {
-        std::fprintf(stderr, "%s cannot start a round: the level \"%s\" could not be loaded.\n",
-                     GameTitle, LevelParams.FileName().c_str());
-        Shutdown();
-        return 1;
-    }
     FormShow();
     while (!closing_) RunLoopPass();
     Shutdown();

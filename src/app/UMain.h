@@ -5,8 +5,10 @@
 #include "app/ErrorLog.h"
 #include "app/GameServices.h"
 #include "app/SceneTransitionClass.h"
+#include "app/scenes/CompanyLogosScene.h"
 #include "app/scenes/MainGameScene.h"
 #include "app/scenes/Scene.h"
+#include "app/scenes/SplashScene.h"
 #include "engine/ImageSetLoader.h"
 #include "engine/LoadedImageListClass.h"
 #include "engine/OmegaImageList.h"
@@ -59,7 +61,7 @@ public:
 
     // Starts the frame timer.
     void FormShow();
-    // Runs the loop until the window is closed; the exit code (1 when no round could start).
+    // Runs the loop until the window is closed; the exit code.
     int Run();
     // One pass of the loop: waits for events until shortly before the next tick is due,
     // handles them, then runs the idle pass (which fires the tick when it is due).
@@ -70,14 +72,15 @@ public:
     // Starts a round on the level; False when its file cannot be loaded (the message box has
     // been shown and the board is left as it was).
     bool StartLevel(uint8_t islandIdx, int levelIdx);
+    // The game's main pictures all at once, as the splash loads them a few a frame.
+    void LoadMainPictures();
     // Stops the players and lets go of the sound card; the frame timer stops. Runs once.
     void Shutdown();
 
     // What tests and tools read and drive from outside.
     bool Closing() const { return closing_; }
-    // The first level could be loaded and its round has started.
-    bool RoundStarted() const { return roundStarted_; }
     TGameSceneValues Scene() const { return GameScene.Value(); }
+    const TSplashScene& Splash() const { return *splash_; }
     TMainGameScene& MainGame() { return *mainGame_; }
     const TMainGameScene& MainGame() const { return *mainGame_; }
     const TLevelParams& Levels() const { return LevelParams; }
@@ -95,6 +98,10 @@ private:
     void ConnectTestReport();
     void CreateSound();
     void CreateScenes();
+    void ConnectStartScenes();
+    // The logos are done: the splash with its own pictures and music.
+    void LogosFinished();
+    void StartMainPictures();
     void BindImages();
     // Loads a set's ".jpg" files and then its ".png" files, in sorted order; a picture that
     // cannot be decoded is logged and skipped. TODO(game shell issue): the splash loads the main
@@ -105,6 +112,8 @@ private:
     void DrawFrame();
     TScene* CurrentScene() const { return scenes_[GameScene.Value()]; }
     void SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
+    // The iris is closed: the new scene comes.
+    void SceneSwitch(TGameSceneValues newScene);
     void LogSceneChange(TGameSceneValues newScene) const;
 
     // -- the window: full screen, focus loss and return, signals (UMainWindow.cpp) --
@@ -146,6 +155,8 @@ private:
 
     // The scenes, by scene value; a scene without its own unit draws nothing.
     // TODO(game shell issue): every scene gets its unit.
+    std::unique_ptr<TCompanyLogosScene> companyLogos_;
+    std::unique_ptr<TSplashScene> splash_;
     std::unique_ptr<TMainGameScene> mainGame_;
     std::array<TScene*, gsEndingStory + 1> scenes_{};
 
@@ -165,6 +176,5 @@ private:
     } window_;
 
     bool closing_ = false;
-    bool roundStarted_ = false;
     bool shutDown_ = false;
 };

@@ -37,17 +37,19 @@ struct TFormRig {
     TTempFolder Folder;
     TNullPlatform Platform;
     std::unique_ptr<TFormMain> Form;
+    bool RoundStarted = false;
 
-    // Seeds the generator, writes the level (unless told not to) and builds the controller.
-    explicit TFormRig(const char* name, uint64_t seed, const TLevelTargets& targets = {},
-                      bool writeLevel = true)
+    // Seeds the generator, writes the level, builds the controller and starts the round on
+    // the level, the logos and the splash skipped.
+    explicit TFormRig(const char* name, uint64_t seed, const TLevelTargets& targets = {})
         : Folder(name) {
         SetRandomSeed(seed);
         for (const char* content : {"Images", "Texts", "Sounds", "Voices", "Music"})
             Folder.Path(content);
-        if (writeLevel)
-            WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
+        WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
         Form = std::make_unique<TFormMain>(Platform.For(Folder.Path(), Folder.Path() + "err.log"));
+        Form->LoadMainPictures();
+        RoundStarted = Form->StartLevel(1, 1);
     }
     ~TFormRig() {
         Form.reset();

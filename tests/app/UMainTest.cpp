@@ -50,6 +50,12 @@ protected:
                                                          .Audio = &audio,
                                                          .TestReport = testReport});
     }
+    // The round on the first level, the logos and the splash skipped.
+    void StartRound() {
+        Start();
+        form->LoadMainPictures();
+        ASSERT_TRUE(form->StartLevel(1, 1));
+    }
     // Runs loop passes over the given game time, one every millisecond.
     void RunFor(int ms) {
         for (int i = 0; i < ms; ++i) {
@@ -62,6 +68,15 @@ protected:
         std::vector<std::string> lines;
         for (std::string line; std::getline(log, line);) lines.push_back(line);
         return lines;
+    }
+    void Press(TPoint at) {
+        for (TEventKind kind : {TEventKind::MouseDown, TEventKind::MouseUp}) {
+            TPlatformEvent event;
+            event.Kind = kind;
+            event.X = at.X;
+            event.Y = at.Y;
+            events.Push(event);
+        }
     }
     void Close() {
         TPlatformEvent close;
@@ -80,8 +95,7 @@ protected:
 };
 
 TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
-    Start();
-    ASSERT_TRUE(form->RoundStarted());
+    StartRound();
     EXPECT_EQ(form->Scene(), gsMainGame);
     EXPECT_EQ(form->MainGame().BoardComment1.CommentType(), coGo);
     // Nine columns from column 4, eight rows from row 3, centred across the game area.
@@ -100,8 +114,41 @@ TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
                 form->Music().CurrentTrack() == mtMainGame2);
 }
 
-TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
+// Logos, then the splash loading the pictures a few a frame, then on into the round.
+TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
+    folder.Write("Images/Broken.png", "not a picture");
     Start();
+    form->FormShow();
+    RunFor(31 * 60);
+    EXPECT_EQ(form->Scene(), gsCompanyLogos) << "the first card still shows";
+    Press({683, 400});
+    RunFor(31);
+    ASSERT_EQ(form->Scene(), gsSplash) << "a press skips the logos";
+    // Until the pictures are in, a press is not taken.
+    RunFor(31 * 10);
+    Press({683, 400});
+    RunFor(31);
+    EXPECT_EQ(form->Scene(), gsSplash);
+    EXPECT_FALSE(form->Splash().Ready());
+    RunFor(31 * TSplashScene::RestFrames);
+    const TLoadingBar& bar = form->Splash().LoadingBar();
+    EXPECT_TRUE(form->Splash().Ready()) << "a broken picture does not hold the splash up";
+    EXPECT_EQ(bar.ImageCountToLoad, 2);
+    EXPECT_EQ(bar.LoadedCount(), 2);
+    EXPECT_TRUE(bar.LoadingFinished());
+    const std::vector<std::string> log = LogLines();
+    EXPECT_EQ(
+        std::count_if(log.begin(), log.end(),
+                      [](const std::string& line) { return line.starts_with("Picture skipped"); }),
+        1);
+    Press({683, 400});
+    RunFor(31);
+    EXPECT_EQ(form->Scene(), gsMainGame);
+    EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
+}
+
+TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {
+    StartRound();
     form->FormShow();
     RunFor(31);
     ASSERT_EQ(device.FramesPresented, 1);
@@ -133,15 +180,14 @@ TEST_F(Controller, ClosingTheWindowStopsTheSoundBeforeTheCardIsReleased) {
     form.reset(); // the players let go of their streams after the card: nothing breaks
 }
 
-TEST_F(Controller, AMissingLevelIsReportedAndTheProgramEndsWithoutPlaying) {
+TEST_F(Controller, AMissingLevelIsReportedAndTheRoundDoesNotStart) {
     folder.Remove("Levels/Level1-01.zel");
     Start();
-    EXPECT_FALSE(form->RoundStarted());
+    form->LoadMainPictures();
+    EXPECT_FALSE(form->StartLevel(1, 1));
     ASSERT_EQ(desktop.Messages.size(), 1u);
     EXPECT_NE(desktop.Messages[0].find("Level1-01.zel"), std::string::npos);
-    EXPECT_EQ(form->Run(), 1);
-    EXPECT_EQ(device.FramesBegun, 0);
-    EXPECT_TRUE(audio.Closed);
+    EXPECT_EQ(form->Scene(), gsCompanyLogos);
 }
 
 TEST_F(Controller, UnreadableContentFoldersAreNamedAndOnlyMissingPicturesStopTheStart) {
@@ -149,7 +195,6 @@ TEST_F(Controller, UnreadableContentFoldersAreNamedAndOnlyMissingPicturesStopThe
     folder.Remove("Texts");
     folder.Write("Texts"); // a file where a folder belongs
     Start();
-    EXPECT_TRUE(form->RoundStarted());
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find("Texts: not a folder"), std::string::npos) << lines[0];
@@ -179,7 +224,7 @@ TEST_F(Controller, TheWindowTitleFromTheTablesReachesTheSystemAsUtf8) {
 TEST_F(Controller, TheTestReportNamesEachMissingPictureOnce) {
     std::vector<std::string> report;
     testReport = [&report](const std::string& line) { report.push_back(line); };
-    Start();
+    StartRound();
     form->FormShow();
     RunFor(31 * 3);
     // This folder has the tile backgrounds but not the elements drawn on them.

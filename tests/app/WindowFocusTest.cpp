@@ -10,13 +10,16 @@ class WindowFocus : public ::testing::Test {
 protected:
     WindowFocus() : rig("focus", 5) {}
 
-    // Builds the controller again, as main does with these command-line choices.
+    // Builds the controller again, as main does with these command-line choices, and goes
+    // into the round.
     void Restart(std::optional<bool> startFullScreen) {
         rig.Form.reset();
         TFormPlatform platform = rig.Platform.For(rig.Folder.Path(), rig.Folder.Path() + "e.log");
         platform.StartFullScreen = startFullScreen;
         platform.SceneLog = [this](const std::string& line) { sceneLines.push_back(line); };
         rig.Form = std::make_unique<TFormMain>(platform);
+        rig.Form->LoadMainPictures();
+        ASSERT_TRUE(rig.Form->StartLevel(1, 1));
     }
     void Send(TEventKind kind, TKey key = TKey::Other, bool alt = false) {
         TPlatformEvent event;

@@ -11,7 +11,8 @@ e2e_require Xvfb xdotool import
 [ -e "$(dirname "$game")/Levels/Level1-01.zel" ] || { echo "skipped: no built levels"; exit 77; }
 mkdir -p "$shots"
 e2e_start_display 231 290
-e2e_start_game "$game"
+e2e_start_game "$game" --log-scenes
+e2e_enter_round
 window=$e2e_window
 # Let the round's announcement pass and the gathering panel slide in.
 sleep 5

@@ -65,6 +65,21 @@ e2e_last_score() {
     echo "${line#score: }" | grep -E '^[0-9]+$' || echo 0
 }
 
+# e2e_enter_round: presses in the window, as a player does past the logos and the splash, until
+# the game reports the round scene (started with --log-scenes); fails after 40 s.
+e2e_enter_round() {
+    local i
+    for i in $(seq 1 80); do
+        grep -q "^scene: gsMainGame" "$e2e_log" && return 0
+        e2e_alive "before its round began"
+        xdotool mousemove --window "$e2e_window" 683 400 click 1
+        sleep 0.5
+    done
+    echo "FAIL: no round began"
+    cat "$e2e_log"
+    exit 1
+}
+
 # e2e_start_game GAME [OPTION...]: starts it in its own folder with its test report on (missing
 # pictures, the score) into e2e_log, and a data folder of its own in e2e_data (a game of another
 # session holds the one-game lock of the user's); sets e2e_window to its window.

@@ -44,8 +44,9 @@ board_in_place() {
 }
 
 e2e_start_display 170 230
-e2e_start_game "$game"
-# The board comes once the pictures are loaded (slower in a sanitizer build): keep looking.
+e2e_start_game "$game" --log-scenes
+e2e_enter_round
+# The board comes in with the round (slower in a sanitizer build): keep looking.
 for attempt in $(seq 1 30); do
     sleep 1
     e2e_alive "before the board was drawn"

@@ -118,6 +118,12 @@ bool ParseLine(const std::string& text, int line, TReplay& replay, TReplayExpect
     bool read = false;
     if (key == "level") {
         read = ParseLevel(reader, replay);
+    } else if (key == "start") {
+        std::string from;
+        read = reader.Read(from) && from == "logos";
+        // The splash goes on into the first level.
+        replay.FromLogos = read;
+        replay.Island = replay.Level = 1;
     } else if (key == "seed") {
         read = reader.Read(replay.Seed);
     } else if (key == "ticks") {
@@ -173,7 +179,7 @@ bool ParseReplay(const std::string& text, TReplay& replay, std::string& error) {
         }
     }
     if (replay.Island == 0)
-        error = "no level line";
+        error = "no level or start line";
     else if (replay.Ticks == 0)
         error = "no ticks line";
     else if (expectationLines != 0 && expectationLines != static_cast<int>(ExpectationKeys.size()))

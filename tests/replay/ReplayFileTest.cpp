@@ -74,7 +74,9 @@ TEST(ReplayFile, RefusesWhatItCannotPlayAndNamesTheLine) {
     EXPECT_EQ(ParseError(head + "ticks 10\nchecksum 12345\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 0\n").substr(0, 7), "line 3:");
     EXPECT_EQ(ParseError("level 1_01\n").substr(0, 7), "line 1:");
-    EXPECT_EQ(ParseError("seed 1\nticks 10\n"), "no level line");
+    EXPECT_EQ(ParseError("seed 1\nticks 10\n"), "no level or start line");
+    EXPECT_EQ(ParseError("start splash\nseed 1\nticks 10\n"),
+              "line 1: cannot read \"start splash\"");
     EXPECT_EQ(ParseError(head), "no ticks line");
 }
 

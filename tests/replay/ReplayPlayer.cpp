@@ -90,10 +90,14 @@ class TReplayRun {
 public:
     TReplayRun(uint64_t seed, const std::string& programFolder) {
         SetRandomSeed(seed);
-        Form = std::make_unique<TFormMain>(Platform.For(programFolder));
+        TFormPlatform platform = Platform.For(programFolder);
+        platform.SceneLog = [this](const std::string& line) {
+            if (line == "scene: gsMainGame") ++Counters[ReplayCounters::RoundStarts];
+        };
+        Form = std::make_unique<TFormMain>(platform);
         for (const char* name :
              {ReplayCounters::Moves, ReplayCounters::SwapsBack, ReplayCounters::Groupings,
-              ReplayCounters::Cascades, ReplayCounters::Shuffles})
+              ReplayCounters::Cascades, ReplayCounters::Shuffles, ReplayCounters::RoundStarts})
             Counters[name] = 0;
         WatchRound();
     }
@@ -104,9 +108,9 @@ public:
     TReplayRun(const TReplayRun&) = delete;
     TReplayRun& operator=(const TReplayRun&) = delete;
 
+    // Straight into the round: the logos and the splash have replays of their own.
     std::string StartLevel(int island, int level) {
-        if (!Form->RoundStarted()) return "the first level did not start";
-        if (island == 1 && level == 1) return {};
+        Form->LoadMainPictures();
         if (!Form->StartLevel(static_cast<uint8_t>(island), level))
             return "level " + std::to_string(island) + "-" + std::to_string(level) +
                    " did not start";
@@ -182,7 +186,7 @@ TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
         if (!outcome.Error.empty()) return outcome;
     }
     TReplayRun run(replay.Seed, fixtureLevel ? fixtureLevel->Path() : content.GameFolder);
-    outcome.Error = run.StartLevel(replay.Island, replay.Level);
+    if (!replay.FromLogos) outcome.Error = run.StartLevel(replay.Island, replay.Level);
     if (!outcome.Error.empty()) return outcome;
     run.Play(replay, beforeInput);
     return run.Outcome();

@@ -18,6 +18,7 @@ inline constexpr const char* Groupings = "groupings";  // lines cleared, one req
 inline constexpr const char* Cascades = "cascades";    // groupings not made by a move directly
 inline constexpr const char* Shuffles = "shuffles";    // boards without moves, shuffled
 inline constexpr const char* RoundsWon = "rounds-won";
+inline constexpr const char* RoundStarts = "round-starts"; // the round scene entered
 } // namespace ReplayCounters
 
 struct TReplayOutcome {
