@@ -133,9 +133,7 @@ void TFormMain::ConnectStartScenes() {
     companyLogos_->OnFinished = [this] { LogosFinished(); };
     splash_->OnStartLoading = [this] { StartMainPictures(); };
     splash_->OnLoaded = [this] { BindImages(); };
-    // TODO(game shell issue): through the scene transition, once its swirl, scaled far past the
-    // screen, no longer stalls a renderer without a graphics card for seconds a frame.
-    splash_->OnContinue = [this] { SceneSwitch(gsMainGame); };
+    splash_->OnContinue = [this] { SceneTransition1.Start(GameScene.Value(), gsMainGame); };
 }
 
 void TFormMain::LogosFinished() {

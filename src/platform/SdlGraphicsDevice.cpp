@@ -1,5 +1,7 @@
 #include "platform/SdlGraphicsDevice.h"
 
+#include "platform/QuadClipping.h"
+
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
@@ -87,6 +89,11 @@ template <typename SetMode> void ApplyBlendMode(int mode, SetMode&& set) {
 SDL_Color ColorOf(uint32_t argb) {
     return {static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8), static_cast<Uint8>(argb),
             static_cast<Uint8>(argb >> 24)};
+}
+
+// Quads are placed with pixel centres on whole numbers; SDL has them on halves.
+SDL_Vertex VertexOf(const TQuadVertex& corner) {
+    return {{corner.X + 0.5f, corner.Y + 0.5f}, ColorOf(corner.Color), {corner.U, corner.V}};
 }
 
 std::string SdlError(std::string_view what) {
@@ -309,21 +316,40 @@ void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corner
                             ? textures_[texture]
                             : textures_[NoTexture];
     if (slot.Texture == nullptr) return;
-    if (DrawUprightQuad(slot, corners)) return;
+    if (!QuadFarOutside(corners, gameSize_) && DrawUprightQuad(slot, corners)) return;
     ApplyTextureState(slot, false);
     if (slot.ColorMod != 0xFFFFFFFF) {
         SDL_SetTextureColorMod(slot.Texture, 255, 255, 255);
         SDL_SetTextureAlphaMod(slot.Texture, 255);
         slot.ColorMod = 0xFFFFFFFF;
     }
-    // Quads are placed with pixel centres on whole numbers; SDL has them on halves.
-    SDL_Vertex vertices[4];
-    for (int i = 0; i < 4; ++i)
-        vertices[i] = {{corners[i].X + 0.5f, corners[i].Y + 0.5f},
-                       ColorOf(corners[i].Color),
-                       {corners[i].U, corners[i].V}};
-    static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
-    SDL_RenderGeometry(renderer_, slot.Texture, vertices, 4, indices, 6);
+    if (!QuadReachesOutside(corners, gameSize_)) {
+        SDL_Vertex vertices[4];
+        for (int i = 0; i < 4; ++i) vertices[i] = VertexOf(corners[i]);
+        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer_, slot.Texture, vertices, 4, indices, 6);
+        return;
+    }
+    TClippedPolygon inside;
+    DrawFanAroundCentre(slot.Texture, inside.data(), ClipQuad(corners, gameSize_, inside));
+}
+
+// Triangles around the polygon's centre: never the pair of triangles that SDL would turn back
+// into one rectangle (and one turned copy of the whole picture).
+void TSdlGraphicsDevice::DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners,
+                                             int count) {
+    if (count < 3) return;
+    constexpr int MaxCorners = std::tuple_size_v<TClippedPolygon>;
+    SDL_Vertex vertices[MaxCorners + 1];
+    vertices[0] = VertexOf(PolygonCentre(corners, count));
+    for (int i = 0; i < count; ++i) vertices[i + 1] = VertexOf(corners[i]);
+    int indices[3 * MaxCorners];
+    for (int i = 0; i < count; ++i) {
+        indices[3 * i] = 0;
+        indices[3 * i + 1] = i + 1;
+        indices[3 * i + 2] = (i + 1) % count + 1;
+    }
+    SDL_RenderGeometry(renderer_, texture, vertices, count + 1, indices, 3 * count);
 }
 
 bool TSdlGraphicsDevice::DrawUprightQuad(TextureSlot& slot, const TQuadCorners& c) {

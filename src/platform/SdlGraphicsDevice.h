@@ -75,6 +75,7 @@ private:
     // An upright quad of one colour is a plain (scaled, maybe mirrored) copy: much faster than
     // triangles in the software renderer. False when the quad is turned or shaded.
     bool DrawUprightQuad(TextureSlot& slot, const TQuadCorners& corners);
+    void DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners, int count);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;

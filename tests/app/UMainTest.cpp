@@ -141,9 +141,13 @@ TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
         std::count_if(log.begin(), log.end(),
                       [](const std::string& line) { return line.starts_with("Picture skipped"); }),
         1);
+    // On into the round behind the scene switch's iris, which changes the scene once closed.
     Press({683, 400});
-    RunFor(31);
+    RunFor(31 * 20);
+    EXPECT_EQ(form->Scene(), gsSplash);
+    RunFor(31 * 2);
     EXPECT_EQ(form->Scene(), gsMainGame);
+    RunFor(31 * 40);
     EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
 }
 
