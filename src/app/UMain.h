@@ -103,9 +103,9 @@ private:
     void LogosFinished();
     void StartMainPictures();
     void BindImages();
-    // Loads a set's ".jpg" files and then its ".png" files, in sorted order; a picture that
-    // cannot be decoded is logged and skipped. TODO(game shell issue): the splash loads the main
-    // set a few pictures a frame behind its loading bar.
+    // Loads a set's ".jpg" files and then its ".png" files at once, in sorted order; a picture
+    // that cannot be decoded is logged and skipped. The splash loads the main set a few pictures
+    // a frame instead.
     void LoadImageSet(int set, bool jpgFiles = true, bool pngFiles = true);
 
     // -- frames and input (UMain.cpp) --
@@ -148,7 +148,7 @@ private:
     TTextStrings TextStrings1;
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
-    // TODO(game shell issue): the splash, the menu and the map start it.
+    // TODO(game shell issue): the menu, the map and the other scenes start it too.
     TSceneTransition SceneTransition1;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
