@@ -18,7 +18,9 @@ constexpr int DefaultMusicVolume = 50;
 // The content folders beside the program; without pictures nothing can be drawn.
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
-// The set of every picture a round and the menus draw.
+// The sets of the logo cards, of the splash, and of every picture a round and the menus draw.
+constexpr int LogoImageSet = 0;
+constexpr int SplashImageSet = 1;
 constexpr int MainImageSet = 2;
 
 std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform) {
@@ -65,7 +67,7 @@ TFormMain::TFormMain(const TFormPlatform& platform)
         errorLog_.Report(message);
     };
     ConnectTestReport();
-    LoadImageSet(0, true, false);
+    LoadImageSet(LogoImageSet, true, false);
 
     LevelParams.LevelFilesPath = platform_.ProgramFolder + "Levels/";
     LevelParams.OnMessageBox = [this](const std::string& message) {
@@ -134,11 +136,15 @@ void TFormMain::ConnectStartScenes() {
     splash_->OnStartLoading = [this] { StartMainPictures(); };
     splash_->OnLoaded = [this] { BindImages(); };
     splash_->OnContinue = [this] { SceneTransition1.Start(GameScene.Value(), gsMainGame); };
+    splash_->OnLeave = [this] {
+        LoadedImageList.Unload(LogoImageSet, OmegaImageList1);
+        LoadedImageList.Unload(SplashImageSet, OmegaImageList1);
+    };
 }
 
 void TFormMain::LogosFinished() {
     MusicBox1.RequestTrack(mtSplash);
-    LoadImageSet(1);
+    LoadImageSet(SplashImageSet);
     splash_->Prepare();
     GameScene.SetValue(gsSplash);
 }

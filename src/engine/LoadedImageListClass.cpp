@@ -46,6 +46,10 @@ int TLoadedImageList::SlotOf(int set) {
         return 4;
     case 9:
         return 5;
+    case 0:
+        return 6;
+    case 1:
+        return 7;
     default:
         return -1;
     }

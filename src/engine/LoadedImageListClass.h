@@ -1,6 +1,7 @@
 #pragma once
 // Image sets: numbered folders of pictures loaded together. The sets that can be unloaded again
-// (3, 4, 5, 6, 7 and 9) remember exactly which items they loaded.
+// (the logos and the splash, 0 and 1, and 3, 4, 5, 6, 7 and 9) remember exactly which items they
+// loaded.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -34,5 +35,5 @@ private:
     };
     // Index of the set's list, or -1.
     static int SlotOf(int set);
-    std::array<std::vector<Loaded>, 6> sets_;
+    std::array<std::vector<Loaded>, 8> sets_;
 };

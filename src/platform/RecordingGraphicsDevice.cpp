@@ -1,5 +1,7 @@
 #include "platform/RecordingGraphicsDevice.h"
 
+#include <algorithm>
+
 namespace {
 int PowerOfTwoAtLeast(int value) {
     int size = 2;
@@ -19,6 +21,12 @@ int TRecordingGraphicsDevice::LiveTextureCount() const {
     int count = 0;
     for (const auto& texture : textures_) count += texture.Alive ? 1 : 0;
     return count;
+}
+
+bool TRecordingGraphicsDevice::HasLiveTexture(std::string_view name) const {
+    return std::any_of(textures_.begin(), textures_.end(), [name](const RecordedTexture& texture) {
+        return texture.Alive && texture.Name == name;
+    });
 }
 
 TTextureId TRecordingGraphicsDevice::CreateTexture(std::string_view name, int width, int height,

@@ -39,6 +39,8 @@ public:
     // Quads drawn with the named texture, in drawing order.
     std::vector<TRecordedQuad> QuadsOf(std::string_view textureName) const;
     int LiveTextureCount() const;
+    // A texture of that name has been made and not destroyed.
+    bool HasLiveTexture(std::string_view name) const;
 
     TTextureId CreateTexture(std::string_view name, int width, int height,
                              const uint32_t* pixels) override;

@@ -117,6 +117,8 @@ TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
 // Logos, then the splash loading the pictures a few a frame, then on into the round.
 TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
     folder.Write("Images/Broken.png", "not a picture");
+    const uint32_t sky[4] = {0xFF3399FF, 0xFF3399FF, 0xFF3399FF, 0xFF3399FF};
+    EncodePngFile(folder.Path("Images/Splash") + "SplashBG.png", 2, 2, sky);
     Start();
     form->FormShow();
     RunFor(31 * 60);
@@ -145,8 +147,10 @@ TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
     Press({683, 400});
     RunFor(31 * 20);
     EXPECT_EQ(form->Scene(), gsSplash);
+    EXPECT_TRUE(device.HasLiveTexture("SplashBG"));
     RunFor(31 * 2);
     EXPECT_EQ(form->Scene(), gsMainGame);
+    EXPECT_FALSE(device.HasLiveTexture("SplashBG")) << "the splash's pictures go with it";
     RunFor(31 * 40);
     EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
 }
