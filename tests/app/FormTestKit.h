@@ -7,6 +7,7 @@
 #include "board/LevelFile.h"
 #include "engine/GameGlobals.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 
 // Gathering targets of the test level, by element code 1..8.
@@ -37,7 +38,6 @@ struct TFormRig {
     TTempFolder Folder;
     TNullPlatform Platform;
     std::unique_ptr<TFormMain> Form;
-    bool RoundStarted = false;
 
     // Seeds the generator, writes the level, builds the controller and starts the round on
     // the level, the logos and the splash skipped.
@@ -49,7 +49,7 @@ struct TFormRig {
         WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
         Form = std::make_unique<TFormMain>(Platform.For(Folder.Path(), Folder.Path() + "err.log"));
         Form->LoadMainPictures();
-        RoundStarted = Form->StartLevel(1, 1);
+        if (!Form->StartLevel(1, 1)) ADD_FAILURE() << "the rig's level did not start";
     }
     ~TFormRig() {
         Form.reset();
