@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <spawn.h>
@@ -28,10 +29,12 @@ struct TChild {
     int output = -1;
 };
 
+// The pipes close on exec: voices are built on several threads at once, and a child that
+// inherited another child's pipe end would keep that one waiting for an end of input forever.
 TChild Spawn(const std::vector<std::string>& arguments) {
     int toChild[2], fromChild[2];
-    if (pipe(toChild) != 0) throw std::runtime_error("pipe failed");
-    if (pipe(fromChild) != 0) {
+    if (pipe2(toChild, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    if (pipe2(fromChild, O_CLOEXEC) != 0) {
         close(toChild[0]);
         close(toChild[1]);
         throw std::runtime_error("pipe failed");
