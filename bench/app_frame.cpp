@@ -56,14 +56,12 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     }
     SetRandomSeed(5);
     TQuietPlatform platform;
-    TFormMain form({platform.Device,
-                    platform.Events,
-                    platform.Clock,
-                    platform.Desktop,
-                    gameFolder,
-                    "",
-                    &platform.Audio,
-                    {}});
+    TFormMain form({.Device = platform.Device,
+                    .Events = platform.Events,
+                    .Clock = platform.Clock,
+                    .Desktop = platform.Desktop,
+                    .ProgramFolder = gameFolder,
+                    .Audio = &platform.Audio});
     form.LoadMainPictures();
     form.StartLevel(1, 1);
     TMainGameScene& game = form.MainGame();

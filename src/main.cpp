@@ -61,7 +61,8 @@ int RunGame(const TCommandLine& options, const std::string& dataFolder) {
                            .Clock = clock,
                            .Desktop = desktop,
                            .ProgramFolder = ProgramFolder(),
-                           .ErrorLogFile = dataFolder.empty() ? "" : dataFolder + ErrorLogName};
+                           .ErrorLogFile = dataFolder.empty() ? "" : dataFolder + ErrorLogName,
+                           .DataFolder = dataFolder};
     if (options.TestReport) platform.TestReport = LinePrinter(stdout);
     if (options.LogScenes) platform.SceneLog = LinePrinter(stderr);
     platform.StartFullScreen = options.FullScreen;

@@ -14,13 +14,16 @@ struct TNullPlatform {
     TRecordingDesktop Desktop;
     TRecordingAudioDevice Audio;
 
-    TFormPlatform For(const std::string& programFolder, const std::string& errorLogFile = "") {
+    // An empty data folder: nothing is saved.
+    TFormPlatform For(const std::string& programFolder, const std::string& errorLogFile = "",
+                      const std::string& dataFolder = "") {
         return {.Device = Device,
                 .Events = Events,
                 .Clock = Clock,
                 .Desktop = Desktop,
                 .ProgramFolder = programFolder,
                 .ErrorLogFile = errorLogFile,
+                .DataFolder = dataFolder,
                 .Audio = &Audio};
     }
 };

@@ -1,24 +1,76 @@
 #pragma once
-// What the controller shares with every scene: the texts, the music, the level choice and the
-// scene holder. A scene owns its own components and reaches the rest only through these.
+// What the controller shares with every scene: the texts, the pictures, the music, the level
+// choice, the player, the flow memory and the scene holder, and the few things only the
+// controller can do. A scene owns its own components and reaches the rest only through these.
+#include "app/FlowMemory.h"
 #include "app/GameSceneClass.h"
 #include "board/LevelParamsClass.h"
 #include "engine/GlobalGameTextClass.h"
 #include "engine/MusicBoxClass.h"
 #include "engine/TextStringsClass.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+
+class TOmegaImageList;
+class TPlayerSession;
 
 // Music tracks in the music box's order.
 enum TMusicTrack : int { mtSplash, mtMainGame1, mtMainGame2, mtLevelClear, mtUpgrade1, mtUpgrade2 };
 
+// The controller's side of a scene: what changes more than the scene's own components.
+class TSceneHost {
+public:
+    virtual ~TSceneHost() = default;
+
+    // The scene changes behind the closing and opening iris.
+    virtual void TransitionTo(TGameSceneValues scene) = 0;
+    // Another scene's frame, drawn beneath an overlay (the menu under the options window).
+    virtual void DrawSceneFrame(TGameSceneValues scene) = 0;
+    // The full-screen darkening behind a window.
+    virtual void DrawDarken() = 0;
+    // The scene becomes gsConfirmWindow over `backdrop` and asks the question; once the window
+    // has gone, `answered` hears the answer (True for Yes or OK).
+    virtual void AskConfirm(TConfirmKind kind, TGameSceneValues backdrop,
+                            std::function<void(bool positive)> answered) = 0;
+
+    // Image sets of the content (sets 3 to 9) and single pictures of the late-load folder.
+    virtual void LoadImageSet(int set) = 0;
+    virtual bool ImageSetLoaded(int set) const = 0;
+    virtual void FreeImageSet(int set) = 0;
+    // "Help1.jpg" from the late-load folder, unless a picture of that name is loaded.
+    virtual void LoadLateImage(const std::string& fileName) = 0;
+    virtual void FreeImage(const std::string& name) = 0;
+
+    // The player's sound settings reach the players (a switched-off channel plays at 0).
+    virtual void ApplySoundSettings() = 0;
+    virtual bool FullScreen() const = 0;
+    virtual void SwitchFullScreen(bool wanted, bool remember) = 0;
+    // The player's progress to and from the save file.
+    virtual void LoadPlayerSave() = 0;
+    virtual void SavePlayerSave(bool withStickerBook) = 0;
+    // The round ends unfinished: what it added is taken back, once.
+    virtual void ForfeitRound() = 0;
+    // The score counter's value enters the high scores under the selected player.
+    virtual void SubmitScore() = 0;
+    virtual bool StartLevel(uint8_t islandIdx, int levelIdx) = 0;
+    // An address of the extras in the desktop's web browser.
+    virtual void OpenWebAddress(const std::string& address) = 0;
+    // The game ends as the close box ends it from the menu: saved, without a question.
+    virtual void CloseProgram() = 0;
+};
+
 struct TGameServices {
     const TTextStrings& Texts;
     TGlobalGameText& GameText;
+    TOmegaImageList& Pictures;
     TMusicBox& Music;
     TLevelParams& Levels;
     TGameScene& Scene;
+    TPlayerSession& Player;
+    TFlowMemory& Flow;
+    TSceneHost& Host;
     // Lines for the end-to-end tests; none when empty.
     const std::function<void(const std::string&)>& TestReport;
 };

@@ -12,16 +12,14 @@
 namespace {
 // With no tick pending the loop still looks round this often.
 constexpr int IdleWaitMs = 100;
-// The volumes a new player starts with.
-constexpr int DefaultSoundVolume = 70;
-constexpr int DefaultMusicVolume = 50;
 // The content folders beside the program; without pictures nothing can be drawn.
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
-// The sets of the logo cards, of the splash, and of every picture a round and the menus draw.
-constexpr int LogoImageSet = 0;
-constexpr int SplashImageSet = 1;
-constexpr int MainImageSet = 2;
+// The game texts' line of the name a player gets who types none.
+constexpr int DefaultPlayerNameLine = 3;
+// Where the frame rate stands while developer mode runs the timer flat out.
+constexpr TPoint FrameRatePos{20, 10};
+constexpr float FrameRateRatio = 0.8f;
 
 std::unique_ptr<TAudioDevice> OwnAudioUnlessGiven(const TFormPlatform& platform) {
     return platform.Audio != nullptr ? nullptr : OpenAudioDevice();
@@ -52,6 +50,8 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaTimer1.SetFPSWarningFrames(10);
 
     CreateSound();
+    player_.Open(platform_.DataFolder, TextStrings1.GameTexts(DefaultPlayerNameLine),
+                 [this](const std::string& line) { errorLog_.Report(line); });
     CreateScenes();
     DecideStartPresentation();
 
@@ -113,33 +113,44 @@ void TFormMain::CreateSound() {
 }
 
 void TFormMain::CreateScenes() {
-    const TGameServices services{TextStrings1, GlobGameText, MusicBox1,
-                                 LevelParams,  GameScene,    platform_.TestReport};
+    const TGameServices services{TextStrings1, GlobGameText,        OmegaImageList1, MusicBox1,
+                                 LevelParams,  GameScene,           player_,         flow_,
+                                 *this,        platform_.TestReport};
     companyLogos_ = std::make_unique<TCompanyLogosScene>();
     splash_ = std::make_unique<TSplashScene>(imageSetLoader_, OmegaImageList1);
+    menu_ = std::make_unique<TMenuScene>(services);
+    playerSelect_ = std::make_unique<TPlayerSelectScene>(services);
+    addPlayer_ = std::make_unique<TAddPlayerScene>(services, false);
+    addInitialPlayer_ = std::make_unique<TAddPlayerScene>(services, true);
+    confirm_ = std::make_unique<TConfirmScene>(services);
     mainGame_ = std::make_unique<TMainGameScene>(services);
-    scenes_[gsCompanyLogos] = companyLogos_.get();
-    scenes_[gsSplash] = splash_.get();
-    scenes_[gsMainGame] = mainGame_.get();
+    RegisterScene(gsCompanyLogos, *companyLogos_);
+    RegisterScene(gsSplash, *splash_);
+    RegisterScene(gsMenu, *menu_);
+    RegisterScene(gsPlayerSelect, *playerSelect_);
+    RegisterScene(gsAddPlayer, *addPlayer_);
+    RegisterScene(gsAddInitialPlayer, *addInitialPlayer_);
+    RegisterScene(gsConfirmWindow, *confirm_);
+    RegisterScene(gsMainGame, *mainGame_);
     ConnectStartScenes();
-    GameScene.OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
-        SceneChanged(oldScene, newScene);
-    };
-    SceneTransition1.GlobGameText = &GlobGameText;
-    SceneTransition1.TextStringsComp = &TextStrings1;
-    SceneTransition1.OnSceneSwitch = [this](TGameSceneValues newScene) { SceneSwitch(newScene); };
+    ConnectFlow();
 }
 
-// Logos, then the splash loading the main pictures, then on into the game.
+// Logos, then the splash loading the main pictures, then the first player's name or the menu.
 void TFormMain::ConnectStartScenes() {
     companyLogos_->OnFinished = [this] { LogosFinished(); };
     splash_->OnStartLoading = [this] { StartMainPictures(); };
     splash_->OnLoaded = [this] { BindImages(); };
-    splash_->OnContinue = [this] { SceneTransition1.Start(GameScene.Value(), gsMainGame); };
-    splash_->OnLeave = [this] {
-        LoadedImageList.Unload(LogoImageSet, OmegaImageList1);
-        LoadedImageList.Unload(SplashImageSet, OmegaImageList1);
+    splash_->OnContinue = [this] { SplashContinue(); };
+    // The first player's name is asked over the splash, which keeps its pictures until then.
+    splash_->OnLeave = [this](TGameSceneValues to) {
+        if (to != gsAddInitialPlayer) FreeStartPictures();
     };
+}
+
+void TFormMain::FreeStartPictures() {
+    LoadedImageList.Unload(LogoImageSet, OmegaImageList1);
+    LoadedImageList.Unload(SplashImageSet, OmegaImageList1);
 }
 
 void TFormMain::LogosFinished() {
@@ -159,34 +170,28 @@ void TFormMain::LoadMainPictures() {
     BindImages();
 }
 
-// TODO(game shell issue): the menu and the map come between the splash and the round, and the
-// round starts on the player's level.
-void TFormMain::SceneSwitch(TGameSceneValues newScene) {
-    // A level that cannot be loaded has said so and leaves the scene as it was.
-    if (newScene == gsMainGame)
-        StartLevel(1, 1);
-    else
-        GameScene.SetValue(newScene);
-}
-
 // Leaving first, then entering, while Value() still reads the old scene.
 void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
     LogSceneChange(newScene);
-    if (TScene* leaving = scenes_[oldScene]) leaving->Leave();
-    if (TScene* entering = scenes_[newScene]) entering->Enter();
+    if (TScene* leaving = scenes_[oldScene]) leaving->Leave(newScene);
+    // The timer-mode question stands in for the menu it was asked over.
+    if (oldScene == gsConfirmWindow && flow_.ConfirmKind == ckTimerMode) menu_->FreeImagesIfAsked();
+    if (oldScene == gsAddInitialPlayer) FreeStartPictures();
+    if (TScene* entering = scenes_[newScene]) entering->Enter(oldScene);
 }
 
 void TFormMain::LogSceneChange(TGameSceneValues newScene) const {
     if (platform_.SceneLog) platform_.SceneLog("scene: " + std::string(GameSceneName(newScene)));
 }
 
-bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
-    return mainGame_->StartLevel(islandIdx, levelIdx);
-}
-
 // Everything that takes a size from its pictures does so once they are loaded.
 void TFormMain::BindImages() {
     GlobGameText.TakeFontSize();
+    menu_->TakeSizes();
+    playerSelect_->TakeSizes();
+    addPlayer_->TakeSizes();
+    addInitialPlayer_->TakeSizes();
+    confirm_->TakeSizes();
     mainGame_->TakeSizes();
 }
 
@@ -228,14 +233,23 @@ void TFormMain::DrawFrame() {
     if (TScene* scene = CurrentScene()) scene->Frame();
     // Over everything.
     SceneTransition1.UpdateAndDraw();
+    DrawFrameRate();
     OmegaScreen1.EndScene();
+}
+
+// Developer mode with the timer flat out shows what it reaches, past the start scenes.
+void TFormMain::DrawFrameRate() {
+    if (!flow_.DeveloperMode || OmegaTimer1.TargetFPS() != 0 || GameScene.Value() <= gsSplash)
+        return;
+    GlobGameText.DrawText(FrameRatePos.X, FrameRatePos.Y,
+                          std::to_string(OmegaTimer1.FPS()) + " fps", FrameRateRatio, 0, 255, 0, 0);
 }
 
 void TFormMain::HandleEvent(const TPlatformEvent& event) {
     if (HandleWindowEvent(event)) return;
     switch (event.Kind) {
     case TEventKind::CloseRequested:
-        closing_ = true;
+        FormCloseQuery();
         break;
     case TEventKind::PeriodicTimer: {
         bool done = true;
@@ -245,12 +259,46 @@ void TFormMain::HandleEvent(const TPlatformEvent& event) {
     case TEventKind::MouseDown:
     case TEventKind::MouseMove:
     case TEventKind::MouseUp:
-        // The mouse waits while the iris closes and until it has opened far enough.
-        if (SceneTransition1.IsBlockingInput()) break;
-        if (TScene* scene = CurrentScene()) scene->Mouse(event);
+        RouteMouse(event);
+        break;
+    case TEventKind::KeyDown:
+    case TEventKind::KeyPress:
+        RouteKey(event);
         break;
     default:
         break;
+    }
+}
+
+void TFormMain::RouteMouse(const TPlatformEvent& event) {
+    // Every move starts with the arrow; a widget under the mouse asks for the hand.
+    if (event.Kind == TEventKind::MouseMove) SetMouseCursorRequest(mcArrow);
+    // The mouse waits while the iris closes and until it has opened far enough.
+    if (SceneTransition1.IsBlockingInput()) return;
+    if (TScene* scene = CurrentScene()) scene->Mouse(event);
+}
+
+// F10 never reaches the window menu; the developer keys come before the scene's own.
+void TFormMain::RouteKey(const TPlatformEvent& event) {
+    if (event.Kind == TEventKind::KeyDown && event.Key == TKey::F10) return;
+    if (DeveloperKey(event)) return;
+    if (TScene* scene = CurrentScene()) scene->Key(event);
+}
+
+bool TFormMain::DeveloperKey(const TPlatformEvent& event) {
+    if (!flow_.DeveloperMode || event.Kind != TEventKind::KeyDown) return false;
+    switch (event.Key) {
+    case TKey::F5:
+        OmegaTimer1.SetTargetFPS(OmegaTimer1.TargetFPS() == 0 ? GameTicksPerSecond : 0);
+        return true;
+    case TKey::F2:
+        if (GameScene.Value() == gsMainGame) mainGame_->DeveloperWin();
+        return true;
+    case TKey::F3:
+        if (GameScene.Value() == gsMainGame) mainGame_->DeveloperCharge();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -283,10 +331,15 @@ int TFormMain::Run() {
 void TFormMain::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
-    OmegaTimer1.SetEnabled(false);
     MusicBox1.StopAll();
     SFXPlayer1.StopAll();
     VoicePlayer1.StopAll();
     // The players free their streams later, when they are destroyed; the device ignores that.
     AudioDevice.Close();
+    SubmitScore();
+    // An unfinished round gives back what it added, whatever the scene.
+    ForfeitRound();
+    if (player_.PlayerLoaded) SavePlayerSave(true);
+    if (player_.Saving()) player_.HighScores.Save();
+    OmegaTimer1.SetEnabled(false);
 }

@@ -3,10 +3,15 @@
 // tables, the level choice) and the scenes themselves; runs the frame loop, hands each frame and
 // each input to the current scene, and enters and leaves scenes as the scene changes.
 #include "app/ErrorLog.h"
+#include "app/FlowMemory.h"
 #include "app/GameServices.h"
+#include "app/PlayerSession.h"
 #include "app/SceneTransitionClass.h"
 #include "app/scenes/CompanyLogosScene.h"
+#include "app/scenes/ConfirmScene.h"
 #include "app/scenes/MainGameScene.h"
+#include "app/scenes/MenuScene.h"
+#include "app/scenes/PlayerScenes.h"
 #include "app/scenes/Scene.h"
 #include "app/scenes/SplashScene.h"
 #include "engine/ImageSetLoader.h"
@@ -38,6 +43,9 @@ struct TFormPlatform {
     TDesktop& Desktop;
     std::string ProgramFolder; // ends with '/'
     std::string ErrorLogFile;  // empty: errors go to stderr only
+    // The per-user data folder (ends with '/'): players, saves, high scores, logs. Empty: the
+    // game runs without saving.
+    std::string DataFolder;
     // The sound card to play on; nullptr: the controller opens the real one (silent when there
     // is none) and owns it.
     TAudioDevice* Audio = nullptr;
@@ -49,7 +57,7 @@ struct TFormPlatform {
     std::function<void(const std::string&)> SceneLog = {};
 };
 
-class TFormMain {
+class TFormMain : private TSceneHost {
 public:
     // Builds everything: screen on the device, timer, pictures, sound, texts and the scenes, and
     // starts the first level. Throws TFatalError when the game cannot start (no pictures folder:
@@ -71,10 +79,11 @@ public:
     void OmegaTimer1Timer();
     // Starts a round on the level; False when its file cannot be loaded (the message box has
     // been shown and the board is left as it was).
-    bool StartLevel(uint8_t islandIdx, int levelIdx);
+    bool StartLevel(uint8_t islandIdx, int levelIdx) override;
     // The game's main pictures all at once, as the splash loads them a few a frame.
     void LoadMainPictures();
-    // Stops the players and lets go of the sound card; the frame timer stops. Runs once.
+    // What closing the window does: saves the player and the high scores, takes back an
+    // unfinished round, stops every sound and lets go of the sound card. Runs once.
     void Shutdown();
 
     // What tests and tools read and drive from outside.
@@ -89,6 +98,11 @@ public:
     const TMusicBox& Music() const { return MusicBox1; }
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
+    const TPlayerSession& Player() const { return player_; }
+    const TFlowMemory& Flow() const { return flow_; }
+    const TMenuScene& Menu() const { return *menu_; }
+    const TConfirmScene& Confirm() const { return *confirm_; }
+    bool TransitionActive() const { return SceneTransition1.Active(); }
     // Focus went away and the game waits for it to come back.
     bool FocusLossPaused() const { return window_.FocusLossPause; }
 
@@ -99,6 +113,8 @@ private:
     void CreateSound();
     void CreateScenes();
     void ConnectStartScenes();
+    // The logo cards and the splash's own pictures.
+    void FreeStartPictures();
     // The logos are done: the splash with its own pictures and music.
     void LogosFinished();
     void StartMainPictures();
@@ -106,15 +122,45 @@ private:
     // Loads a set's ".jpg" files and then its ".png" files at once, in sorted order; a picture
     // that cannot be decoded is logged and skipped. The splash loads the main set a few pictures
     // a frame instead.
-    void LoadImageSet(int set, bool jpgFiles = true, bool pngFiles = true);
+    void LoadImageSet(int set, bool jpgFiles, bool pngFiles);
 
     // -- frames and input (UMain.cpp) --
     void DrawFrame();
+    void DrawFrameRate();
     TScene* CurrentScene() const { return scenes_[GameScene.Value()]; }
     void SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
     // The iris is closed: the new scene comes.
     void SceneSwitch(TGameSceneValues newScene);
     void LogSceneChange(TGameSceneValues newScene) const;
+    void RouteMouse(const TPlatformEvent& event);
+    void RouteKey(const TPlatformEvent& event);
+    // F5, F2 and F3 while developer mode is on; True when the key was one of them.
+    bool DeveloperKey(const TPlatformEvent& event);
+
+    // -- the scenes' host: the flow between scenes, the player, closing (UMainFlow.cpp) --
+    void RegisterScene(TGameSceneValues value, TScene& scene);
+    void ConnectFlow();
+    void SplashContinue();
+    void OpenMap();
+    void FormCloseQuery();
+    void TransitionTo(TGameSceneValues scene) override;
+    void DrawSceneFrame(TGameSceneValues scene) override;
+    void DrawDarken() override;
+    void AskConfirm(TConfirmKind kind, TGameSceneValues backdrop,
+                    std::function<void(bool positive)> answered) override;
+    void LoadImageSet(int set) override { LoadImageSet(set, true, true); }
+    bool ImageSetLoaded(int set) const override;
+    void FreeImageSet(int set) override;
+    void LoadLateImage(const std::string& fileName) override;
+    void FreeImage(const std::string& name) override;
+    void ApplySoundSettings() override;
+    bool FullScreen() const override;
+    void LoadPlayerSave() override;
+    void SavePlayerSave(bool withStickerBook) override;
+    void ForfeitRound() override;
+    void SubmitScore() override;
+    void OpenWebAddress(const std::string& address) override;
+    void CloseProgram() override;
 
     // -- the window: full screen, focus loss and return, signals (UMainWindow.cpp) --
     void DecideStartPresentation();
@@ -123,7 +169,8 @@ private:
     // Handles focus, full-screen keys, the system timer and the termination signals; False for
     // every other event.
     bool HandleWindowEvent(const TPlatformEvent& event);
-    void SwitchFullScreen(bool wanted, bool remember);
+    void SwitchFullScreen(bool wanted, bool remember) override;
+    bool AskingAboutDisplay() const;
     void ApplicationDeactivate();
     // Activation and restore from minimised alike.
     void ApplicationActivate();
@@ -152,18 +199,26 @@ private:
     TSceneTransition SceneTransition1;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
+    TPlayerSession player_;
+    TFlowMemory flow_;
+    // The level a transition started from the map or the sticker book begins at its midpoint.
+    std::pair<uint8_t, int> pendingLevel_{1, 1};
 
     // The scenes, by scene value; a scene without its own unit draws nothing.
-    // TODO(game shell issue): every scene gets its unit.
     std::unique_ptr<TCompanyLogosScene> companyLogos_;
     std::unique_ptr<TSplashScene> splash_;
+    std::unique_ptr<TMenuScene> menu_;
+    std::unique_ptr<TPlayerSelectScene> playerSelect_;
+    std::unique_ptr<TAddPlayerScene> addPlayer_;
+    std::unique_ptr<TAddPlayerScene> addInitialPlayer_;
+    std::unique_ptr<TConfirmScene> confirm_;
     std::unique_ptr<TMainGameScene> mainGame_;
     std::array<TScene*, gsEndingStory + 1> scenes_{};
 
     struct TWindowState {
         bool StartInFullScreen = false;
         bool FullScreenApplied = false;
-        // TODO(players and saves): kept in the player's record and saved with it.
+        // The player's choice while no player is loaded; afterwards his record holds it.
         bool FullScreenSetting = false;
         bool FocusLossPause = false;
         bool MinimiseAfterLeavingFullScreen = false;

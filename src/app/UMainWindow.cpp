@@ -5,8 +5,6 @@
 
 namespace {
 
-// A new player starts in full screen.
-constexpr bool DefaultFullScreen = true;
 // How long full screen stays after the focus went, so a quick return keeps it.
 constexpr int LeaveFullScreenDelayMs = 100;
 
@@ -17,9 +15,13 @@ bool IsFullScreenToggle(const TPlatformEvent& event) {
 
 } // namespace
 
+// The selected player's save decides (the defaults without one), unless this run says otherwise.
 void TFormMain::DecideStartPresentation() {
-    // TODO(players and saves): the selected player's save decides, through its full-screen byte.
-    window_.StartInFullScreen = platform_.StartFullScreen.value_or(DefaultFullScreen);
+    const std::string& name = player_.SelectedName();
+    const TPlayerSaveRecord saved =
+        player_.HasSaveFile(name) ? player_.SaveFiles.Load(name) : player_.SaveFiles.Defaults;
+    window_.StartInFullScreen =
+        platform_.StartFullScreen.value_or(TPlayerSaveRecord::IsSet(saved.FullScreen));
     // A choice made for one run holds for the whole run: coming back from a focus loss keeps it.
     window_.FullScreenSetting = window_.StartInFullScreen;
 }
@@ -31,14 +33,20 @@ void TFormMain::ApplyStartPresentation() {
     SwitchFullScreen(true, false);
 }
 
+// While the question about the display mode is up, the display changes only by its answer.
+bool TFormMain::AskingAboutDisplay() const {
+    return GameScene.Value() == gsConfirmWindow &&
+           (flow_.ConfirmKind == ckMenuDisplayMode || flow_.ConfirmKind == ckInGameDisplayMode);
+}
+
 bool TFormMain::HandleWindowEvent(const TPlatformEvent& event) {
     switch (event.Kind) {
     case TEventKind::FocusLost:
-        ApplicationDeactivate();
+        if (!AskingAboutDisplay()) ApplicationDeactivate();
         return true;
     case TEventKind::FocusGained:
     case TEventKind::Restored:
-        ApplicationActivate();
+        if (!AskingAboutDisplay()) ApplicationActivate();
         return true;
     case TEventKind::SystemTimer:
         // A tick already queued when the timer was stopped is not the timer's any more.
@@ -67,12 +75,13 @@ void TFormMain::SwitchFullScreen(bool wanted, bool remember) {
         window_.MinimiseAfterLeavingFullScreen = false;
         device.Minimise();
     }
-    // TODO(players and saves): the player's record keeps the choice and the save writes it.
-    if (remember) window_.FullScreenSetting = device.FullScreen();
+    // The player's record keeps the choice; the save writes it.
+    if (remember) {
+        window_.FullScreenSetting = device.FullScreen();
+        player_.Current.FullScreen = window_.FullScreenSetting ? 1 : 0;
+    }
 }
 
-// TODO(game shell): while the confirm window asks about a display-mode change, focus loss and
-// return change nothing.
 void TFormMain::ApplicationDeactivate() {
     if (!window_.FocusLossPause) {
         window_.FocusLossPause = true;

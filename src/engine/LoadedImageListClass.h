@@ -10,6 +10,20 @@
 class TImageListItem;
 class TOmegaImageList;
 
+// The image sets by number.
+enum TImageSet : int {
+    LogoImageSet,
+    SplashImageSet,
+    MainImageSet,
+    HavenImageSet,
+    StoryImageSet,
+    EndingImageSet,
+    CreatureImageSet,
+    MenuImageSet,
+    BoardImageSet,
+    HeroSceneImageSet
+};
+
 // Folder of a set below the program folder: creatureKind (0..4) picks the folder of set 6,
 // heroScene the sub-folder of set 9. Empty for an unknown set.
 std::string ImageSetFolder(int set, int creatureKind = 0, int heroScene = 0);

@@ -58,6 +58,8 @@ public:
     const std::string& Name(int slot) const;
     int Selected() const { return selected; }
     const std::string& CurrentName() const { return currentName; }
+    // Writes the list with its selection (selecting alone does not write it).
+    void Save() const { SaveFile(); }
 
 private:
     // The last slot holding a name; 0 for an empty list.

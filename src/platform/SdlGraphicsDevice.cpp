@@ -170,6 +170,9 @@ TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
 std::unique_ptr<TSdlGraphicsDevice>
 TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bool fullScreen,
                                std::string& error, bool allowInvisibleDriver) {
+    // The close box is one close request: the window's own event, without a second one for the
+    // last window gone (the second would answer the quit question before the player could).
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SdlError("No display");
         return nullptr;

@@ -30,6 +30,7 @@ int GatherSlotOfCode(int code) {
 bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     ResetRoundComponents();
     if (!services_.Levels.LoadLevel(islandIdx, levelIdx)) return false;
+    earningsPending_ = true;
     SetGatheringTargets();
     FlowingElements.TileKind = tkStandard;
     // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
@@ -50,6 +51,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
 void TMainGameScene::ResetRoundComponents() {
     LevelScore = 0;
     RoundOver = false;
+    SetGamePause(false);
     BoardComment1.StopNow();
     BoardComment2.StopNow();
     SwapEffect.Clear();
@@ -239,6 +241,8 @@ void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObje
 void TMainGameScene::RoundClear() {
     if (RoundOver) return;
     RoundOver = true;
+    // What the round gathered is kept.
+    earningsPending_ = false;
     GameBoard.CanMatch = false;
     services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);

@@ -1,8 +1,11 @@
 // The round scene's frame and input; the round itself is in MainGameRound.cpp.
 #include "app/scenes/MainGameScene.h"
 
+#include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -10,6 +13,15 @@ namespace {
 // Where the score stands until the score counter has its own panel.
 constexpr TPoint ScorePos{40, 744};
 constexpr float ScoreTextRatio = 0.8f;
+// TODO(round effects issue): the bottom panel holds the score and the menu button.
+constexpr TPoint InGameMenuButtonPos{236, 722};
+// The sign of a paused round, its alpha swinging between these.
+constexpr TPoint PausedSignPos{603, 354};
+constexpr float PausedAlphaLow = 14;
+constexpr float PausedAlphaHigh = 600;
+constexpr float PausedSwingPerTick = 0.08f;
+// The developer's win: every slot gathered this often.
+constexpr int DeveloperGatherings = 150;
 
 // The configured looks of a board comment.
 struct TCommentLook {
@@ -38,6 +50,12 @@ void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentL
 TMainGameScene::TMainGameScene(const TGameServices& services) : services_(services) {
     Configure(BoardComment1, services_.Texts, RoundCommentLook);
     Configure(BoardComment2, services_.Texts, FlowerCommentLook);
+    InGameMenuButton.ImageName = Pictures::InGameMenuButton;
+    InGameMenuButton.Left = InGameMenuButtonPos.X;
+    InGameMenuButton.Top = InGameMenuButtonPos.Y;
+    InGameMenuButton.OnClick = [this] {
+        if (OnInGameMenu) OnInGameMenu();
+    };
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
@@ -47,6 +65,7 @@ void TMainGameScene::TakeSizes() {
     BoardComment1.TakeSize();
     BoardComment2.TakeSize();
     ElementGather.TakeSizes();
+    InGameMenuButton.TakeSize();
 }
 
 void TMainGameScene::Frame() {
@@ -61,9 +80,58 @@ void TMainGameScene::Frame() {
     BoardComment2.Update();
     // The panels.
     DrawScore();
+    InGameMenuButton.Draw(255);
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
+    if (gamePause_) DrawPausedSign();
+}
+
+void TMainGameScene::DrawPausedSign() {
+    ++pausedTicks_;
+    const float swing = (1 - std::cos(pausedTicks_ * PausedSwingPerTick)) / 2;
+    const float alpha = PausedAlphaLow + swing * (PausedAlphaHigh - PausedAlphaLow);
+    DrawImage(Pictures::Paused, PausedSignPos.X, PausedSignPos.Y, 0, 0, 0, 1, 1, 255, 255, 255,
+              static_cast<uint8_t>(std::min(alpha, 255.0f)), 0);
+}
+
+void TMainGameScene::SetGamePause(bool paused) {
+    gamePause_ = paused;
+    pausedTicks_ = 0;
+    GameBoard.Visible = !paused;
+    SwapEffect.Visible = !paused;
+    GroupedElementsEffect.Visible = !paused;
+    FallingElements.Visible = !paused;
+    FlowingElements.Visible = !paused;
+    InGameMenuButton.Enabled = !paused;
+}
+
+void TMainGameScene::Forfeit() {
+    if (!earningsPending_) return;
+    earningsPending_ = false;
+}
+
+void TMainGameScene::DeveloperWin() {
+    if (gamePause_) return;
+    for (int i = 0; i < DeveloperGatherings; ++i) {
+        for (uint8_t fruit = 1; fruit <= 8; ++fruit) ElementGather.Count(elFruit, fruit);
+        for (uint8_t flower = 1; flower <= 4; ++flower) ElementGather.Count(elFlower, flower);
+        for (uint8_t index = 1; index <= 2; ++index) {
+            ElementGather.Count(elPotion, index);
+            ElementGather.Count(elGoldTile, index);
+        }
+        ElementGather.Count(elSpider, 1);
+    }
+}
+
+// TODO(tools issue): the three collector tools enabled and the energy gauge 300 steps on.
+void TMainGameScene::DeveloperCharge() {}
+
+void TMainGameScene::Key(const TPlatformEvent& event) {
+    constexpr uint8_t Escape = 27;
+    if (event.Kind == TEventKind::KeyPress && event.Char == Escape && InGameMenuButton.Enabled &&
+        OnInGameMenu)
+        OnInGameMenu();
 }
 
 void TMainGameScene::DrawScore() {
@@ -94,6 +162,7 @@ bool TMainGameScene::BoardBusy() const {
 
 void TMainGameScene::MouseDown(const TPlatformEvent& event) {
     if (event.Button == mbLeft) GameBoard.SetMouseHeld(true);
+    InGameMenuButton.Press(event.X, event.Y, static_cast<TMouseButton>(event.Button));
     // A press hurries the round's announcement along.
     if (BoardComment1.State() == gcsWaving) BoardComment1.FinishWaving();
     if (!BoardBusy())
@@ -102,9 +171,11 @@ void TMainGameScene::MouseDown(const TPlatformEvent& event) {
 
 // Dragging with the button held works like clicking every tile on the way.
 void TMainGameScene::MouseMove(const TPlatformEvent& event) {
+    InGameMenuButton.Hover(event.X, event.Y);
     if (GameBoard.MouseHeld() && !BoardBusy()) GameBoard.MouseDown(event.X, event.Y, mbLeft);
 }
 
-void TMainGameScene::MouseUp(const TPlatformEvent&) {
+void TMainGameScene::MouseUp(const TPlatformEvent& event) {
     GameBoard.SetMouseHeld(false);
+    InGameMenuButton.Release(event.X, event.Y);
 }

@@ -10,6 +10,7 @@
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
 #include "effects/SwapEffectClass.h"
+#include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
 
 #include <functional>
@@ -29,6 +30,25 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    // Escape opens the in-game menu while its button is enabled.
+    void Key(const TPlatformEvent& event) override;
+
+    // Pausing hides the board and its effects; the sign "Paused" shows instead.
+    void SetGamePause(bool paused);
+    bool GamePause() const { return gamePause_; }
+    // What the round added is still to be kept or given back; set at level start, cleared when
+    // the round is won or forfeited.
+    bool EarningsPending() const { return earningsPending_; }
+    // Gives back what the unfinished round added, once.
+    // TODO(economy issue): the level's earnings leave the element stocks.
+    void Forfeit();
+    // Developer keys: every slot gathered 150 times (the round is won); the tools charged.
+    void DeveloperWin();
+    void DeveloperCharge();
+
+    // The round's menu button on the bottom panel; its click opens the in-game menu.
+    TGameButton InGameMenuButton;
+    std::function<void()> OnInGameMenu;
 
     TGameBoard GameBoard;
     TSwapEffect SwapEffect;
@@ -73,6 +93,11 @@ private:
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 
+    void DrawPausedSign();
+
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
+    bool gamePause_ = false;
+    bool earningsPending_ = false;
+    int pausedTicks_ = 0;
 };

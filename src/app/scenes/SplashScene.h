@@ -21,8 +21,8 @@ public:
     std::function<void()> OnStartLoading;
     std::function<void()> OnLoaded;
     std::function<void()> OnContinue;
-    // The splash has gone: its pictures and the logos' are not needed any more.
-    std::function<void()> OnLeave;
+    // The splash is left for the scene given.
+    std::function<void(TGameSceneValues to)> OnLeave;
 
     TSplashScene(TImageSetLoader& loader, TOmegaImageList& pictures);
 
@@ -30,10 +30,8 @@ public:
     void Prepare();
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
-    // TODO(game shell issue): the first player's name is asked over the splash, which keeps its
-    // pictures until that window has gone.
-    void Leave() override {
-        if (OnLeave) OnLeave();
+    void Leave(TGameSceneValues to) override {
+        if (OnLeave) OnLeave(to);
     }
     bool Ready() const { return ready_; }
     const TLoadingBar& LoadingBar() const { return loadingBar_; }

@@ -1,0 +1,171 @@
+// The controller as the scenes' host: transitions, questions, pictures that come and go with
+// their scenes, the player's save, and closing.
+#include "app/UMain.h"
+#include "engine/FatalError.h"
+#include "engine/ImageDrawing.h"
+#include "engine/PictureNames.h"
+
+namespace {
+
+// The darkening layer is a quarter-size picture drawn at double size.
+constexpr float DarkenScale = 2.0f;
+constexpr uint8_t Opaque = 255;
+
+} // namespace
+
+void TFormMain::RegisterScene(TGameSceneValues value, TScene& scene) {
+    scenes_[value] = &scene;
+}
+
+void TFormMain::ConnectFlow() {
+    GameScene.OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
+        SceneChanged(oldScene, newScene);
+    };
+    SceneTransition1.GlobGameText = &GlobGameText;
+    SceneTransition1.TextStringsComp = &TextStrings1;
+    SceneTransition1.OnSceneSwitch = [this](TGameSceneValues newScene) { SceneSwitch(newScene); };
+    SceneTransition1.OnStartToSwitch = [this](TGameSceneValues oldScene,
+                                              TGameSceneValues newScene) {
+        if (TScene* leaving = scenes_[oldScene]) leaving->TransitionStarts(newScene);
+        // The list goes back into the menu, whose panels go with it.
+        if (oldScene == gsPlayerSelect && newScene == gsMenu) menu_->TransitionStarts(newScene);
+    };
+    menu_->OnOpenMap = [this] { OpenMap(); };
+}
+
+// The press after loading: the first player's name, or the menu of the last player.
+void TFormMain::SplashContinue() {
+    if (player_.NoPlayersYet) {
+        GameScene.SetValue(gsAddInitialPlayer);
+        return;
+    }
+    LoadPlayerSave();
+    TransitionTo(gsMenu);
+}
+
+// TODO(whole round issue): the tube timer takes the player's timer mode.
+void TFormMain::OpenMap() {
+    // The map and the rounds need the room more than the menu's pictures.
+    flow_.FreeMenuImagesOnLeave = true;
+    TransitionTo(gsMap);
+}
+
+// The iris is closed: the new scene comes; a round starts on its level.
+void TFormMain::SceneSwitch(TGameSceneValues newScene) {
+    // A level that cannot be loaded has said so and leaves the scene as it was.
+    if (newScene == gsMainGame)
+        StartLevel(pendingLevel_.first, pendingLevel_.second);
+    else
+        GameScene.SetValue(newScene);
+}
+
+bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
+    return mainGame_->StartLevel(islandIdx, levelIdx);
+}
+
+// The close box: during a round it asks first; everywhere else the game closes (and saves).
+void TFormMain::FormCloseQuery() {
+    if (GameScene.Value() != gsMainGame) {
+        closing_ = true;
+        return;
+    }
+    flow_.PausedBeforeQuit = mainGame_->GamePause();
+    mainGame_->SetGamePause(true);
+    AskConfirm(ckQuit, gsMainGame, [this](bool quit) {
+        if (quit) {
+            closing_ = true;
+            return;
+        }
+        GameScene.SetValue(gsMainGame);
+        mainGame_->SetGamePause(flow_.PausedBeforeQuit);
+    });
+}
+
+void TFormMain::TransitionTo(TGameSceneValues scene) {
+    SceneTransition1.Start(GameScene.Value(), scene);
+}
+
+void TFormMain::DrawSceneFrame(TGameSceneValues scene) {
+    // An overlay never draws itself beneath itself.
+    if (scene == GameScene.Value()) return;
+    if (TScene* beneath = scenes_[scene]) beneath->Frame();
+}
+
+void TFormMain::DrawDarken() {
+    DrawImage(Pictures::ScreenDarken, 0, 0, 0, 0, 0, DarkenScale, DarkenScale, Opaque, Opaque,
+              Opaque, Opaque, 0);
+}
+
+void TFormMain::AskConfirm(TConfirmKind kind, TGameSceneValues backdrop,
+                           std::function<void(bool positive)> answered) {
+    flow_.ConfirmKind = kind;
+    GameScene.SetValue(gsConfirmWindow);
+    confirm_->Ask(kind, backdrop, std::move(answered));
+}
+
+bool TFormMain::ImageSetLoaded(int set) const {
+    return LoadedImageList.IsLoaded(set);
+}
+
+void TFormMain::FreeImageSet(int set) {
+    LoadedImageList.Unload(set, OmegaImageList1);
+}
+
+void TFormMain::LoadLateImage(const std::string& fileName) {
+    const std::string name = fileName.substr(0, fileName.rfind('.'));
+    if (OmegaImageList1.ImageList.Find(name) != nullptr) return;
+    try {
+        OmegaImageList1.LoadImageFile(platform_.ProgramFolder + LateLoadFolder, fileName);
+    } catch (const std::exception& error) {
+        // A missing page draws nothing; the game goes on.
+        errorLog_.Report(std::string("Picture skipped: ") + error.what());
+    }
+}
+
+void TFormMain::FreeImage(const std::string& name) {
+    if (TImageListItem* item = OmegaImageList1.ImageList.Find(name))
+        OmegaImageList1.ImageList.Remove(item);
+}
+
+// A switched-off channel plays at volume 0.
+void TFormMain::ApplySoundSettings() {
+    const TPlayerSaveRecord& record = player_.Current;
+    const int sound = TPlayerSaveRecord::IsSet(record.SoundOn) ? record.UsableSoundVolume() : 0;
+    const int music = TPlayerSaveRecord::IsSet(record.MusicOn) ? record.UsableMusicVolume() : 0;
+    SFXPlayer1.SetVolume(sound);
+    VoicePlayer1.SetVolume(sound);
+    MusicBox1.SetVolume(music);
+}
+
+bool TFormMain::FullScreen() const {
+    return platform_.Device.FullScreen();
+}
+
+void TFormMain::LoadPlayerSave() {
+    player_.Load();
+    mainGame_->Score = player_.Current.Score;
+    ApplySoundSettings();
+}
+
+// TODO(economy issue): the sticker book, the element slots and the stocks go into the record.
+void TFormMain::SavePlayerSave(bool /*withStickerBook*/) {
+    player_.Current.Score = mainGame_->Score;
+    player_.Current.FullScreen = window_.FullScreenSetting ? 1 : 0;
+    player_.Save();
+}
+
+void TFormMain::ForfeitRound() {
+    mainGame_->Forfeit();
+}
+
+void TFormMain::SubmitScore() {
+    if (player_.PlayerLoaded) player_.HighScores.Submit(player_.LoadedName(), mainGame_->Score);
+}
+
+void TFormMain::OpenWebAddress(const std::string& address) {
+    platform_.Desktop.OpenWebLink(address);
+}
+
+void TFormMain::CloseProgram() {
+    closing_ = true;
+}
