@@ -1,0 +1,126 @@
+#pragma once
+// The whole game on the null platform: the game's own content, a data folder of its own, the
+// scene changes written down, and input as a player gives it (clicks on widgets, typing, keys).
+#include "NullPlatform.h"
+#include "TempFolder.h"
+#include "app/UMain.h"
+#include "engine/GameButtonClass.h"
+#include "engine/GameGlobals.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TSceneWalk {
+    TTempFolder Data;
+    TNullPlatform Platform;
+    std::unique_ptr<TFormMain> Form;
+    // "scene: gsMenu", one line per change.
+    std::vector<std::string> SceneLog;
+
+    // A game whose data folder is empty (a first start), or `prepare` fills it first.
+    explicit TSceneWalk(const char* name, uint64_t seed = 1) : Data(name) {
+        SetRandomSeed(seed);
+        Start();
+    }
+    ~TSceneWalk() {
+        Form.reset();
+        ReleaseRandomSeed();
+    }
+    TSceneWalk(const TSceneWalk&) = delete;
+    TSceneWalk& operator=(const TSceneWalk&) = delete;
+
+    // A new game on the same data folder, as the next run of the program would be.
+    void Start() {
+        Form.reset();
+        TFormPlatform platform =
+            Platform.For(std::string(TOVAN_GAME_DIR) + "/", "", Data.Path("data"));
+        platform.SceneLog = [this](const std::string& line) { SceneLog.push_back(line); };
+        Form = std::make_unique<TFormMain>(platform);
+        Form->FormShow();
+    }
+    std::string DataFile(const std::string& name) const { return Data.Path("data") + name; }
+
+    TGameSceneValues Scene() const { return Form->Scene(); }
+    // One loop pass a frame later: queued input first, then exactly one tick.
+    void Tick() {
+        Platform.Clock.AdvanceMs(GameTickMs + 1);
+        Form->RunLoopPass();
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count && !Form->Closing(); ++i) Tick();
+    }
+    // Ticks until the scene is `scene` with no transition running (and its window settled);
+    // False after `limit` ticks.
+    bool RunUntil(TGameSceneValues scene, int limit = 600) {
+        for (int i = 0; i < limit; ++i) {
+            if (Scene() == scene && !Form->TransitionActive()) {
+                Ticks(SettleTicks);
+                return Scene() == scene;
+            }
+            Tick();
+        }
+        return false;
+    }
+
+    void Push(TEventKind kind, TPoint at = {}, int button = 0) {
+        TPlatformEvent event;
+        event.Kind = kind;
+        event.X = at.X;
+        event.Y = at.Y;
+        event.Button = button;
+        Platform.Events.Push(event);
+    }
+    // A press and a release on the point, then a few frames for what the click starts.
+    void Click(TPoint at) {
+        Push(TEventKind::MouseMove, at);
+        Push(TEventKind::MouseDown, at);
+        Push(TEventKind::MouseUp, at);
+        Ticks(2);
+    }
+    void Click(const TGameButton& button) {
+        Click({button.Left + button.Width() / 2, button.Top + button.Height() / 2});
+    }
+    void Type(const std::string& text) {
+        for (const char character : text) {
+            TPlatformEvent event;
+            event.Kind = TEventKind::KeyPress;
+            event.Char = static_cast<uint8_t>(character);
+            Platform.Events.Push(event);
+        }
+        Tick();
+    }
+    void PressKey(TKey key) {
+        TPlatformEvent event;
+        event.Kind = TEventKind::KeyDown;
+        event.Key = key;
+        Platform.Events.Push(event);
+        Tick();
+    }
+    void PressEscape() {
+        TPlatformEvent event;
+        event.Kind = TEventKind::KeyPress;
+        event.Char = 27;
+        Platform.Events.Push(event);
+        Tick();
+    }
+
+    // From the first frame through the logos and the loaded splash; True at the splash, ready.
+    bool ReachReadySplash() {
+        Click({683, 400}); // skips the logo cards
+        for (int i = 0; i < 600 && !(Scene() == gsSplash && Form->Splash().Ready()); ++i) Tick();
+        return Scene() == gsSplash && Form->Splash().Ready();
+    }
+    // A first start: the splash, the first player's name typed and confirmed, the menu.
+    bool ReachMenuAsNewPlayer(const std::string& name = "ANNA") {
+        if (!ReachReadySplash()) return false;
+        Click({683, 400});
+        if (!RunUntil(gsAddInitialPlayer)) return false;
+        Type(name + "\r");
+        return RunUntil(gsMenu);
+    }
+
+    // Frames for a window to slide in or out after its scene has come.
+    static constexpr int SettleTicks = 25;
+};
