@@ -114,8 +114,9 @@ TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
                 form->Music().CurrentTrack() == mtMainGame2);
 }
 
-// Logos, then the splash loading the pictures a few a frame, then on into the round.
-TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
+// Logos, then the splash loading the pictures a few a frame, then the first player's name over
+// the splash, and on into the menu.
+TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashToTheFirstNameAndTheMenu) {
     folder.Write("Images/Broken.png", "not a picture");
     const uint32_t sky[4] = {0xFF3399FF, 0xFF3399FF, 0xFF3399FF, 0xFF3399FF};
     EncodePngFile(folder.Path("Images/Splash") + "SplashBG.png", 2, 2, sky);
@@ -143,16 +144,22 @@ TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashIntoTheRound) {
         std::count_if(log.begin(), log.end(),
                       [](const std::string& line) { return line.starts_with("Picture skipped"); }),
         1);
-    // On into the round behind the scene switch's iris, which changes the scene once closed.
+    // No players yet: the first name is asked over the splash, which keeps its pictures.
     Press({683, 400});
-    RunFor(31 * 20);
-    EXPECT_EQ(form->Scene(), gsSplash);
+    RunFor(31);
+    ASSERT_EQ(form->Scene(), gsAddInitialPlayer);
     EXPECT_TRUE(device.HasLiveTexture("SplashBG"));
-    RunFor(31 * 2);
-    EXPECT_EQ(form->Scene(), gsMainGame);
-    EXPECT_FALSE(device.HasLiveTexture("SplashBG")) << "the splash's pictures go with it";
+    for (const char typed : std::string("ANNA\r")) {
+        TPlatformEvent key;
+        key.Kind = TEventKind::KeyPress;
+        key.Char = static_cast<uint8_t>(typed);
+        events.Push(key);
+    }
+    // The window goes up, then the iris closes over the splash and opens on the menu.
     RunFor(31 * 40);
-    EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
+    EXPECT_EQ(form->Scene(), gsMenu);
+    EXPECT_FALSE(device.HasLiveTexture("SplashBG")) << "the splash's pictures go with it";
+    EXPECT_EQ(form->Player().SelectedName(), "ANNA");
 }
 
 TEST_F(Controller, AFailingFrameIsSkippedCleanlyAndLoggedOnce) {

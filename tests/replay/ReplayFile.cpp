@@ -1,5 +1,6 @@
 #include "ReplayFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -9,9 +10,11 @@ namespace {
 
 constexpr const char* ScoreKey = "score";
 constexpr const char* GatheringKey = "gathering";
+constexpr const char* ScenesKey = "scenes";
 constexpr const char* ChecksumKey = "checksum";
 // The expectation's lines, in the order the file writes them.
-constexpr std::array<const char*, 3> ExpectationKeys{ScoreKey, GatheringKey, ChecksumKey};
+constexpr std::array<const char*, 4> ExpectationKeys{ScoreKey, GatheringKey, ScenesKey,
+                                                     ChecksumKey};
 constexpr size_t ChecksumDigits = 16;
 constexpr const char* LevelSourceExtension = ".level";
 // How the file writes a level that asks for nothing.
@@ -23,6 +26,7 @@ struct TMouseWord {
 };
 constexpr std::array<TMouseWord, 3> MouseWords{
     {{"down", TReplayMouse::Down}, {"move", TReplayMouse::Move}, {"up", TReplayMouse::Up}}};
+constexpr std::array<const char*, 7> KeyNames{"escape", "enter", "f2", "f3", "f5", "f10", "f11"};
 
 std::string WithoutComment(const std::string& line) {
     return line.substr(0, line.find('#'));
@@ -73,11 +77,33 @@ bool ParseLevel(TLineReader& reader, TReplay& replay) {
            replay.Island > 0 && replay.Level > 0;
 }
 
+// "type WORDS", "key NAME" or "close" after the tick; true when the word was one of them.
+bool ParseKeyboardInput(const std::string& word, TLineReader& reader, TReplayInput& input) {
+    if (word == "type") {
+        input.Kind = TReplayMouse::Type;
+        input.Text = reader.Rest();
+        return !input.Text.empty();
+    }
+    if (word == "key") {
+        input.Kind = TReplayMouse::Key;
+        return reader.Read(input.Text) &&
+               std::find(KeyNames.begin(), KeyNames.end(), input.Text) != KeyNames.end();
+    }
+    input.Kind = TReplayMouse::Close;
+    return word == "close";
+}
+
 bool ParseInput(const std::string& key, TLineReader& reader, TReplay& replay) {
     TReplayInput input;
     std::string word;
     if (!(std::istringstream(key) >> input.Tick) || std::to_string(input.Tick) != key) return false;
-    if (!reader.Read(word) || !reader.Read(input.X) || !reader.Read(input.Y)) return false;
+    if (!reader.Read(word)) return false;
+    if (word == "type" || word == "key" || word == "close") {
+        if (!ParseKeyboardInput(word, reader, input)) return false;
+        replay.Inputs.push_back(input);
+        return true;
+    }
+    if (!reader.Read(input.X) || !reader.Read(input.Y)) return false;
     for (const TMouseWord& mouse : MouseWords)
         if (word == mouse.Word) {
             input.Kind = mouse.Kind;
@@ -138,6 +164,10 @@ bool ParseLine(const std::string& text, int line, TReplay& replay, TReplayExpect
         read = !expected.Gathering.empty();
         if (expected.Gathering == NothingGathered) expected.Gathering.clear();
         ++expectationLines;
+    } else if (key == ScenesKey) {
+        expected.Scenes = reader.Rest();
+        read = !expected.Scenes.empty();
+        ++expectationLines;
     } else if (key == ChecksumKey) {
         read = ParseChecksum(reader, expected);
         ++expectationLines;
@@ -183,7 +213,7 @@ bool ParseReplay(const std::string& text, TReplay& replay, std::string& error) {
     else if (replay.Ticks == 0)
         error = "no ticks line";
     else if (expectationLines != 0 && expectationLines != static_cast<int>(ExpectationKeys.size()))
-        error = "the expectation needs score, gathering and checksum once each";
+        error = "the expectation needs score, gathering, scenes and checksum once each";
     else
         error = CheckInputs(replay);
     if (expectationLines == static_cast<int>(ExpectationKeys.size())) replay.Expected = expected;
@@ -195,6 +225,7 @@ std::string ExpectationText(const TReplayExpectation& expectation) {
     text << ScoreKey << ' ' << expectation.Score << '\n'
          << GatheringKey << ' '
          << (expectation.Gathering.empty() ? NothingGathered : expectation.Gathering) << '\n'
+         << ScenesKey << ' ' << expectation.Scenes << '\n'
          << ChecksumKey << ' ' << expectation.Checksum << '\n';
     return text.str();
 }

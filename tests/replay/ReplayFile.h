@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
-enum class TReplayMouse : uint8_t { Down, Move, Up };
+// Mouse presses, moves and releases; typed text; a key (escape, enter, f2, f3, f5, f10, f11);
+// the window's close box.
+enum class TReplayMouse : uint8_t { Down, Move, Up, Type, Key, Close };
 
 struct TReplayInput {
     int Tick = 0; // handled just before this tick's frame; the first frame is tick 0
     TReplayMouse Kind = TReplayMouse::Down;
     int X = 0; // game pixels
     int Y = 0;
+    std::string Text; // Type: the characters; Key: the key's name
 };
 
 // What a run must have shown, whatever its checksum: "require cascades >= 1".
@@ -27,6 +30,7 @@ struct TReplayRequirement {
 struct TReplayExpectation {
     int Score = 0;
     std::string Gathering; // "bananas 7 apples 10": the slots the level asks for, in slot order
+    std::string Scenes;    // "gsSplash gsMenu ...": every scene entered, in order
     std::string Checksum;  // 16 hex digits
     friend bool operator==(const TReplayExpectation&, const TReplayExpectation&) = default;
 };

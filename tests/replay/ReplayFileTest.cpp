@@ -14,11 +14,15 @@ const std::string Recorded = "# a comment\n"
                              "14 down 500 300\n"
                              "14 move 552 300\n"
                              "15 up 552 300\n"
+                             "20 type ANNA B\n"
+                             "21 key escape\n"
+                             "22 close\n"
                              "ticks 100\n"
                              "require cascades >= 1\n"
                              "require moves = 1\n"
                              "score 18\n"
                              "gathering bananas 7 goldtiles1 9\n"
+                             "scenes gsMainGame gsInGameMenu\n"
                              "checksum 0123456789abcdef\n";
 
 std::string ParseError(const std::string& text) {
@@ -36,21 +40,27 @@ TEST(ReplayFile, ReadsEveryPartOfARecordedReplay) {
     EXPECT_EQ(replay.Level, 2);
     EXPECT_EQ(replay.LevelSource, "");
     EXPECT_EQ(replay.Seed, 42u);
-    ASSERT_EQ(replay.Inputs.size(), 3u);
+    ASSERT_EQ(replay.Inputs.size(), 6u);
     EXPECT_EQ(replay.Inputs[1].Tick, 14);
     EXPECT_EQ(replay.Inputs[1].Kind, TReplayMouse::Move);
     EXPECT_EQ(replay.Inputs[2].Kind, TReplayMouse::Up);
     EXPECT_EQ(replay.Inputs[2].X, 552);
     EXPECT_EQ(replay.Inputs[2].Y, 300);
+    EXPECT_EQ(replay.Inputs[3].Kind, TReplayMouse::Type);
+    EXPECT_EQ(replay.Inputs[3].Text, "ANNA B");
+    EXPECT_EQ(replay.Inputs[4].Kind, TReplayMouse::Key);
+    EXPECT_EQ(replay.Inputs[4].Text, "escape");
+    EXPECT_EQ(replay.Inputs[5].Kind, TReplayMouse::Close);
     EXPECT_EQ(replay.Ticks, 100);
     ASSERT_EQ(replay.Requirements.size(), 2u);
     EXPECT_EQ(replay.Requirements[0].Counter, "cascades");
     EXPECT_TRUE(replay.Requirements[0].AtLeast);
     EXPECT_FALSE(replay.Requirements[1].AtLeast);
-    EXPECT_EQ(replay.Requirements[1].Line, 9);
+    EXPECT_EQ(replay.Requirements[1].Line, 12);
     ASSERT_TRUE(replay.Expected.has_value());
     EXPECT_EQ(*replay.Expected,
-              (TReplayExpectation{18, "bananas 7 goldtiles1 9", "0123456789abcdef"}));
+              (TReplayExpectation{18, "bananas 7 goldtiles1 9", "gsMainGame gsInGameMenu",
+                                  "0123456789abcdef"}));
 }
 
 TEST(ReplayFile, ALevelSourceOfTheFixturesIsPlayedAsTheFirstLevel) {
@@ -70,6 +80,9 @@ TEST(ReplayFile, RefusesWhatItCannotPlayAndNamesTheLine) {
     EXPECT_EQ(ParseError(head + "ticks 10\n3 down 1\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 10\n3 down 1 2 3\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 10\n3x down 1 2\n").substr(0, 7), "line 4:");
+    EXPECT_EQ(ParseError(head + "ticks 10\n3 key f12\n").substr(0, 7), "line 4:");
+    EXPECT_EQ(ParseError(head + "ticks 10\n3 type\n").substr(0, 7), "line 4:");
+    EXPECT_EQ(ParseError(head + "ticks 10\n3 close now\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 10\nrequire moves > 1\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 10\nchecksum 12345\n").substr(0, 7), "line 4:");
     EXPECT_EQ(ParseError(head + "ticks 0\n").substr(0, 7), "line 3:");
@@ -93,14 +106,15 @@ TEST(ReplayFile, AnEndIsRecordedWholeOrNotAtAll) {
               std::string::npos);
     TReplay replay;
     std::string error;
-    ASSERT_TRUE(
-        ParseReplay(head + "score 0\ngathering none\nchecksum 0123456789abcdef\n", replay, error))
+    ASSERT_TRUE(ParseReplay(
+        head + "score 0\ngathering none\nscenes gsMainGame\nchecksum 0123456789abcdef\n", replay,
+        error))
         << error;
     EXPECT_EQ(replay.Expected->Gathering, "");
 }
 
 TEST(ReplayFile, TheUpdateRewritesTheEndAndKeepsEverythingElse) {
-    const TReplayExpectation actual{27, "bananas 4", "fedcba9876543210"};
+    const TReplayExpectation actual{27, "bananas 4", "gsMainGame", "fedcba9876543210"};
     const std::string updated = WithExpectation(Recorded, actual);
     TReplay replay;
     std::string error;
@@ -112,8 +126,8 @@ TEST(ReplayFile, TheUpdateRewritesTheEndAndKeepsEverythingElse) {
 
     // A replay played for the first time gets its end below everything else.
     const std::string fresh = "level 1-01\nseed 1\nticks 10\n";
-    EXPECT_EQ(WithExpectation(fresh, {0, "", "0000000000000000"}),
-              fresh + "score 0\ngathering none\nchecksum 0000000000000000\n");
+    EXPECT_EQ(WithExpectation(fresh, {0, "", "gsMainGame", "0000000000000000"}),
+              fresh + "score 0\ngathering none\nscenes gsMainGame\nchecksum 0000000000000000\n");
 }
 
 TEST(ReplayChecksum, EveryFieldOfEveryTileTheScoreAndEachCountChangeIt) {

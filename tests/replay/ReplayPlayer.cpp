@@ -24,15 +24,58 @@ constexpr std::array<const char*, IndividualElementKindCount> SlotNames{
     "oranges",  "plums",    "cherries", "guavas",       "flowers1",  "flowers2",
     "flowers3", "flowers4", "spiders",  "goldtiles1",   "goldtiles2"};
 
-TPlatformEvent EventOf(const TReplayInput& input) {
-    static constexpr TEventKind Kinds[] = {TEventKind::MouseDown, TEventKind::MouseMove,
-                                           TEventKind::MouseUp};
+TPlatformEvent KeyPressOf(char character) {
     TPlatformEvent event;
-    event.Kind = Kinds[static_cast<int>(input.Kind)];
-    event.X = input.X;
-    event.Y = input.Y;
-    event.Button = mbLeft;
+    event.Kind = TEventKind::KeyPress;
+    event.Char = static_cast<uint8_t>(character);
     return event;
+}
+
+// A key as the window system sends it: the key, then its character where it has one.
+std::vector<TPlatformEvent> KeyEventsOf(const std::string& name) {
+    struct TNamedKey {
+        const char* Name;
+        TKey Key;
+        char Character;
+    };
+    static constexpr TNamedKey Keys[] = {{"escape", TKey::Escape, 27}, {"enter", TKey::Enter, 13},
+                                         {"f2", TKey::F2, 0},          {"f3", TKey::F3, 0},
+                                         {"f5", TKey::F5, 0},          {"f10", TKey::F10, 0},
+                                         {"f11", TKey::F11, 0}};
+    std::vector<TPlatformEvent> events;
+    for (const TNamedKey& key : Keys) {
+        if (name != key.Name) continue;
+        TPlatformEvent down;
+        down.Kind = TEventKind::KeyDown;
+        down.Key = key.Key;
+        events.push_back(down);
+        if (key.Character != 0) events.push_back(KeyPressOf(key.Character));
+    }
+    return events;
+}
+
+std::vector<TPlatformEvent> EventsOf(const TReplayInput& input) {
+    static constexpr TEventKind MouseKinds[] = {TEventKind::MouseDown, TEventKind::MouseMove,
+                                                TEventKind::MouseUp};
+    TPlatformEvent event;
+    switch (input.Kind) {
+    case TReplayMouse::Type: {
+        std::vector<TPlatformEvent> typed;
+        for (const char character : input.Text) typed.push_back(KeyPressOf(character));
+        return typed;
+    }
+    case TReplayMouse::Key:
+        return KeyEventsOf(input.Text);
+    case TReplayMouse::Close:
+        event.Kind = TEventKind::CloseRequested;
+        return {event};
+    default:
+        event.Kind = MouseKinds[static_cast<int>(input.Kind)];
+        event.X = input.X;
+        event.Y = input.Y;
+        event.Button = mbLeft;
+        return {event};
+    }
 }
 
 // Wraps a handler the controller wired: the watcher runs first, then the controller's own.
@@ -88,11 +131,13 @@ private:
 
 class TReplayRun {
 public:
-    TReplayRun(uint64_t seed, const std::string& programFolder) {
+    TReplayRun(uint64_t seed, const std::string& programFolder) : dataFolder("replay-data") {
         SetRandomSeed(seed);
-        TFormPlatform platform = Platform.For(programFolder);
+        TFormPlatform platform = Platform.For(programFolder, "", dataFolder.Path());
         platform.SceneLog = [this](const std::string& line) {
             if (line == "scene: gsMainGame") ++Counters[ReplayCounters::RoundStarts];
+            const std::string scene = line.substr(line.find(' ') + 1);
+            scenes += scenes.empty() ? scene : " " + scene;
         };
         Form = std::make_unique<TFormMain>(platform);
         for (const char* name :
@@ -124,7 +169,9 @@ public:
             const bool inputDue = next < replay.Inputs.size() && replay.Inputs[next].Tick == tick;
             if (inputDue && beforeInput) beforeInput(tick, *Form);
             for (; next < replay.Inputs.size() && replay.Inputs[next].Tick == tick; ++next)
-                Platform.Events.Push(EventOf(replay.Inputs[next]));
+                for (const TPlatformEvent& event : EventsOf(replay.Inputs[next]))
+                    Platform.Events.Push(event);
+            if (Form->Closing()) break;
             Platform.Clock.AdvanceMs(PassMs);
             Form->RunLoopPass();
         }
@@ -143,6 +190,7 @@ public:
         }
         outcome.End.Score = Form->MainGame().Score;
         outcome.End.Gathering = gathering;
+        outcome.End.Scenes = scenes;
         outcome.End.Checksum = ChecksumText(ReplayChecksum(Form->MainGame().GameBoard.BoardData(),
                                                            Form->MainGame().Score, remaining));
         outcome.Counters = Counters;
@@ -169,9 +217,11 @@ private:
               [this] { ++Counters[ReplayCounters::Shuffles]; });
     }
 
+    TTempFolder dataFolder;
     TNullPlatform Platform;
     std::unique_ptr<TFormMain> Form;
     std::map<std::string, int> Counters;
+    std::string scenes;
     bool moveAwaitsLine = false;
 };
 
