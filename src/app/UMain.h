@@ -102,6 +102,8 @@ public:
     const TFlowMemory& Flow() const { return flow_; }
     const TMenuScene& Menu() const { return *menu_; }
     const TConfirmScene& Confirm() const { return *confirm_; }
+    const TPlayerSelectScene& PlayerSelect() const { return *playerSelect_; }
+    const TAddPlayerScene& AddPlayer() const { return *addPlayer_; }
     bool TransitionActive() const { return SceneTransition1.Active(); }
     // Focus went away and the game waits for it to come back.
     bool FocusLossPaused() const { return window_.FocusLossPause; }

@@ -30,6 +30,11 @@ public:
     void FreeImagesIfAsked();
 
     const TGameButton& PlayButton() const { return playButton_; }
+    const TGameButton& OptionsButton() const { return optionsButton_; }
+    const TGameButton& HighScoresButton() const { return highScoresButton_; }
+    const TGameButton& HelpButton() const { return helpButton_; }
+    const TGameButton& ExitButton() const { return exitButton_; }
+    const TGameButton& ChangePlayerLink() const { return changePlayerLink_; }
     const TGameMenuWindow& MenuPanel() const { return menuPanel_; }
 
 private:

@@ -22,6 +22,9 @@ public:
     void RefreshButtons();
 
     const TGameMenuWindow& Window() const { return window_; }
+    const TGameButton& NewButton() const { return newButton_; }
+    const TGameButton& DeleteButton() const { return deleteButton_; }
+    const TGameButton& OkButton() const { return okButton_; }
 
 private:
     void Place(TPoint windowPos);
@@ -52,6 +55,8 @@ public:
 
     const TNameInput& NameInput() const { return nameInput_; }
     const TGameMenuWindow& Window() const { return window_; }
+    const TGameButton& OkButton() const { return okButton_; }
+    const TGameButton& CancelButton() const { return cancelButton_; }
 
 private:
     void Place(TPoint windowPos);
