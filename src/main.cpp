@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ constexpr std::string_view InstanceLockName = "The_Saga_Of_Floodkeep_Game";
 // A second game ends quietly: the first one is what the player wanted.
 constexpr int SecondInstanceExitCode = 0;
 constexpr int BadOptionExitCode = 2;
+constexpr int LargeBufferBytes = 256 * 1024;
 
 // The data folder, made where missing; empty (after saying so) when there is none: the game
 // then runs without saving.
@@ -106,6 +108,10 @@ int StartGame(const TCommandLine& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Pictures are decoded into large buffers that live only until their texture is made: with a
+    // fixed threshold each such buffer is mapped on its own and handed back when freed, instead
+    // of staying in the heap as a hole the size of a picture.
+    mallopt(M_MMAP_THRESHOLD, LargeBufferBytes);
     const TParsedCommandLine parsed =
         ParseCommandLine(std::vector<std::string_view>(argv + std::min(argc, 1), argv + argc));
     switch (parsed.Action) {

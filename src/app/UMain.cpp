@@ -154,6 +154,8 @@ void TFormMain::FreeStartPictures() {
 }
 
 void TFormMain::LogosFinished() {
+    // The splash does not show the cards again: their room goes to the main pictures.
+    LoadedImageList.Unload(LogoImageSet, OmegaImageList1);
     MusicBox1.RequestTrack(mtSplash);
     LoadImageSet(SplashImageSet);
     splash_->Prepare();

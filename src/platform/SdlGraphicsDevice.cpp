@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -106,6 +107,15 @@ bool IsInvisibleDriver(const char* driver) {
     return name.empty() || name == "offscreen" || name == "dummy" || name == "evdev";
 }
 
+// A machine without a graphics device node has no GL but one drawn by the CPU; asking for it
+// would only load that GL's compiler into the game for nothing (tens of megabytes).
+bool HasGraphicsDevice() {
+    std::error_code error;
+    for (const char* node : {"/dev/dri", "/dev/nvidia0"})
+        if (std::filesystem::exists(node, error)) return true;
+    return false;
+}
+
 // An OpenGL renderer whose GL is itself drawn by the CPU (a virtual display, no GPU driver)
 // is slower than SDL's own software renderer.
 bool IsCpuDrawnGl(SDL_Renderer* renderer) {
@@ -197,7 +207,11 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
     }
     // A hardware renderer first, the software renderer when there is none (or the hardware one
     // is only a GL drawn by the CPU; then frames go to the window without GL as well).
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    SDL_Renderer* renderer = nullptr;
+    if (HasGraphicsDevice())
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    else
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (renderer != nullptr && IsCpuDrawnGl(renderer)) {
         SDL_DestroyRenderer(renderer);
         renderer = nullptr;

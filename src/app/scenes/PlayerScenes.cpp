@@ -18,7 +18,7 @@ constexpr TPoint NewOffset{14, 318};
 constexpr TPoint DeleteOffset{146, 318};
 constexpr TPoint ListOkOffset{278, 318};
 // On the add-name window: the typed name, then OK and Cancel.
-constexpr TPoint InputOffset{46, 108};
+constexpr TPoint InputOffset{62, 108};
 constexpr TPoint AddOkOffset{60, 150};
 constexpr TPoint CancelOffset{232, 150};
 constexpr int White = 0;

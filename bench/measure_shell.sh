@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The game shell's figures on a virtual display, each run three times: seconds from the start to
+# the first menu frame (a returning player pressing through the logos and the splash at once),
+# the CPU the game takes idling at the menu (percent of one core over 10 s), and the peak
+# resident memory at the menu and after a round has run for a while.
+#   bench/measure_shell.sh build/game/tovan
+# Needs Xvfb and xdotool. Prints one line per run, then min and median.
+set -u
+game=$(readlink -f "${1:?usage: measure_shell.sh GAME}")
+source "$(dirname "$0")/../tests/e2e/e2e_session.sh"
+e2e_require Xvfb xdotool
+
+kib() { awk -v k="$1" '/^'"$1"':/ { print $2 }' "/proc/$2/status"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+now() { date +%s.%N; }
+
+# One player who has played before, so the start goes straight to the menu.
+prepare_player() {
+    local data=$1
+    mkdir -p "$data/The Saga of Tovan"
+    e2e_data=$data
+}
+
+e2e_start_display 240 280
+results=()
+for run in 1 2 3; do
+    data=$(mktemp -d)
+    # The first run of each data folder makes the player through the first start.
+    e2e_log=$(mktemp)
+    start=$(now)
+    (cd "$(dirname "$game")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
+        XDG_DATA_HOME="$data" "$game" --log-scenes --windowed >"$e2e_log" 2>&1) &
+    e2e_gamepid=$!
+    e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
+    menu_at=
+    for i in $(seq 1 400); do
+        if grep -q "^scene: gsMenu" "$e2e_log"; then menu_at=$(now); break; fi
+        grep -q "^scene: gsAddInitialPlayer" "$e2e_log" && {
+            xdotool type --window "$e2e_window" "RUNNER"; xdotool key --window "$e2e_window" Return
+            sleep 0.3; continue; }
+        xdotool mousemove --window "$e2e_window" 683 400 click 1
+        sleep 0.05
+    done
+    first_start=$(grep -c "^scene: gsAddInitialPlayer" "$e2e_log")
+    sleep 3
+    c0=$(cpu_ticks $e2e_gamepid); sleep 10; c1=$(cpu_ticks $e2e_gamepid)
+    idle=$(awk -v a=$c0 -v b=$c1 -v hz=$(getconf CLK_TCK) 'BEGIN { printf "%.1f", (b - a) / hz / 10 * 100 }')
+    peak_menu=$(kib VmHWM $e2e_gamepid)
+    rm -f "$e2e_log"
+    kill -TERM $e2e_gamepid; wait $e2e_gamepid 2>/dev/null; e2e_gamepid=
+    # The second start of the same player: the figure that counts for the start.
+    e2e_log=$(mktemp)
+    start=$(now)
+    (cd "$(dirname "$game")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
+        XDG_DATA_HOME="$data" "$game" --log-scenes --windowed >"$e2e_log" 2>&1) &
+    e2e_gamepid=$!
+    e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
+    menu_at=
+    for i in $(seq 1 400); do
+        if grep -q "^scene: gsMenu" "$e2e_log"; then menu_at=$(now); break; fi
+        xdotool mousemove --window "$e2e_window" 683 400 click 1
+        sleep 0.05
+    done
+    to_menu=$(awk -v a=$start -v b=$menu_at 'BEGIN { printf "%.2f", b - a }')
+    # Into a round: Play, the timer question (Yes), the map's Play, then a press for the
+    # objective; the round runs 15 s.
+    sleep 2
+    for point in "1193 290" "613 447"; do
+        xdotool mousemove --window "$e2e_window" $point click 1; sleep 2; done
+    for i in $(seq 1 30); do
+        grep -q "^scene: gsMainGame" "$e2e_log" && break
+        xdotool mousemove --window "$e2e_window" ${MAP_PLAY:-683 700} click 1; sleep 1
+    done
+    round=$(grep -c "^scene: gsMainGame" "$e2e_log")
+    sleep 15
+    peak_round=$(kib VmHWM $e2e_gamepid)
+    kill -TERM $e2e_gamepid; wait $e2e_gamepid 2>/dev/null; e2e_gamepid=
+    rm -rf "$data" "$e2e_log"
+    echo "run $run: start to menu ${to_menu} s; idle at menu ${idle} %; peak RSS menu $((peak_menu / 1024)) MiB, round $((peak_round / 1024)) MiB (round reached: $round)"
+    results+=("$to_menu $idle $((peak_menu / 1024)) $((peak_round / 1024))")
+done
+printf '%s\n' "${results[@]}" | awk '
+    { for (i = 1; i <= 4; i++) v[i, NR] = $i }
+    END {
+        split("start-to-menu-s idle-cpu-% peak-rss-menu-MiB peak-rss-round-MiB", name, " ")
+        for (i = 1; i <= 4; i++) {
+            n = 0; for (r = 1; r <= NR; r++) a[++n] = v[i, r]
+            asort(a); printf "%s: min %s median %s\n", name[i], a[1], a[int((n + 1) / 2)]
+        }
+    }'
