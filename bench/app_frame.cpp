@@ -61,6 +61,8 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
                     .Clock = platform.Clock,
                     .Desktop = platform.Desktop,
                     .ProgramFolder = gameFolder,
+                    .ErrorLogFile = "",
+                    .DataFolder = "",
                     .Audio = &platform.Audio});
     form.LoadMainPictures();
     form.StartLevel(1, 1);
