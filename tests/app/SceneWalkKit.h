@@ -7,7 +7,6 @@
 #include "engine/GameButtonClass.h"
 #include "engine/GameGlobals.h"
 
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
