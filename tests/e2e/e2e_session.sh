@@ -65,19 +65,57 @@ e2e_last_score() {
     echo "${line#score: }" | grep -E '^[0-9]+$' || echo 0
 }
 
-# e2e_enter_round: presses in the window, as a player does past the logos and the splash, until
-# the game reports the round scene (started with --log-scenes); fails after 40 s.
-e2e_enter_round() {
-    local i
-    for i in $(seq 1 80); do
-        grep -q "^scene: gsMainGame" "$e2e_log" && return 0
-        e2e_alive "before its round began"
-        xdotool mousemove --window "$e2e_window" 683 400 click 1
+# Where a player presses, in game pixels (the window shows the game space 1:1 on the 1366 x 768
+# virtual screen): the menu's buttons, the question window's positive and negative buttons.
+e2e_menu_play="1193 290"
+e2e_menu_options="1193 395"
+e2e_menu_high_scores="1193 467"
+e2e_menu_exit="1193 611"
+e2e_confirm_positive="613 447"
+e2e_confirm_negative="771 447"
+
+# e2e_last_scene: the scene the game reported last (started with --log-scenes).
+e2e_last_scene() {
+    local line
+    line=$(grep '^scene: ' "$e2e_log" | tail -n 1)
+    echo "${line#scene: }"
+}
+
+# e2e_press X Y: a press and a release at the point of the window.
+e2e_press() {
+    xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
+}
+
+# e2e_walk_to SCENE [NAME]: plays on as a new player does (the logos and the splash pressed
+# through, NAME typed as the first player, Play, Yes to the timer question, the map's Play, a
+# press on the objective) until the game reports SCENE; fails after 60 s.
+e2e_walk_to() {
+    local target=$1 name=${2:-ANNA} i scene
+    for i in $(seq 1 120); do
+        scene=$(e2e_last_scene)
+        [ "$scene" = "$target" ] && return 0
+        e2e_alive "before it reached $target"
+        case "$scene" in
+            gsAddInitialPlayer)
+                sleep 0.5
+                xdotool type --window "$e2e_window" "$name"
+                xdotool key --window "$e2e_window" Return
+                sleep 1 ;;
+            gsMenu) sleep 1; e2e_press $e2e_menu_play ;;
+            gsConfirmWindow) sleep 1; e2e_press $e2e_confirm_positive ;;
+            gsMap) sleep 1; e2e_press $e2e_map_play ;;
+            *) e2e_press 683 400 ;;
+        esac
         sleep 0.5
     done
-    echo "FAIL: no round began"
+    echo "FAIL: the game did not reach $target"
     cat "$e2e_log"
     exit 1
+}
+
+# e2e_enter_round: the walk into the first round.
+e2e_enter_round() {
+    e2e_walk_to gsMainGame
 }
 
 # e2e_start_game GAME [OPTION...]: starts it in its own folder with its test report on (missing

@@ -2,6 +2,15 @@
 
 #include <stdexcept>
 
+TPainter AtDoubleSize(TPainter painter) {
+    return [painter = std::move(painter)](const TTile& t) {
+        cairo_save(t.cr);
+        cairo_scale(t.cr, 0.5, 0.5);
+        painter({t.cr, t.Entry, t.Pattern, t.W * 2, t.H * 2});
+        cairo_restore(t.cr);
+    };
+}
+
 void TCatalog::Add(const std::string& name, TPainter painter) {
     if (!Painters.emplace(name, std::move(painter)).second)
         throw std::logic_error("two painters for " + name);

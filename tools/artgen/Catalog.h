@@ -18,6 +18,10 @@ struct TTile {
 
 using TPainter = std::function<void(const TTile&)>;
 
+// A full-screen layer kept at half size and drawn by the game at scale 2: the painter draws
+// at the size the player sees, onto the half-size tile.
+TPainter AtDoubleSize(TPainter painter);
+
 class TCatalog {
 public:
     void Add(const std::string& name, TPainter painter);

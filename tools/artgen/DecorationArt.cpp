@@ -224,11 +224,11 @@ void DrawHorseCart(const TTile& t) {
 } // namespace
 
 void AddDecorationArt(TCatalog& catalog) {
-    catalog.Add("StoryBGMask", DrawStoryMask);
-    catalog.Add("MovieEffect", DrawMovieEffect);
-    catalog.Add("Lightning", DrawLightning);
-    catalog.Add("Fog", DrawFog);
-    catalog.Add("ScreenDustEffect", DrawScreenDust);
+    catalog.Add("StoryBGMask", AtDoubleSize(DrawStoryMask));
+    catalog.Add("MovieEffect", AtDoubleSize(DrawMovieEffect));
+    catalog.Add("Lightning", AtDoubleSize(DrawLightning));
+    catalog.Add("Fog", AtDoubleSize(DrawFog));
+    catalog.Add("ScreenDustEffect", AtDoubleSize(DrawScreenDust));
     catalog.Add("DustParticle", DrawDustParticle);
     catalog.Add("Confetti", DrawConfetti);
     catalog.Add("RainFlowers", DrawRainFlower);

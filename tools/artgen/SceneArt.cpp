@@ -602,7 +602,7 @@ void AddSceneArt(TCatalog& catalog) {
         cairo_set_source_rgb(t.cr, 0, 0, 0);
         cairo_paint(t.cr);
     });
-    catalog.Add("MovieEffectMask", DrawMovieMask);
+    catalog.Add("MovieEffectMask", AtDoubleSize(DrawMovieMask));
     catalog.Add("TutorialBlackRect", DrawTutorialPanel);
     catalog.Add("TutorialIcons", DrawTutorialIcon);
     catalog.Add("TutorialArrow", DrawTutorialArrow);
