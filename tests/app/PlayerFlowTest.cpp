@@ -6,6 +6,7 @@
 #include "saves/PlayerSaveFiles.h"
 
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
