@@ -30,6 +30,9 @@ public:
     void FreeImagesIfAsked();
 
     const TGameButton& PlayButton() const { return playButton_; }
+    const TGameButton& OptionsButton() const { return optionsButton_; }
+    const TGameButton& HighScoresButton() const { return highScoresButton_; }
+    const TGameButton& HelpButton() const { return helpButton_; }
     const TGameMenuWindow& MenuPanel() const { return menuPanel_; }
 
 private:
