@@ -41,6 +41,8 @@ public:
     virtual void FreeImageSet(int set) = 0;
     // "Help1.jpg" from the late-load folder, unless a picture of that name is loaded.
     virtual void LoadLateImage(const std::string& fileName) = 0;
+    // A picture of the main set ("Extras.jpg") again after a scene freed it, unless loaded.
+    virtual void LoadMainSetImage(const std::string& fileName) = 0;
     virtual void FreeImage(const std::string& name) = 0;
 
     // The player's sound settings reach the players (a switched-off channel plays at 0).

@@ -123,6 +123,12 @@ void TFormMain::CreateScenes() {
     addPlayer_ = std::make_unique<TAddPlayerScene>(services, false);
     addInitialPlayer_ = std::make_unique<TAddPlayerScene>(services, true);
     confirm_ = std::make_unique<TConfirmScene>(services);
+    options_ = std::make_unique<TOptionsScene>(services, false);
+    inGameOptions_ = std::make_unique<TOptionsScene>(services, true);
+    credits_ = std::make_unique<TCreditsScene>(services);
+    highScores_ = std::make_unique<THighScoresScene>(services);
+    help_ = std::make_unique<THelpScene>(services);
+    extras_ = std::make_unique<TExtrasScene>(services);
     mainGame_ = std::make_unique<TMainGameScene>(services);
     RegisterScene(gsCompanyLogos, *companyLogos_);
     RegisterScene(gsSplash, *splash_);
@@ -131,6 +137,12 @@ void TFormMain::CreateScenes() {
     RegisterScene(gsAddPlayer, *addPlayer_);
     RegisterScene(gsAddInitialPlayer, *addInitialPlayer_);
     RegisterScene(gsConfirmWindow, *confirm_);
+    RegisterScene(gsOptions, *options_);
+    RegisterScene(gsInGameOptions, *inGameOptions_);
+    RegisterScene(gsCredits, *credits_);
+    RegisterScene(gsHighScores, *highScores_);
+    RegisterScene(gsHelp, *help_);
+    RegisterScene(gsExtras, *extras_);
     RegisterScene(gsMainGame, *mainGame_);
     ConnectStartScenes();
     ConnectFlow();
@@ -194,6 +206,12 @@ void TFormMain::BindImages() {
     addPlayer_->TakeSizes();
     addInitialPlayer_->TakeSizes();
     confirm_->TakeSizes();
+    options_->TakeSizes();
+    inGameOptions_->TakeSizes();
+    credits_->TakeSizes();
+    highScores_->TakeSizes();
+    help_->TakeSizes();
+    extras_->TakeSizes();
     mainGame_->TakeSizes();
 }
 

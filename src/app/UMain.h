@@ -9,8 +9,13 @@
 #include "app/SceneTransitionClass.h"
 #include "app/scenes/CompanyLogosScene.h"
 #include "app/scenes/ConfirmScene.h"
+#include "app/scenes/CreditsScene.h"
+#include "app/scenes/ExtrasScene.h"
+#include "app/scenes/HelpScene.h"
+#include "app/scenes/HighScoresScene.h"
 #include "app/scenes/MainGameScene.h"
 #include "app/scenes/MenuScene.h"
+#include "app/scenes/OptionsScene.h"
 #include "app/scenes/PlayerScenes.h"
 #include "app/scenes/Scene.h"
 #include "app/scenes/SplashScene.h"
@@ -104,7 +109,16 @@ public:
     const TConfirmScene& Confirm() const { return *confirm_; }
     const TPlayerSelectScene& PlayerSelect() const { return *playerSelect_; }
     const TAddPlayerScene& AddPlayer() const { return *addPlayer_; }
+    const TOptionsScene& Options() const { return *options_; }
+    const TOptionsScene& InGameOptions() const { return *inGameOptions_; }
+    const TCreditsScene& Credits() const { return *credits_; }
+    const THighScoresScene& HighScores() const { return *highScores_; }
+    const THelpScene& Help() const { return *help_; }
+    const TExtrasScene& Extras() const { return *extras_; }
     bool TransitionActive() const { return SceneTransition1.Active(); }
+    bool PictureLoaded(std::string_view name) const {
+        return OmegaImageList1.ImageList.Find(name) != nullptr;
+    }
     // Focus went away and the game waits for it to come back.
     bool FocusLossPaused() const { return window_.FocusLossPause; }
 
@@ -144,6 +158,8 @@ private:
     void ConnectFlow();
     void SplashContinue();
     void OpenMap();
+    // Out of the in-game options or help: the round's pause as it was before the menu.
+    void BackToRound();
     void FormCloseQuery();
     void TransitionTo(TGameSceneValues scene) override;
     void DrawSceneFrame(TGameSceneValues scene) override;
@@ -154,6 +170,9 @@ private:
     bool ImageSetLoaded(int set) const override;
     void FreeImageSet(int set) override;
     void LoadLateImage(const std::string& fileName) override;
+    void LoadMainSetImage(const std::string& fileName) override;
+    // A single picture of the folder, unless one of its name is loaded; a missing one is logged.
+    void LoadSingleImage(const std::string& folder, const std::string& fileName);
     void FreeImage(const std::string& name) override;
     void ApplySoundSettings() override;
     bool FullScreen() const override;
@@ -214,6 +233,12 @@ private:
     std::unique_ptr<TAddPlayerScene> addPlayer_;
     std::unique_ptr<TAddPlayerScene> addInitialPlayer_;
     std::unique_ptr<TConfirmScene> confirm_;
+    std::unique_ptr<TOptionsScene> options_;
+    std::unique_ptr<TOptionsScene> inGameOptions_;
+    std::unique_ptr<TCreditsScene> credits_;
+    std::unique_ptr<THighScoresScene> highScores_;
+    std::unique_ptr<THelpScene> help_;
+    std::unique_ptr<TExtrasScene> extras_;
     std::unique_ptr<TMainGameScene> mainGame_;
     std::array<TScene*, gsEndingStory + 1> scenes_{};
 

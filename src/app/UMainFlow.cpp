@@ -10,6 +10,8 @@ namespace {
 // The darkening layer is a quarter-size picture drawn at double size.
 constexpr float DarkenScale = 2.0f;
 constexpr uint8_t Opaque = 255;
+constexpr std::string_view WebScheme = "http://";
+constexpr std::string_view SchemeSeparator = "://";
 
 } // namespace
 
@@ -31,6 +33,8 @@ void TFormMain::ConnectFlow() {
         if (oldScene == gsPlayerSelect && newScene == gsMenu) menu_->TransitionStarts(newScene);
     };
     menu_->OnOpenMap = [this] { OpenMap(); };
+    inGameOptions_->OnBackToRound = [this] { BackToRound(); };
+    help_->OnBackToRound = [this] { BackToRound(); };
 }
 
 // The press after loading: the first player's name, or the menu of the last player.
@@ -48,6 +52,10 @@ void TFormMain::OpenMap() {
     // The map and the rounds need the room more than the menu's pictures.
     flow_.FreeMenuImagesOnLeave = true;
     TransitionTo(gsMap);
+}
+
+void TFormMain::BackToRound() {
+    mainGame_->SetGamePause(flow_.PausedBeforeMenu);
 }
 
 // The iris is closed: the new scene comes; a round starts on its level.
@@ -112,12 +120,20 @@ void TFormMain::FreeImageSet(int set) {
 }
 
 void TFormMain::LoadLateImage(const std::string& fileName) {
+    LoadSingleImage(LateLoadFolder, fileName);
+}
+
+void TFormMain::LoadMainSetImage(const std::string& fileName) {
+    LoadSingleImage(ImageSetFolder(MainImageSet), fileName);
+}
+
+void TFormMain::LoadSingleImage(const std::string& folder, const std::string& fileName) {
     const std::string name = fileName.substr(0, fileName.rfind('.'));
     if (OmegaImageList1.ImageList.Find(name) != nullptr) return;
     try {
-        OmegaImageList1.LoadImageFile(platform_.ProgramFolder + LateLoadFolder, fileName);
+        OmegaImageList1.LoadImageFile(platform_.ProgramFolder + folder, fileName);
     } catch (const std::exception& error) {
-        // A missing page draws nothing; the game goes on.
+        // A missing picture draws nothing; the game goes on.
         errorLog_.Report(std::string("Picture skipped: ") + error.what());
     }
 }
@@ -162,8 +178,11 @@ void TFormMain::SubmitScore() {
     if (player_.PlayerLoaded) player_.HighScores.Submit(player_.LoadedName(), mainGame_->Score);
 }
 
+// An address without a scheme is a web page's.
 void TFormMain::OpenWebAddress(const std::string& address) {
-    platform_.Desktop.OpenWebLink(address);
+    if (address.empty()) return;
+    const bool hasScheme = address.find(SchemeSeparator) != std::string::npos;
+    platform_.Desktop.OpenWebLink(hasScheme ? address : std::string(WebScheme) + address);
 }
 
 void TFormMain::CloseProgram() {

@@ -47,6 +47,7 @@ protected:
                                                          .Desktop = desktop,
                                                          .ProgramFolder = folder.Path(),
                                                          .ErrorLogFile = folder.Path() + "err.log",
+                                                         .DataFolder = "",
                                                          .Audio = &audio,
                                                          .TestReport = testReport});
     }

@@ -2,6 +2,7 @@
 
 #include "app/PlayerSession.h"
 #include "app/scenes/SceneInput.h"
+#include "app/scenes/SceneWindows.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int WindowMoveStep = 60;
 // Far enough above the screen for either window.
 constexpr int WindowHidingYPos = -420;
 // On the player list: the rows, then New, Delete and OK along the bottom.
@@ -21,27 +21,6 @@ constexpr TPoint ListOkOffset{278, 318};
 constexpr TPoint InputOffset{62, 108};
 constexpr TPoint AddOkOffset{60, 150};
 constexpr TPoint CancelOffset{232, 150};
-constexpr int White = 0;
-constexpr int NoSpacing = 0;
-constexpr int NoWidthLimit = 0;
-constexpr uint8_t Opaque = 255;
-
-void PrepareWindow(TGameMenuWindow& window, std::string_view picture, TPoint rest,
-                   TOmegaImageList& pictures) {
-    window.WindowImg = std::string(picture);
-    window.OmgImgList = &pictures;
-    window.Left = rest.X;
-    window.Top = rest.Y;
-    window.ShowDir = sdToDown;
-    window.HidingYPos = WindowHidingYPos;
-    window.MoveStep = WindowMoveStep;
-    window.HideNow();
-}
-
-void PlaceButton(TGameButton& button, TPoint windowPos, TPoint offset) {
-    button.Left = windowPos.X + offset.X;
-    button.Top = windowPos.Y + offset.Y;
-}
 
 } // namespace
 
@@ -49,7 +28,8 @@ void PlaceButton(TGameButton& button, TPoint windowPos, TPoint offset) {
 
 TPlayerSelectScene::TPlayerSelectScene(const TGameServices& services) : services_(services) {
     window_.OnPosUpdate = [this](TPoint pos) { Place(pos); };
-    PrepareWindow(window_, Pictures::NameListWindow, WindowRest, services_.Pictures);
+    PrepareWindow(window_, Pictures::NameListWindow, WindowRest, services_.Pictures,
+                  WindowHidingYPos);
     newButton_.ImageName = Pictures::NameListNewButton;
     deleteButton_.ImageName = Pictures::NameListDeleteButton;
     okButton_.ImageName = Pictures::WindowOKButton;
@@ -111,11 +91,7 @@ void TPlayerSelectScene::DeleteClick() {
 }
 
 void TPlayerSelectScene::Frame() {
-    services_.Host.DrawSceneFrame(gsMenu);
-    services_.Host.DrawDarken();
-    window_.Update();
-    window_.Draw();
-    if (window_.State() == mwsHidden) return;
+    if (!DrawWindowOver(services_.Host, gsMenu, window_)) return;
     for (TGameButton* button : {&newButton_, &deleteButton_, &okButton_}) button->Draw(Opaque);
     services_.Player.NameList.Draw(services_.GameText);
 }
@@ -132,7 +108,8 @@ TAddPlayerScene::TAddPlayerScene(const TGameServices& services, bool initial)
     window_.OnHidingComplete = [this] {
         if (const std::function<void()> next = std::move(afterHiding_)) next();
     };
-    PrepareWindow(window_, Pictures::AddNameWindow, WindowRest, services_.Pictures);
+    PrepareWindow(window_, Pictures::AddNameWindow, WindowRest, services_.Pictures,
+                  WindowHidingYPos);
     okButton_.ImageName = Pictures::WindowOKButton;
     cancelButton_.ImageName = Pictures::WindowCancelButton;
     okButton_.OnClick = [this] { OkClick(); };
@@ -210,12 +187,10 @@ void TAddPlayerScene::NameTaken(bool duplicate) {
 }
 
 void TAddPlayerScene::Frame() {
-    services_.Host.DrawSceneFrame(initial_ ? gsSplash : gsPlayerSelect);
-    services_.Host.DrawDarken();
-    window_.Update();
+    const bool shown =
+        DrawWindowOver(services_.Host, initial_ ? gsSplash : gsPlayerSelect, window_);
     nameInput_.Update();
-    window_.Draw();
-    if (window_.State() == mwsHidden) return;
+    if (!shown) return;
     DrawTypedName();
     okButton_.Draw(Opaque);
     cancelButton_.Draw(Opaque);
@@ -223,7 +198,8 @@ void TAddPlayerScene::Frame() {
 
 void TAddPlayerScene::DrawTypedName() const {
     services_.GameText.DrawText(nameInput_.Left, nameInput_.Top, nameInput_.DisplayString(),
-                                nameInput_.LetterSizeRatio, NoSpacing, Opaque, NoWidthLimit, White);
+                                nameInput_.LetterSizeRatio, NoSpacing, Opaque, NoWidthLimit,
+                                TextWhite);
 }
 
 void TAddPlayerScene::Mouse(const TPlatformEvent& event) {
