@@ -31,6 +31,7 @@ void TFormMain::ConnectFlow() {
         if (oldScene == gsPlayerSelect && newScene == gsMenu) menu_->TransitionStarts(newScene);
     };
     menu_->OnOpenMap = [this] { OpenMap(); };
+    mainGame_->OnInGameMenu = [this] { inGameMenu_->Open(); };
 }
 
 // The press after loading: the first player's name, or the menu of the last player.
@@ -50,13 +51,32 @@ void TFormMain::OpenMap() {
     TransitionTo(gsMap);
 }
 
-// The iris is closed: the new scene comes; a round starts on its level.
+void TFormMain::AskTimeUp() {
+    AskConfirm(ckTimeUp, gsMainGame, [this](bool again) {
+        if (again) {
+            mainGame_->Restart();
+            return;
+        }
+        GameScene.SetValue(gsMainGame);
+        ForfeitRound();
+        TransitionTo(gsMenu);
+    });
+}
+
+void TFormMain::StartLevelBehindTransition(uint8_t islandIdx, int levelIdx) {
+    pendingLevel_ = {islandIdx, levelIdx};
+    TransitionTo(gsObjectiveInfo);
+}
+
+// The iris is closed: the new scene comes; a round starts on its level with its objective.
 void TFormMain::SceneSwitch(TGameSceneValues newScene) {
-    // A level that cannot be loaded has said so and leaves the scene as it was.
-    if (newScene == gsMainGame)
-        StartLevel(pendingLevel_.first, pendingLevel_.second);
-    else
+    if (newScene != gsObjectiveInfo) {
         GameScene.SetValue(newScene);
+        return;
+    }
+    // A level that cannot be loaded has said so; the scene it was to leave comes back in.
+    if (!StartLevel(pendingLevel_.first, pendingLevel_.second))
+        if (TScene* staying = CurrentScene()) staying->Enter(GameScene.Value());
 }
 
 bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
@@ -112,10 +132,18 @@ void TFormMain::FreeImageSet(int set) {
 }
 
 void TFormMain::LoadLateImage(const std::string& fileName) {
+    LoadSingleImage(LateLoadFolder, fileName);
+}
+
+void TFormMain::LoadMainImage(const std::string& fileName) {
+    LoadSingleImage(ImageSetFolder(MainImageSet), fileName);
+}
+
+void TFormMain::LoadSingleImage(const std::string& folder, const std::string& fileName) {
     const std::string name = fileName.substr(0, fileName.rfind('.'));
     if (OmegaImageList1.ImageList.Find(name) != nullptr) return;
     try {
-        OmegaImageList1.LoadImageFile(platform_.ProgramFolder + LateLoadFolder, fileName);
+        OmegaImageList1.LoadImageFile(platform_.ProgramFolder + folder, fileName);
     } catch (const std::exception& error) {
         // A missing page draws nothing; the game goes on.
         errorLog_.Report(std::string("Picture skipped: ") + error.what());

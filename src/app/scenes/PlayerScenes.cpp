@@ -2,6 +2,7 @@
 
 #include "app/PlayerSession.h"
 #include "app/scenes/SceneInput.h"
+#include "app/scenes/ScenePanels.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
@@ -9,9 +10,8 @@
 
 namespace {
 
-constexpr int WindowMoveStep = 60;
-// Far enough above the screen for either window.
-constexpr int WindowHidingYPos = -420;
+// From far enough above the screen for either window.
+constexpr TPanelSlide WindowSlide{sdToDown, -420, 60};
 // On the player list: the rows, then New, Delete and OK along the bottom.
 constexpr TPoint ListOffset{45, 78};
 constexpr TPoint NewOffset{14, 318};
@@ -26,30 +26,13 @@ constexpr int NoSpacing = 0;
 constexpr int NoWidthLimit = 0;
 constexpr uint8_t Opaque = 255;
 
-void PrepareWindow(TGameMenuWindow& window, std::string_view picture, TPoint rest,
-                   TOmegaImageList& pictures) {
-    window.WindowImg = std::string(picture);
-    window.OmgImgList = &pictures;
-    window.Left = rest.X;
-    window.Top = rest.Y;
-    window.ShowDir = sdToDown;
-    window.HidingYPos = WindowHidingYPos;
-    window.MoveStep = WindowMoveStep;
-    window.HideNow();
-}
-
-void PlaceButton(TGameButton& button, TPoint windowPos, TPoint offset) {
-    button.Left = windowPos.X + offset.X;
-    button.Top = windowPos.Y + offset.Y;
-}
-
 } // namespace
 
 // ---- the player list --------------------------------------------------------------------------
 
 TPlayerSelectScene::TPlayerSelectScene(const TGameServices& services) : services_(services) {
     window_.OnPosUpdate = [this](TPoint pos) { Place(pos); };
-    PrepareWindow(window_, Pictures::NameListWindow, WindowRest, services_.Pictures);
+    PreparePanel(window_, Pictures::NameListWindow, WindowRest, WindowSlide, services_.Pictures);
     newButton_.ImageName = Pictures::NameListNewButton;
     deleteButton_.ImageName = Pictures::NameListDeleteButton;
     okButton_.ImageName = Pictures::WindowOKButton;
@@ -132,7 +115,7 @@ TAddPlayerScene::TAddPlayerScene(const TGameServices& services, bool initial)
     window_.OnHidingComplete = [this] {
         if (const std::function<void()> next = std::move(afterHiding_)) next();
     };
-    PrepareWindow(window_, Pictures::AddNameWindow, WindowRest, services_.Pictures);
+    PreparePanel(window_, Pictures::AddNameWindow, WindowRest, WindowSlide, services_.Pictures);
     okButton_.ImageName = Pictures::WindowOKButton;
     cancelButton_.ImageName = Pictures::WindowCancelButton;
     okButton_.OnClick = [this] { OkClick(); };
