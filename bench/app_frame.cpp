@@ -66,6 +66,7 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
                     .Audio = &platform.Audio});
     form.LoadMainPictures();
     form.StartLevel(1, 1);
+    form.MainGame().ObjectiveInfo.Skip();
     TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = game.ElementGather;

@@ -57,6 +57,9 @@ public:
     // The score counter's value enters the high scores under the selected player.
     virtual void SubmitScore() = 0;
     virtual bool StartLevel(uint8_t islandIdx, int levelIdx) = 0;
+    // The level starts behind the closing iris, its objective showing as the iris opens; a level
+    // that cannot be loaded leaves the scene as it was, entered again.
+    virtual void StartLevelBehindTransition(uint8_t islandIdx, int levelIdx) = 0;
     // An address of the extras in the desktop's web browser.
     virtual void OpenWebAddress(const std::string& address) = 0;
     // The game ends as the close box ends it from the menu: saved, without a question.

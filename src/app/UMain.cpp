@@ -2,6 +2,7 @@
 
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
+#include "engine/PictureNames.h"
 #include "files/TextEncoding.h"
 #include "platform/PlatformPaths.h"
 
@@ -129,7 +130,33 @@ void TFormMain::CreateScenes() {
     highScores_ = std::make_unique<THighScoresScene>(services);
     help_ = std::make_unique<THelpScene>(services);
     extras_ = std::make_unique<TExtrasScene>(services);
+    map_ = std::make_unique<TMapScene>(services);
+    stickerBook_ = std::make_unique<TStickerBookScene>(services);
+    openingStory_ = std::make_unique<TStoryScene>(services, StoryImageSet, Pictures::StoryStrips);
+    endingStory_ = std::make_unique<TStoryScene>(services, EndingImageSet, Pictures::EndingStrips);
+    CreateRoundScenes(services);
+    RegisterScenes();
+    ConnectStartScenes();
+    ConnectFlow();
+}
+
+// The round and the scenes that lie over it.
+void TFormMain::CreateRoundScenes(const TGameServices& services) {
     mainGame_ = std::make_unique<TMainGameScene>(services);
+    TMainGameScene& round = *mainGame_;
+    objective_ = std::make_unique<TObjectiveScene>(services, round);
+    roundClear_ = std::make_unique<TRoundMomentScene>(
+        services, round, [this] { GameScene.SetValue(gsStageResult); });
+    timeUp_ = std::make_unique<TRoundMomentScene>(services, round, [this] { AskTimeUp(); });
+    // TODO(story issue): the steps of the tutorial and the tool tips.
+    tutorial_ = std::make_unique<TTutorialScene>(
+        services, round, TextStrings1.GameTutorial(1) + "|" + TextStrings1.GameTutorial(2));
+    toolTip_ = std::make_unique<TTutorialScene>(services, round, TextStrings1.TutorialInfo(1));
+    stageResult_ = std::make_unique<TStageResultScene>(services, round);
+    inGameMenu_ = std::make_unique<TInGameMenuScene>(services, round);
+}
+
+void TFormMain::RegisterScenes() {
     RegisterScene(gsCompanyLogos, *companyLogos_);
     RegisterScene(gsSplash, *splash_);
     RegisterScene(gsMenu, *menu_);
@@ -143,9 +170,18 @@ void TFormMain::CreateScenes() {
     RegisterScene(gsHighScores, *highScores_);
     RegisterScene(gsHelp, *help_);
     RegisterScene(gsExtras, *extras_);
+    RegisterScene(gsMap, *map_);
     RegisterScene(gsMainGame, *mainGame_);
-    ConnectStartScenes();
-    ConnectFlow();
+    RegisterScene(gsObjectiveInfo, *objective_);
+    RegisterScene(gsRoundClear, *roundClear_);
+    RegisterScene(gsTimeUp, *timeUp_);
+    RegisterScene(gsTutorial, *tutorial_);
+    RegisterScene(gsTutorialToolTip, *toolTip_);
+    RegisterScene(gsStageResult, *stageResult_);
+    RegisterScene(gsInGameMenu, *inGameMenu_);
+    RegisterScene(gsStickerBook, *stickerBook_);
+    RegisterScene(gsOpeningStory, *openingStory_);
+    RegisterScene(gsEndingStory, *endingStory_);
 }
 
 // Logos, then the splash loading the main pictures, then the first player's name or the menu.
@@ -213,6 +249,14 @@ void TFormMain::BindImages() {
     help_->TakeSizes();
     extras_->TakeSizes();
     mainGame_->TakeSizes();
+    map_->TakeSizes();
+    tutorial_->TakeSizes();
+    toolTip_->TakeSizes();
+    stageResult_->TakeSizes();
+    inGameMenu_->TakeSizes();
+    stickerBook_->TakeSizes();
+    openingStory_->TakeSizes();
+    endingStory_->TakeSizes();
 }
 
 void TFormMain::LoadImageSet(int set, bool jpgFiles, bool pngFiles) {

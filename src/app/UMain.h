@@ -13,12 +13,18 @@
 #include "app/scenes/ExtrasScene.h"
 #include "app/scenes/HelpScene.h"
 #include "app/scenes/HighScoresScene.h"
+#include "app/scenes/InGameMenuScene.h"
 #include "app/scenes/MainGameScene.h"
+#include "app/scenes/MapScene.h"
 #include "app/scenes/MenuScene.h"
 #include "app/scenes/OptionsScene.h"
 #include "app/scenes/PlayerScenes.h"
+#include "app/scenes/RoundOverlayScenes.h"
 #include "app/scenes/Scene.h"
 #include "app/scenes/SplashScene.h"
+#include "app/scenes/StageResultScene.h"
+#include "app/scenes/StickerBookScene.h"
+#include "app/scenes/StoryScenes.h"
 #include "engine/ImageSetLoader.h"
 #include "engine/LoadedImageListClass.h"
 #include "engine/OmegaImageList.h"
@@ -82,8 +88,8 @@ public:
     void HandleEvent(const TPlatformEvent& event);
     // One frame (the frame timer's handler).
     void OmegaTimer1Timer();
-    // Starts a round on the level; False when its file cannot be loaded (the message box has
-    // been shown and the board is left as it was).
+    // Starts a round on the level, its objective first; False when its file cannot be loaded
+    // (the message box has been shown and the board is left as it was).
     bool StartLevel(uint8_t islandIdx, int levelIdx) override;
     // The game's main pictures all at once, as the splash loads them a few a frame.
     void LoadMainPictures();
@@ -94,6 +100,8 @@ public:
     // What tests and tools read and drive from outside.
     bool Closing() const { return closing_; }
     TGameSceneValues Scene() const { return GameScene.Value(); }
+    // The scene changes as a handler changes it: the way in to the scenes no event reaches yet.
+    void SetScene(TGameSceneValues scene) { GameScene.SetValue(scene); }
     const TSplashScene& Splash() const { return *splash_; }
     TMainGameScene& MainGame() { return *mainGame_; }
     const TMainGameScene& MainGame() const { return *mainGame_; }
@@ -115,6 +123,13 @@ public:
     const THighScoresScene& HighScores() const { return *highScores_; }
     const THelpScene& Help() const { return *help_; }
     const TExtrasScene& Extras() const { return *extras_; }
+    const TMapScene& Map() const { return *map_; }
+    const TInGameMenuScene& InGameMenu() const { return *inGameMenu_; }
+    const TStageResultScene& StageResult() const { return *stageResult_; }
+    const TStickerBookScene& StickerBook() const { return *stickerBook_; }
+    const TTutorialScene& Tutorial() const { return *tutorial_; }
+    const TStoryScene& OpeningStory() const { return *openingStory_; }
+    bool ImageSetLoaded(int set) const override;
     bool TransitionActive() const { return SceneTransition1.Active(); }
     bool PictureLoaded(std::string_view name) const {
         return OmegaImageList1.ImageList.Find(name) != nullptr;
@@ -128,6 +143,8 @@ private:
     void ConnectTestReport();
     void CreateSound();
     void CreateScenes();
+    void CreateRoundScenes(const TGameServices& services);
+    void RegisterScenes();
     void ConnectStartScenes();
     // The logo cards and the splash's own pictures.
     void FreeStartPictures();
@@ -160,6 +177,8 @@ private:
     void OpenMap();
     // Out of the in-game options or help: the round's pause as it was before the menu.
     void BackToRound();
+    // After the moment of a lost round: the same level again, or the menu.
+    void AskTimeUp();
     void FormCloseQuery();
     void TransitionTo(TGameSceneValues scene) override;
     void DrawSceneFrame(TGameSceneValues scene) override;
@@ -167,7 +186,6 @@ private:
     void AskConfirm(TConfirmKind kind, TGameSceneValues backdrop,
                     std::function<void(bool positive)> answered) override;
     void LoadImageSet(int set) override { LoadImageSet(set, true, true); }
-    bool ImageSetLoaded(int set) const override;
     void FreeImageSet(int set) override;
     void LoadLateImage(const std::string& fileName) override;
     void LoadMainSetImage(const std::string& fileName) override;
@@ -180,6 +198,7 @@ private:
     void SavePlayerSave(bool withStickerBook) override;
     void ForfeitRound() override;
     void SubmitScore() override;
+    void StartLevelBehindTransition(uint8_t islandIdx, int levelIdx) override;
     void OpenWebAddress(const std::string& address) override;
     void CloseProgram() override;
 
@@ -216,7 +235,6 @@ private:
     TTextStrings TextStrings1;
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
-    // TODO(game shell issue): the menu, the map and the other scenes start it too.
     TSceneTransition SceneTransition1;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
@@ -240,6 +258,17 @@ private:
     std::unique_ptr<THelpScene> help_;
     std::unique_ptr<TExtrasScene> extras_;
     std::unique_ptr<TMainGameScene> mainGame_;
+    std::unique_ptr<TMapScene> map_;
+    std::unique_ptr<TObjectiveScene> objective_;
+    std::unique_ptr<TRoundMomentScene> roundClear_;
+    std::unique_ptr<TRoundMomentScene> timeUp_;
+    std::unique_ptr<TTutorialScene> tutorial_;
+    std::unique_ptr<TTutorialScene> toolTip_;
+    std::unique_ptr<TStageResultScene> stageResult_;
+    std::unique_ptr<TStickerBookScene> stickerBook_;
+    std::unique_ptr<TInGameMenuScene> inGameMenu_;
+    std::unique_ptr<TStoryScene> openingStory_;
+    std::unique_ptr<TStoryScene> endingStory_;
     std::array<TScene*, gsEndingStory + 1> scenes_{};
 
     struct TWindowState {

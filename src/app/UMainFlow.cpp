@@ -35,6 +35,7 @@ void TFormMain::ConnectFlow() {
     menu_->OnOpenMap = [this] { OpenMap(); };
     inGameOptions_->OnBackToRound = [this] { BackToRound(); };
     help_->OnBackToRound = [this] { BackToRound(); };
+    mainGame_->OnInGameMenu = [this] { inGameMenu_->Open(); };
 }
 
 // The press after loading: the first player's name, or the menu of the last player.
@@ -58,13 +59,32 @@ void TFormMain::BackToRound() {
     mainGame_->SetGamePause(flow_.PausedBeforeMenu);
 }
 
-// The iris is closed: the new scene comes; a round starts on its level.
+void TFormMain::AskTimeUp() {
+    AskConfirm(ckTimeUp, gsMainGame, [this](bool again) {
+        if (again) {
+            mainGame_->Restart();
+            return;
+        }
+        GameScene.SetValue(gsMainGame);
+        ForfeitRound();
+        TransitionTo(gsMenu);
+    });
+}
+
+void TFormMain::StartLevelBehindTransition(uint8_t islandIdx, int levelIdx) {
+    pendingLevel_ = {islandIdx, levelIdx};
+    TransitionTo(gsObjectiveInfo);
+}
+
+// The iris is closed: the new scene comes; a round starts on its level with its objective.
 void TFormMain::SceneSwitch(TGameSceneValues newScene) {
-    // A level that cannot be loaded has said so and leaves the scene as it was.
-    if (newScene == gsMainGame)
-        StartLevel(pendingLevel_.first, pendingLevel_.second);
-    else
+    if (newScene != gsObjectiveInfo) {
         GameScene.SetValue(newScene);
+        return;
+    }
+    // A level that cannot be loaded has said so; the scene it was to leave comes back in.
+    if (!StartLevel(pendingLevel_.first, pendingLevel_.second))
+        if (TScene* staying = CurrentScene()) staying->Enter(GameScene.Value());
 }
 
 bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {

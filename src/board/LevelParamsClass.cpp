@@ -3,6 +3,7 @@
 #include "engine/GameGlobals.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 TLevelParams::TLevelParams() {
@@ -31,6 +32,15 @@ int TLevelParams::ChooseVariant(uint8_t islandIdx, int levelIdx) {
     }
     LastVariants[island] = static_cast<uint8_t>(variant);
     return variant;
+}
+
+bool TLevelParams::HasLevelFile(uint8_t islandIdx, int levelIdx) const {
+    int variant = levelIdx;
+    if (islandIdx >= 1 && islandIdx <= IslandCount && levelIdx > UpperVariants[islandIdx - 1])
+        variant = LowerVariants[islandIdx - 1];
+    std::error_code error;
+    return std::filesystem::is_regular_file(LevelFilesPath + LevelFileName(islandIdx, variant),
+                                            error);
 }
 
 bool TLevelParams::LoadLevel(uint8_t islandIdx, int levelIdx) {

@@ -23,6 +23,9 @@ public:
     // unreadable or damaged; the message box has been shown) the previous record stays and the
     // round must not start.
     bool LoadLevel(uint8_t islandIdx, int levelIdx);
+    // Whether the level has a file to load: its own, or past the island's last level file the
+    // first of the variants it replays.
+    bool HasLevelFile(uint8_t islandIdx, int levelIdx) const;
     // Every island may replay any of its variants again (a new player).
     void ResetLastVariants();
 

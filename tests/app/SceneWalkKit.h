@@ -7,6 +7,7 @@
 #include "engine/GameButtonClass.h"
 #include "engine/GameGlobals.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -111,11 +112,16 @@ struct TSceneWalk {
         for (int i = 0; i < 600 && !(Scene() == gsSplash && Form->Splash().Ready()); ++i) Tick();
         return Scene() == gsSplash && Form->Splash().Ready();
     }
-    // A first start: the splash, the first player's name typed and confirmed, the menu.
-    bool ReachMenuAsNewPlayer(const std::string& name = "ANNA") {
+    // A first start: the splash, the first player's name typed and confirmed, the menu; with
+    // `developer`, the developer code typed first has opened the developer keys.
+    bool ReachMenuAsNewPlayer(const std::string& name = "ANNA", bool developer = false) {
         if (!ReachReadySplash()) return false;
         Click({683, 400});
         if (!RunUntil(gsAddInitialPlayer)) return false;
+        if (developer) {
+            Type("GIZMO UP\r");
+            if (!RunUntil(gsAddInitialPlayer)) return false;
+        }
         Type(name + "\r");
         return RunUntil(gsMenu);
     }

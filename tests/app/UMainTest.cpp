@@ -51,11 +51,12 @@ protected:
                                                          .Audio = &audio,
                                                          .TestReport = testReport});
     }
-    // The round on the first level, the logos and the splash skipped.
+    // The round on the first level, the logos, the splash and the objective skipped.
     void StartRound() {
         Start();
         form->LoadMainPictures();
         ASSERT_TRUE(form->StartLevel(1, 1));
+        form->MainGame().ObjectiveInfo.Skip();
     }
     // Runs loop passes over the given game time, one every millisecond.
     void RunFor(int ms) {

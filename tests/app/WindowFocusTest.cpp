@@ -20,6 +20,7 @@ protected:
         rig.Form = std::make_unique<TFormMain>(platform);
         rig.Form->LoadMainPictures();
         ASSERT_TRUE(rig.Form->StartLevel(1, 1));
+        rig.Form->MainGame().ObjectiveInfo.Skip();
     }
     void Send(TEventKind kind, TKey key = TKey::Other, bool alt = false) {
         TPlatformEvent event;
@@ -134,7 +135,8 @@ TEST_F(WindowFocus, TheTerminationSignalEndsTheGameAtOnceWithSuccess) {
 
 TEST_F(WindowFocus, EverySceneChangeIsLoggedByName) {
     Restart(false);
-    EXPECT_EQ(sceneLines, (std::vector<std::string>{"scene: gsMainGame"}));
+    EXPECT_EQ(sceneLines,
+              (std::vector<std::string>{"scene: gsObjectiveInfo", "scene: gsMainGame"}));
     EXPECT_EQ(GameSceneName(gsAddInitialPlayer), "gsAddInitialPlayer");
     EXPECT_EQ(GameSceneName(gsEndingStory), "gsEndingStory");
 }

@@ -135,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, GoldenReplay, ::testing::ValuesIn(ReplayNames
 // A wrong folder would leave no replay to play, and nothing would fail.
 TEST(GoldenReplays, TheFixtureFolderHoldsTheReplaysOfTheStartAndTheRoundRules) {
     const std::vector<std::string> names = ReplayNames();
-    for (const char* name : {"first-start", "plain-match", "cascade", "no-more-moves-shuffle"})
+    for (const char* name :
+         {"first-start", "start-to-round", "plain-match", "cascade", "no-more-moves-shuffle"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 

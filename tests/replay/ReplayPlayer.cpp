@@ -153,12 +153,14 @@ public:
     TReplayRun(const TReplayRun&) = delete;
     TReplayRun& operator=(const TReplayRun&) = delete;
 
-    // Straight into the round: the logos and the splash have replays of their own.
+    // Straight into the round: the logos and the splash have replays of their own, and the
+    // objective is skipped.
     std::string StartLevel(int island, int level) {
         Form->LoadMainPictures();
         if (!Form->StartLevel(static_cast<uint8_t>(island), level))
             return "level " + std::to_string(island) + "-" + std::to_string(level) +
                    " did not start";
+        Form->MainGame().ObjectiveInfo.Skip();
         return {};
     }
 

@@ -1,12 +1,13 @@
 // The round: level start, the board's requests answered by the effects, the effects' ends handed
 // back to the board, and cleared tiles turned into score and gathered elements.
+#include "app/PlayerSession.h"
 #include "app/scenes/MainGameScene.h"
 #include "board/RoundStart.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
 #include "engine/SoundByName.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -25,11 +26,19 @@ int GatherSlotOfCode(int code) {
 
 } // namespace
 
+TMedalKind MedalFor(int elapsedSeconds, int silverReqTime, int goldReqTime) {
+    if (elapsedSeconds <= goldReqTime) return mdGold;
+    if (elapsedSeconds <= silverReqTime) return mdSilver;
+    return mdBronze;
+}
+
 // ---- Level start ----
 
 bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     ResetRoundComponents();
     if (!services_.Levels.LoadLevel(islandIdx, levelIdx)) return false;
+    islandIdx_ = islandIdx;
+    levelIdx_ = levelIdx;
     earningsPending_ = true;
     SetGatheringTargets();
     FlowingElements.TileKind = tkStandard;
@@ -43,14 +52,24 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
         ElementGather.SlideIn();
         services_.Music.RequestTrack(Random(3) < 2 ? mtMainGame1 : mtMainGame2);
     }
-    services_.Scene.SetValue(gsMainGame);
-    BoardComment1.ShowComment(coGo);
+    ObjectiveInfo.Show(services_.Levels.Objective());
+    services_.Scene.SetValue(gsObjectiveInfo);
     return true;
+}
+
+// TODO(round effects issue): the tube timer starts running here.
+// TODO(story issue): a level with a tutorial step goes to gsTutorial first.
+void TMainGameScene::BeginPlay() {
+    ObjectiveInfo.Reset();
+    services_.Scene.SetValue(gsMainGame);
 }
 
 void TMainGameScene::ResetRoundComponents() {
     LevelScore = 0;
     RoundOver = false;
+    Medal = mdNone;
+    playedMs_ = 0;
+    ObjectiveInfo.Reset();
     SetGamePause(false);
     BoardComment1.StopNow();
     BoardComment2.StopNow();
@@ -244,9 +263,36 @@ void TMainGameScene::RoundClear() {
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
+    // The last elements may land while the in-game menu paused the round: the board shows again.
+    SetGamePause(false);
+    Medal = MedalFor(playedMs_ / 1000, services_.Levels.SilverReqTime(),
+                     services_.Levels.GoldReqTime());
+    services_.Scene.SetValue(gsRoundClear);
     services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);
-    std::printf("Round won: level %s, score %d.\n", services_.Levels.FileName().c_str(),
-                LevelScore);
-    std::fflush(stdout);
+    services_.Host.SubmitScore();
+    KeepProgress();
+}
+
+// TODO(economy issue): the gold medal's bonus goods, and the round in the game log.
+void TMainGameScene::KeepProgress() {
+    TPlayerSaveRecord& record = services_.Player.Current;
+    if (services_.Levels.Objective() == goBossMode) {
+        record.NextUncompletedIsland =
+            static_cast<uint8_t>(std::min(islandIdx_ + 1, static_cast<int>(IslandCount)));
+        record.NextUncompletedLevel = 1;
+    } else {
+        record.NextUncompletedIsland = islandIdx_;
+        record.NextUncompletedLevel = levelIdx_ + 1;
+    }
+    services_.Host.SavePlayerSave(true);
+}
+
+void TMainGameScene::TimeUp() {
+    if (RoundOver || services_.Scene.Value() != gsMainGame) return;
+    services_.Scene.SetValue(gsTimeUp);
+    GameBoard.CanMatch = false;
+    BoardComment1.ShowComment(coTimeUp);
+    services_.Host.SubmitScore();
+    Forfeit();
 }

@@ -1,6 +1,7 @@
 // The round scene's frame and input; the round itself is in MainGameRound.cpp.
 #include "app/scenes/MainGameScene.h"
 
+#include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
@@ -56,6 +57,8 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     InGameMenuButton.OnClick = [this] {
         if (OnInGameMenu) OnInGameMenu();
     };
+    ObjectiveInfo.OnStartHiding = [this] { BoardComment1.ShowComment(coGo); };
+    ObjectiveInfo.OnHidingComplete = [this] { BeginPlay(); };
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
@@ -66,9 +69,11 @@ void TMainGameScene::TakeSizes() {
     BoardComment2.TakeSize();
     ElementGather.TakeSizes();
     InGameMenuButton.TakeSize();
+    ObjectiveInfo.TakeSize();
 }
 
 void TMainGameScene::Frame() {
+    if (services_.Scene.Value() == gsMainGame && !gamePause_ && !RoundOver) playedMs_ += GameTickMs;
     // The board and its effects.
     GameBoard.UpdateAndDraw();
     RunCompletionsWithoutEffect();

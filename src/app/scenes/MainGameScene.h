@@ -4,6 +4,7 @@
 // every effect's end goes back to the board.
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
+#include "app/ObjectiveInfoClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
 #include "effects/FallingElementsClass.h"
@@ -16,6 +17,10 @@
 #include <functional>
 #include <vector>
 
+// The medal of a round won after `elapsedSeconds`: gold up to the gold time, silver up to the
+// silver time, bronze after.
+TMedalKind MedalFor(int elapsedSeconds, int silverReqTime, int goldReqTime);
+
 class TMainGameScene : public TScene {
 public:
     static constexpr int PointsPerClearedTile = 3;
@@ -24,9 +29,17 @@ public:
 
     // Everything that takes a size from its pictures does so once they are loaded.
     void TakeSizes();
-    // Starts a round on the level; False when its file cannot be loaded (the message box has
-    // been shown and the board is left as it was).
+    // Starts a round on the level, its objective showing first (gsObjectiveInfo); False when
+    // its file cannot be loaded (the message box has been shown and the board is left as it
+    // was).
     bool StartLevel(uint8_t islandIdx, int levelIdx);
+    // The same level again, from its start.
+    bool Restart() { return StartLevel(islandIdx_, levelIdx_); }
+    // The time has run out (gsTimeUp): the round is lost and gives back what it added.
+    // TODO(round effects issue): the tube timer raises it, and the lost-board effect runs.
+    void TimeUp();
+    uint8_t IslandIdx() const { return islandIdx_; }
+    int LevelIdx() const { return levelIdx_; }
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
@@ -50,6 +63,8 @@ public:
     TGameButton InGameMenuButton;
     std::function<void()> OnInGameMenu;
 
+    TObjectiveInfo ObjectiveInfo;
+
     TGameBoard GameBoard;
     TSwapEffect SwapEffect;
     TGroupedElementsEffect GroupedElementsEffect;
@@ -63,6 +78,8 @@ public:
     int Score = 0;
     int LevelScore = 0;
     bool RoundOver = false;
+    // Decided when the round is won.
+    TMedalKind Medal = mdNone;
 
 private:
     // -- frame and input (MainGameScene.cpp) --
@@ -87,6 +104,10 @@ private:
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
     void RoundClear();
+    // The player goes on to the next level (after a boss, to the next island), saved at once.
+    void KeepProgress();
+    // The objective has gone: the round is played.
+    void BeginPlay();
     // A request whose effect the game does not have ends without animation: its completion runs
     // in this frame's effect step (or the next frame's, for a request made by input).
     // TODO(round effects issue): each such request gets its effect.
@@ -100,4 +121,9 @@ private:
     bool gamePause_ = false;
     bool earningsPending_ = false;
     int pausedTicks_ = 0;
+    // Game time played in this round, while it is neither paused nor over.
+    // TODO(round effects issue): the tube timer keeps it.
+    int playedMs_ = 0;
+    uint8_t islandIdx_ = 1;
+    int levelIdx_ = 1;
 };

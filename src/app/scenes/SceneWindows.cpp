@@ -1,7 +1,5 @@
 #include "app/scenes/SceneWindows.h"
 
-#include <string>
-
 namespace {
 
 constexpr int WindowMoveStep = 60;
@@ -10,19 +8,7 @@ constexpr int WindowMoveStep = 60;
 
 void PrepareWindow(TGameMenuWindow& window, std::string_view picture, TPoint rest,
                    TOmegaImageList& pictures, int hidingY) {
-    window.WindowImg = std::string(picture);
-    window.OmgImgList = &pictures;
-    window.Left = rest.X;
-    window.Top = rest.Y;
-    window.ShowDir = sdToDown;
-    window.HidingYPos = hidingY;
-    window.MoveStep = WindowMoveStep;
-    window.HideNow();
-}
-
-void PlaceButton(TGameButton& button, TPoint windowPos, TPoint offset) {
-    button.Left = windowPos.X + offset.X;
-    button.Top = windowPos.Y + offset.Y;
+    PreparePanel(window, picture, rest, {sdToDown, hidingY, WindowMoveStep}, pictures);
 }
 
 bool DrawWindowOver(TSceneHost& host, TGameSceneValues beneath, TGameMenuWindow& window) {

@@ -2,6 +2,7 @@
 // What the windows over the scenes have in common: they drop in from above the screen, stand
 // centred, and carry their buttons along as they slide.
 #include "app/GameServices.h"
+#include "app/scenes/ScenePanels.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameGlobals.h"
 #include "engine/GameMenuWindowClass.h"
@@ -25,7 +26,6 @@ constexpr TPoint CentredRest(TPoint size) {
 // A hidden window of the picture resting at `rest`, showing by sliding down from `hidingY`.
 void PrepareWindow(TGameMenuWindow& window, std::string_view picture, TPoint rest,
                    TOmegaImageList& pictures, int hidingY);
-void PlaceButton(TGameButton& button, TPoint windowPos, TPoint offset);
 // One tick of a window over the scene beneath: that scene, the darkening, the window sliding;
 // False once the window has gone, when its contents are not drawn.
 bool DrawWindowOver(TSceneHost& host, TGameSceneValues beneath, TGameMenuWindow& window);

@@ -1,0 +1,82 @@
+#pragma once
+// The scenes that lie over the round and draw its board first: the objective at the level's
+// start (gsObjectiveInfo), the moments after a won or a lost round (gsRoundClear, gsTimeUp), and
+// the tutorial's panel and tool tip (gsTutorial, gsTutorialToolTip).
+#include "app/GameServices.h"
+#include "app/scenes/MainGameScene.h"
+#include "app/scenes/Scene.h"
+#include "engine/GameButtonClass.h"
+
+#include <functional>
+#include <string>
+
+// A scene over the round: the board frame, then the scene's own bits.
+class TRoundOverlayScene : public TScene {
+public:
+    TRoundOverlayScene(const TGameServices& services, TMainGameScene& round)
+        : services_(services), round_(round) {}
+
+    void Frame() override {
+        round_.Frame();
+        DrawOver();
+    }
+
+protected:
+    virtual void DrawOver() {}
+
+    TGameServices services_;
+    TMainGameScene& round_;
+};
+
+// gsObjectiveInfo: the objective panel over the board; a press cuts it short. The panel waits
+// while the round is paused under the in-game menu.
+class TObjectiveScene : public TRoundOverlayScene {
+public:
+    using TRoundOverlayScene::TRoundOverlayScene;
+
+    void Mouse(const TPlatformEvent& event) override;
+    // Escape opens the in-game menu here too.
+    void Key(const TPlatformEvent& event) override { round_.Key(event); }
+
+private:
+    void DrawOver() override;
+};
+
+// gsRoundClear and gsTimeUp: the board alone for a moment, then the round's end goes on.
+class TRoundMomentScene : public TRoundOverlayScene {
+public:
+    static constexpr int MomentTicks = 66;
+
+    TRoundMomentScene(const TGameServices& services, TMainGameScene& round,
+                      std::function<void()> after)
+        : TRoundOverlayScene(services, round), after_(std::move(after)) {}
+
+    void Enter(TGameSceneValues) override { ticks_ = 0; }
+
+private:
+    void DrawOver() override;
+
+    std::function<void()> after_;
+    int ticks_ = 0;
+};
+
+// gsTutorial and gsTutorialToolTip: the dark glass panel with its text and OK, which goes back to
+// the round; the round's menu button still works beside it.
+// TODO(story issue): the tutorial's steps, the guide and the tool tips of each level.
+class TTutorialScene : public TRoundOverlayScene {
+public:
+    static constexpr TPoint PanelPos{481, 120};
+
+    // `text`: the panel's text, "|" starting a new line.
+    TTutorialScene(const TGameServices& services, TMainGameScene& round, std::string text);
+
+    void TakeSizes() { okButton_.TakeSize(); }
+    void Mouse(const TPlatformEvent& event) override;
+    const TGameButton& OkButton() const { return okButton_; }
+
+private:
+    void DrawOver() override;
+
+    std::string text_;
+    TGameButton okButton_;
+};

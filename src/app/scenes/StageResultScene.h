@@ -1,0 +1,29 @@
+#pragma once
+// The results of a won round (gsStageResult): over the board the results window drops in with
+// the medal and the level's score; OK, or the window's own time, takes it away, and the sticker
+// book comes behind the iris.
+#include "app/scenes/RoundOverlayScenes.h"
+#include "engine/GameMenuWindowClass.h"
+
+class TStageResultScene : public TRoundOverlayScene {
+public:
+    static constexpr TPoint WindowRest{423, 169};
+    static constexpr int ShownTimeMs = 15000;
+
+    TStageResultScene(const TGameServices& services, TMainGameScene& round);
+
+    void TakeSizes() { okButton_.TakeSize(); }
+    void Enter(TGameSceneValues from) override;
+    void Mouse(const TPlatformEvent& event) override;
+
+    const TGameMenuWindow& Window() const { return window_; }
+    const TGameButton& OkButton() const { return okButton_; }
+
+private:
+    void Place(TPoint windowPos);
+    void DrawOver() override;
+
+    TGameMenuWindow window_;
+    TGameButton okButton_;
+    int ticks_ = 0;
+};

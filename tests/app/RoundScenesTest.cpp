@@ -1,0 +1,272 @@
+// The round's scenes through the real game: the map starts the player's level, its objective
+// shows before play, the in-game menu pauses, resumes, restarts and leaves, a won round goes
+// through its results to the sticker book and on to the next level, a lost one asks to try
+// again, and the story scenes come and go with their pictures.
+#include "SceneWalkKit.h"
+#include "saves/PlayerSaveFiles.h"
+
+namespace {
+
+struct TRoundWalk : TSceneWalk {
+    using TSceneWalk::TSceneWalk;
+
+    TMainGameScene& Round() { return Form->MainGame(); }
+    // The first player (a developer: the developer keys open), the timer-mode question
+    // answered, the map.
+    bool ReachMap(bool developer = false) {
+        if (!ReachMenuAsNewPlayer("ANNA", developer)) return false;
+        Click(Form->Menu().PlayButton());
+        if (!RunUntil(gsConfirmWindow) || Form->Confirm().Kind() != ckTimerMode) return false;
+        Click(Form->Confirm().Window().PositiveButton());
+        return RunUntil(gsMap);
+    }
+    // From the map through the objective into play.
+    bool PlayFromMap() {
+        Click(Form->Map().PlayButton());
+        if (!RunUntil(gsObjectiveInfo)) return false;
+        Click({683, 400});
+        return RunUntil(gsMainGame);
+    }
+    bool ReachRound(bool developer = false) { return ReachMap(developer) && PlayFromMap(); }
+    // The question's window has dropped in; OK or Yes, else Cancel or No.
+    void Answer(bool positive) {
+        const TGameConfirmWindow& window = Form->Confirm().Window();
+        Click(positive ? window.PositiveButton() : window.NegativeButton());
+    }
+    // From a won round through its results to the sticker book.
+    bool ResultsToStickerBook() {
+        if (!RunUntil(gsStageResult)) return false;
+        Click(Form->StageResult().OkButton());
+        return RunUntil(gsStickerBook);
+    }
+    TPlayerSaveRecord SavedRecord(const std::string& name) {
+        TPlayerSaveFiles files;
+        files.Folder = Data.Path("data");
+        return files.Load(name);
+    }
+};
+
+TEST(RoundScenes, TheMapPlaysThePlayersLevelItsObjectiveFirst) {
+    TRoundWalk walk("round-map");
+    ASSERT_TRUE(walk.ReachMap());
+    EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("MapBG"));
+    walk.SceneLog.clear();
+    walk.Click(walk.Form->Map().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-01.zel");
+    EXPECT_FALSE(walk.Platform.Device.HasLiveTexture("MapBG")) << "leaving the map frees it";
+    // The objective stays until a press cuts it short.
+    walk.Ticks(40);
+    EXPECT_EQ(walk.Scene(), gsObjectiveInfo);
+    walk.Click({683, 400});
+    ASSERT_TRUE(walk.RunUntil(gsMainGame));
+    EXPECT_EQ(walk.Round().BoardComment1.CommentType(), coGo);
+    EXPECT_EQ(walk.SceneLog,
+              (std::vector<std::string>{"scene: gsObjectiveInfo", "scene: gsMainGame"}));
+
+    // The map again from the menu has its picture back.
+    walk.PressEscape();
+    walk.Click(walk.Form->InGameMenu().ToMenuButton());
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Answer(true);
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    walk.Click(walk.Form->Menu().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsMap));
+    EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("MapBG"));
+}
+
+TEST(RoundScenes, TheInGameMenuPausesAndResumesTheRoundItWasOpenedOver) {
+    TRoundWalk walk("round-menu");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    EXPECT_EQ(walk.Form->Flow().OriginScene, gsMainGame);
+    EXPECT_TRUE(walk.Round().GamePause());
+    walk.Click(walk.Form->InGameMenu().ResumeButton());
+    ASSERT_TRUE(walk.RunUntil(gsMainGame));
+    EXPECT_FALSE(walk.Round().GamePause());
+
+    // Over the tutorial, which the menu does not pause, it goes back there.
+    walk.Form->SetScene(gsTutorial);
+    walk.Click(walk.Round().InGameMenuButton);
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    EXPECT_EQ(walk.Form->Flow().OriginScene, gsTutorial);
+    EXPECT_FALSE(walk.Round().GamePause());
+    walk.Click(walk.Form->InGameMenu().ResumeButton());
+    ASSERT_TRUE(walk.RunUntil(gsTutorial));
+    walk.Click(walk.Form->Tutorial().OkButton());
+    EXPECT_EQ(walk.Scene(), gsMainGame);
+}
+
+TEST(RoundScenes, TheObjectiveWaitsUnderTheInGameMenu) {
+    TRoundWalk walk("round-objective-menu");
+    ASSERT_TRUE(walk.ReachMap());
+    walk.Click(walk.Form->Map().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    EXPECT_EQ(walk.Form->Flow().OriginScene, gsObjectiveInfo);
+    const int panelY = walk.Round().ObjectiveInfo.Y();
+    walk.Ticks(200);
+    EXPECT_EQ(walk.Scene(), gsInGameMenu) << "the objective's end does not take the menu away";
+    EXPECT_EQ(walk.Round().ObjectiveInfo.Y(), panelY);
+    walk.Click(walk.Form->InGameMenu().ResumeButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_FALSE(walk.Round().GamePause());
+    EXPECT_TRUE(walk.RunUntil(gsMainGame)) << "the objective goes on to play by itself";
+}
+
+TEST(RoundScenes, RestartForfeitsTheRoundAndStartsTheLevelAgain) {
+    TRoundWalk walk("round-restart");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    walk.SceneLog.clear();
+    walk.Click(walk.Form->InGameMenu().RestartButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.SceneLog,
+              (std::vector<std::string>{"scene: gsMainGame", "scene: gsObjectiveInfo"}));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-01.zel");
+    EXPECT_TRUE(walk.Round().EarningsPending()) << "the new round's earnings";
+    EXPECT_FALSE(walk.Round().GamePause());
+}
+
+TEST(RoundScenes, ToMenuAsksFirstCancelPlaysOnAndOkLeavesTheRoundForfeited) {
+    TRoundWalk walk("round-to-menu");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    walk.Click(walk.Form->InGameMenu().ToMenuButton());
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    EXPECT_EQ(walk.Form->Confirm().Kind(), ckLeaveRound);
+    EXPECT_EQ(walk.Form->Confirm().Backdrop(), gsMainGame);
+    walk.Answer(false);
+    ASSERT_TRUE(walk.RunUntil(gsMainGame));
+    EXPECT_FALSE(walk.Round().GamePause());
+    EXPECT_TRUE(walk.Round().EarningsPending());
+
+    walk.PressEscape();
+    walk.Click(walk.Form->InGameMenu().ToMenuButton());
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Answer(true);
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    EXPECT_FALSE(walk.Round().EarningsPending());
+}
+
+TEST(RoundScenes, OptionsAndHelpOfTheInGameMenuOpenTheirScenes) {
+    TRoundWalk walk("round-options-help");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.PressEscape();
+    walk.Click(walk.Form->InGameMenu().OptionsButton());
+    EXPECT_EQ(walk.Scene(), gsInGameOptions);
+    walk.Form->SetScene(gsMainGame);
+    walk.Round().SetGamePause(false);
+    walk.PressEscape();
+    walk.Click(walk.Form->InGameMenu().HelpButton());
+    EXPECT_EQ(walk.Scene(), gsHelp);
+    EXPECT_EQ(walk.Form->Flow().HelpReturn, hrGame);
+}
+
+TEST(RoundScenes, AWonRoundGoesThroughItsResultsAndTheStickerBookToTheNextLevel) {
+    TRoundWalk walk("round-won");
+    ASSERT_TRUE(walk.ReachRound(true));
+
+    walk.SceneLog.clear();
+    walk.PressKey(TKey::F2);
+    ASSERT_TRUE(walk.RunUntil(gsStageResult));
+    EXPECT_EQ(walk.SceneLog,
+              (std::vector<std::string>{"scene: gsRoundClear", "scene: gsStageResult"}));
+    EXPECT_FALSE(walk.Round().EarningsPending()) << "the won round keeps what it gathered";
+    EXPECT_NE(walk.Round().Medal, mdNone);
+    // Saved at once: closing at the results does not lose the level.
+    const TPlayerSaveRecord saved = walk.SavedRecord("ANNA");
+    EXPECT_EQ(saved.NextUncompletedIsland, 1);
+    EXPECT_EQ(saved.NextUncompletedLevel, 2);
+    EXPECT_EQ(saved.Score, walk.Round().Score);
+
+    walk.Click(walk.Form->StageResult().OkButton());
+    ASSERT_TRUE(walk.RunUntil(gsStickerBook));
+    EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("ciBG1"));
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-02.zel");
+    EXPECT_FALSE(walk.Platform.Device.HasLiveTexture("ciBG1")) << "leaving the book frees it";
+}
+
+TEST(RoundScenes, AfterTheLastLevelWithAFileTheStickerBookGoesToTheMap) {
+    TRoundWalk walk("round-last-file");
+    ASSERT_TRUE(walk.ReachRound());
+    for (const char* level : {"Level1-01.zel", "Level1-02.zel", "Level1-03.zel"}) {
+        ASSERT_EQ(walk.Form->Levels().FileName(), level);
+        walk.Round().DeveloperWin();
+        ASSERT_TRUE(walk.ResultsToStickerBook()) << level;
+        walk.Click(walk.Form->StickerBook().PlayButton());
+        if (walk.Form->Player().Current.NextUncompletedLevel == 4) break;
+        ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo)) << level;
+        walk.Round().ObjectiveInfo.Skip();
+    }
+    ASSERT_TRUE(walk.RunUntil(gsMap));
+    EXPECT_EQ(walk.Form->Player().Current.NextUncompletedLevel, 4);
+    EXPECT_TRUE(walk.Platform.Desktop.Messages.empty());
+}
+
+TEST(RoundScenes, TimeUpAsksToTryAgainOrLeavesForTheMenu) {
+    TRoundWalk walk("round-time-up");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.Round().TimeUp();
+    EXPECT_EQ(walk.Scene(), gsTimeUp);
+    EXPECT_FALSE(walk.Round().EarningsPending()) << "the lost round gives back what it added";
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    EXPECT_EQ(walk.Form->Confirm().Kind(), ckTimeUp);
+    walk.Answer(true);
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-01.zel");
+
+    walk.Round().ObjectiveInfo.Skip();
+    walk.Round().TimeUp();
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Answer(false);
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+}
+
+TEST(RoundScenes, ClosingDuringTheRoundAsksAndCancelPlaysOnUnpaused) {
+    TRoundWalk walk("round-close");
+    ASSERT_TRUE(walk.ReachRound());
+    walk.Push(TEventKind::CloseRequested);
+    walk.Tick();
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    EXPECT_EQ(walk.Form->Confirm().Kind(), ckQuit);
+    EXPECT_TRUE(walk.Round().GamePause());
+    walk.Answer(false);
+    ASSERT_TRUE(walk.RunUntil(gsMainGame));
+    EXPECT_FALSE(walk.Round().GamePause());
+    EXPECT_FALSE(walk.Form->Closing());
+
+    walk.Push(TEventKind::CloseRequested);
+    walk.Tick();
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Answer(true);
+    walk.Ticks(TSceneWalk::SettleTicks);
+    EXPECT_TRUE(walk.Form->Closing());
+}
+
+TEST(RoundScenes, TheStoryScenesLoadTheirPicturesAndLeaveForTheMenu) {
+    TRoundWalk walk("round-story");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    walk.Form->SetScene(gsOpeningStory);
+    EXPECT_TRUE(walk.Form->ImageSetLoaded(StoryImageSet));
+    EXPECT_EQ(walk.Form->OpeningStory().Strip(), 1);
+    walk.Ticks(TStoryScene::StripTicks + 1);
+    EXPECT_EQ(walk.Form->OpeningStory().Strip(), 2);
+    walk.Click(walk.Form->OpeningStory().SkipButton());
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    EXPECT_FALSE(walk.Form->ImageSetLoaded(StoryImageSet));
+
+    // The ending runs through its strips to the menu by itself.
+    walk.Form->SetScene(gsEndingStory);
+    EXPECT_TRUE(walk.Form->ImageSetLoaded(EndingImageSet));
+    ASSERT_TRUE(walk.RunUntil(gsMenu, 4 * TStoryScene::StripTicks));
+    EXPECT_FALSE(walk.Form->ImageSetLoaded(EndingImageSet));
+}
+
+} // namespace
