@@ -66,13 +66,20 @@ e2e_last_score() {
 }
 
 # Where a player presses, in game pixels (the window shows the game space 1:1 on the 1366 x 768
-# virtual screen): the menu's buttons, the question window's positive and negative buttons.
+# virtual screen): the buttons of the menu, the question, the map, the options, the high
+# scores and the in-game menu.
 e2e_menu_play="1193 290"
 e2e_menu_options="1193 395"
 e2e_menu_high_scores="1193 467"
 e2e_menu_exit="1193 611"
 e2e_confirm_positive="613 447"
 e2e_confirm_negative="771 447"
+e2e_map_play="1222 704"
+e2e_options_music_box="552 334"
+e2e_options_sound_plus="830 279"
+e2e_options_ok="787 543"
+e2e_high_scores_ok="683 547"
+e2e_in_game_to_menu="683 529"
 
 # e2e_last_scene: the scene the game reported last (started with --log-scenes).
 e2e_last_scene() {

@@ -198,6 +198,7 @@ public:
         outcome.Counters = Counters;
         outcome.Counters[ReplayCounters::Frames] = Platform.Device.FramesPresented;
         outcome.Counters[ReplayCounters::RoundsWon] = Form->MainGame().RoundOver ? 1 : 0;
+        outcome.Counters[ReplayCounters::Closed] = Form->Closing() ? 1 : 0;
         return outcome;
     }
 

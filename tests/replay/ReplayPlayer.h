@@ -19,6 +19,7 @@ inline constexpr const char* Cascades = "cascades";    // groupings not made by 
 inline constexpr const char* Shuffles = "shuffles";    // boards without moves, shuffled
 inline constexpr const char* RoundsWon = "rounds-won";
 inline constexpr const char* RoundStarts = "round-starts"; // the round scene entered
+inline constexpr const char* Closed = "closed";            // the game was closed (1) or not
 } // namespace ReplayCounters
 
 struct TReplayOutcome {
