@@ -146,12 +146,20 @@ e2e_alive() {
     kill -0 "$e2e_gamepid" 2>/dev/null || { echo "FAIL: the game ended $1"; cat "$e2e_log"; exit 1; }
 }
 
-# e2e_close_and_expect_success CLOSER: closes the window as a window manager does; the game must
-# end by itself with exit status 0.
+# e2e_close_and_expect_success CLOSER: closes the window as a window manager does (during a
+# round the game asks first, and the test answers OK); the game must end by itself with exit
+# status 0.
 e2e_close_and_expect_success() {
     "$1" "$e2e_window"
     local i
-    for i in $(seq 1 100); do kill -0 "$e2e_gamepid" 2>/dev/null || break; sleep 0.1; done
+    for i in $(seq 1 100); do
+        kill -0 "$e2e_gamepid" 2>/dev/null || break
+        if [ "$i" = 20 ] && [ "$(e2e_last_scene)" = gsConfirmWindow ]; then
+            echo "the game asked before closing: OK"
+            e2e_press $e2e_confirm_positive
+        fi
+        sleep 0.1
+    done
     if kill -0 "$e2e_gamepid" 2>/dev/null; then
         echo "FAIL: the game did not end after its window was closed"
         exit 1
