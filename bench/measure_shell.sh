@@ -69,7 +69,7 @@ for run in 1 2 3; do
         xdotool mousemove --window "$e2e_window" $point click 1; sleep 2; done
     for i in $(seq 1 30); do
         grep -q "^scene: gsMainGame" "$e2e_log" && break
-        xdotool mousemove --window "$e2e_window" ${MAP_PLAY:-683 700} click 1; sleep 1
+        xdotool mousemove --window "$e2e_window" $e2e_map_play click 1; sleep 1
     done
     round=$(grep -c "^scene: gsMainGame" "$e2e_log")
     sleep 15
@@ -79,12 +79,9 @@ for run in 1 2 3; do
     echo "run $run: start to menu ${to_menu} s; idle at menu ${idle} %; peak RSS menu $((peak_menu / 1024)) MiB, round $((peak_round / 1024)) MiB (round reached: $round)"
     results+=("$to_menu $idle $((peak_menu / 1024)) $((peak_round / 1024))")
 done
-printf '%s\n' "${results[@]}" | awk '
-    { for (i = 1; i <= 4; i++) v[i, NR] = $i }
-    END {
-        split("start-to-menu-s idle-cpu-% peak-rss-menu-MiB peak-rss-round-MiB", name, " ")
-        for (i = 1; i <= 4; i++) {
-            n = 0; for (r = 1; r <= NR; r++) a[++n] = v[i, r]
-            asort(a); printf "%s: min %s median %s\n", name[i], a[1], a[int((n + 1) / 2)]
-        }
-    }'
+# Min and median of each figure over the runs.
+names=(start-to-menu-s idle-cpu-% peak-rss-menu-MiB peak-rss-round-MiB)
+for column in 1 2 3 4; do
+    sorted=$(printf '%s\n' "${results[@]}" | cut -d' ' -f$column | sort -g)
+    echo "${names[column - 1]}: min $(echo "$sorted" | head -n 1) median $(echo "$sorted" | sed -n 2p)"
+done

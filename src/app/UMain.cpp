@@ -369,10 +369,13 @@ bool TFormMain::DeveloperKey(const TPlatformEvent& event) {
 void TFormMain::RunLoopPass() {
     const int64_t ticks = OmegaTimer1.TicksUntilDue();
     int waitMs = IdleWaitMs;
-    if (ticks >= 0) {
-        // Wake a little early; the last moment is spent in passes that poll the clock.
+    if (ticks > 0) {
+        // Sleep until the tick is due, at least a millisecond: polling the window system
+        // through the last moment would keep a core busy for nothing.
         const int64_t ms = ticks * 1000 / OmegaTimer1.ClockFrequency();
-        waitMs = static_cast<int>(std::max<int64_t>(0, ms - 1));
+        waitMs = static_cast<int>(std::max<int64_t>(1, ms));
+    } else if (ticks == 0) {
+        waitMs = 0;
     }
     TPlatformEvent event;
     if (platform_.Events.WaitEvent(event, waitMs)) {

@@ -130,7 +130,6 @@ TEST_F(Controller, TheStartGoesThroughTheLogosAndTheSplashToTheFirstNameAndTheMe
     RunFor(31);
     ASSERT_EQ(form->Scene(), gsSplash) << "a press skips the logos";
     // Until the pictures are in, a press is not taken.
-    RunFor(31 * 10);
     Press({683, 400});
     RunFor(31);
     EXPECT_EQ(form->Scene(), gsSplash);

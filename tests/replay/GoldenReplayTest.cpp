@@ -103,8 +103,9 @@ TEST_P(GoldenReplay, ShowsWhatItRequiresAndEndsAsRecorded) {
     ASSERT_EQ(outcome.Error, "") << GetParam();
     SCOPED_TRACE("replay " + GetParam() + ": " + CountersText(outcome.Counters));
     // Input lines name ticks: every tick must have run its frame, unless the game was closed.
-    if (outcome.Counters.at(ReplayCounters::Closed) == 0)
+    if (outcome.Counters.at(ReplayCounters::Closed) == 0) {
         EXPECT_EQ(outcome.Counters.at(ReplayCounters::Frames), replay.Ticks);
+    }
     ExpectRequirements(replay, outcome);
 
     if (SwitchOn("TOVAN_UPDATE_FIXTURES")) {

@@ -12,9 +12,11 @@ class TOmegaImageList;
 
 class TSplashScene : public TScene {
 public:
-    // Frames the splash shows before the main pictures start to load.
-    static constexpr int RestFrames = 32;
-    static constexpr int PicturesPerFrame = 4;
+    // Frames the splash shows before the main pictures start to load: enough for the bay to be
+    // on screen, since the load no longer holds the window up.
+    static constexpr int RestFrames = 2;
+    // About a tick's worth of decoding on a modest machine.
+    static constexpr int PicturesPerFrame = 12;
 
     // Start: begin loading the main set into the loader. Loaded: every main picture is in.
     // Continue: the player pressed once they were.
