@@ -14,22 +14,13 @@ kib() { awk -v k="$1" '/^'"$1"':/ { print $2 }' "/proc/$2/status"; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 now() { date +%s.%N; }
 
-# One player who has played before, so the start goes straight to the menu.
-prepare_player() {
-    local data=$1
-    mkdir -p "$data/The Saga of Tovan"
-    e2e_data=$data
-}
-
-e2e_start_display 240 280
-results=()
-for run in 1 2 3; do
-    data=$(mktemp -d)
-    # The first run of each data folder makes the player through the first start.
+# start_to_menu DATA: starts the game on the data folder and presses on (typing a first name when
+# asked) until the menu comes; sets start and menu_at.
+start_to_menu() {
     e2e_log=$(mktemp)
     start=$(now)
     (cd "$(dirname "$game")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
-        XDG_DATA_HOME="$data" "$game" --log-scenes --windowed >"$e2e_log" 2>&1) &
+        XDG_DATA_HOME="$1" "$game" --log-scenes --windowed >"$e2e_log" 2>&1) &
     e2e_gamepid=$!
     e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
     menu_at=
@@ -41,7 +32,14 @@ for run in 1 2 3; do
         xdotool mousemove --window "$e2e_window" 683 400 click 1
         sleep 0.05
     done
-    first_start=$(grep -c "^scene: gsAddInitialPlayer" "$e2e_log")
+}
+
+e2e_start_display 240 280
+results=()
+for run in 1 2 3; do
+    data=$(mktemp -d)
+    # The first run of each data folder makes the player through the first start.
+    start_to_menu "$data"
     sleep 3
     c0=$(cpu_ticks $e2e_gamepid); sleep 10; c1=$(cpu_ticks $e2e_gamepid)
     idle=$(awk -v a=$c0 -v b=$c1 -v hz=$(getconf CLK_TCK) 'BEGIN { printf "%.1f", (b - a) / hz / 10 * 100 }')
@@ -49,18 +47,7 @@ for run in 1 2 3; do
     rm -f "$e2e_log"
     kill -TERM $e2e_gamepid; wait $e2e_gamepid 2>/dev/null; e2e_gamepid=
     # The second start of the same player: the figure that counts for the start.
-    e2e_log=$(mktemp)
-    start=$(now)
-    (cd "$(dirname "$game")" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
-        XDG_DATA_HOME="$data" "$game" --log-scenes --windowed >"$e2e_log" 2>&1) &
-    e2e_gamepid=$!
-    e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
-    menu_at=
-    for i in $(seq 1 400); do
-        if grep -q "^scene: gsMenu" "$e2e_log"; then menu_at=$(now); break; fi
-        xdotool mousemove --window "$e2e_window" 683 400 click 1
-        sleep 0.05
-    done
+    start_to_menu "$data"
     to_menu=$(awk -v a=$start -v b=$menu_at 'BEGIN { printf "%.2f", b - a }')
     # Into a round: Play, the timer question (Yes), the map's Play, then a press for the
     # objective; the round runs 15 s.
