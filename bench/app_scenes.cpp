@@ -58,6 +58,53 @@ void BM_ConfirmWindow(benchmark::State& state) {
     });
 }
 
+bool ReachMenuAndClick(TSceneWalk& walk, const TGameButton& (TMenuScene::*button)() const,
+                       TGameSceneValues scene) {
+    if (!ReachMenu(walk)) return false;
+    walk.Click((walk.Form->Menu().*button)());
+    return walk.RunUntil(scene);
+}
+void BM_Options(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        return ReachMenuAndClick(walk, &TMenuScene::OptionsButton, gsOptions);
+    });
+}
+void BM_HighScores(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        return ReachMenuAndClick(walk, &TMenuScene::HighScoresButton, gsHighScores);
+    });
+}
+void BM_Help(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        return ReachMenuAndClick(walk, &TMenuScene::HelpButton, gsHelp);
+    });
+}
+bool ReachMap(TSceneWalk& walk) {
+    if (!ReachMenuAndClick(walk, &TMenuScene::PlayButton, gsConfirmWindow)) return false;
+    walk.Click(walk.Form->Confirm().Window().PositiveButton());
+    return walk.RunUntil(gsMap);
+}
+bool ReachRound(TSceneWalk& walk) {
+    if (!ReachMap(walk)) return false;
+    walk.Click(walk.Form->Map().PlayButton());
+    if (!walk.RunUntil(gsObjectiveInfo)) return false;
+    walk.Click({683, 400});
+    return walk.RunUntil(gsMainGame);
+}
+void BM_Map(benchmark::State& state) {
+    TimeScene(state, ReachMap);
+}
+void BM_MainGame(benchmark::State& state) {
+    TimeScene(state, ReachRound);
+}
+void BM_InGameMenu(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachRound(walk)) return false;
+        walk.PressEscape();
+        return walk.RunUntil(gsInGameMenu);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_Splash);
@@ -65,3 +112,9 @@ BENCHMARK(BM_AddInitialPlayer);
 BENCHMARK(BM_Menu);
 BENCHMARK(BM_PlayerSelect);
 BENCHMARK(BM_ConfirmWindow);
+BENCHMARK(BM_Options);
+BENCHMARK(BM_HighScores);
+BENCHMARK(BM_Help);
+BENCHMARK(BM_Map);
+BENCHMARK(BM_MainGame);
+BENCHMARK(BM_InGameMenu);

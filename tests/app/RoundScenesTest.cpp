@@ -270,3 +270,55 @@ TEST(RoundScenes, TheStoryScenesLoadTheirPicturesAndLeaveForTheMenu) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(InputRules, TheDeveloperKeysAnswerOnlyInDeveloperMode) {
+    for (const bool developer : {false, true}) {
+        TRoundWalk walk(developer ? "keys-developer" : "keys-player");
+        ASSERT_TRUE(walk.ReachRound(developer));
+        walk.PressKey(TKey::F5);
+        EXPECT_EQ(walk.Form->Timer().TargetFPS(), developer ? 0 : GameTicksPerSecond);
+        walk.PressKey(TKey::F5);
+        EXPECT_EQ(walk.Form->Timer().TargetFPS(), GameTicksPerSecond);
+        walk.PressKey(TKey::F10); // never the window menu, and nothing else either
+        walk.PressKey(TKey::F2);
+        walk.Ticks(60);
+        EXPECT_EQ(walk.Round().RoundOver, developer);
+    }
+}
+
+TEST(InputRules, EscapeOpensTheInGameMenuFromPlayOnly) {
+    TRoundWalk walk("escape");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    walk.PressEscape();
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Scene(), gsMenu);
+    walk.Click(walk.Form->Menu().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Answer(true);
+    ASSERT_TRUE(walk.RunUntil(gsMap));
+    ASSERT_TRUE(walk.PlayFromMap());
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    // The round is paused and its menu button with it: a second Escape changes nothing.
+    walk.PressEscape();
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Scene(), gsInGameMenu);
+}
+
+TEST(ClosingEverywhere, OverTheInGameMenuTheGameClosesAtOnceForfeitingTheRoundAndSaving) {
+    TRoundWalk walk("close-in-game-menu");
+    ASSERT_TRUE(walk.ReachRound());
+    EXPECT_TRUE(walk.Round().EarningsPending());
+    walk.PressEscape();
+    ASSERT_TRUE(walk.RunUntil(gsInGameMenu));
+    walk.Push(TEventKind::CloseRequested);
+    walk.Tick();
+    EXPECT_TRUE(walk.Form->Closing()) << "only a round in play asks first";
+    walk.Form->Shutdown();
+    EXPECT_FALSE(walk.Round().EarningsPending());
+    EXPECT_EQ(walk.SavedRecord("ANNA").UsableRelaxedMode(), rmYes) << "the player was saved";
+}
+
+} // namespace
