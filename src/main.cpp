@@ -9,6 +9,7 @@
 #include "platform/SdlGraphicsDevice.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "saves/GameSettingsFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -38,6 +39,17 @@ std::string PrepareDataFolder() {
     if (problem.empty()) return folder;
     std::fprintf(stderr, "No data folder (%s): the game runs without saving.\n", problem.c_str());
     return {};
+}
+
+// Reduced effects as the command line asks (remembered from now on) or as remembered.
+void ApplyGameSettings(const TCommandLine& options, const std::string& dataFolder) {
+    TGameSettings settings;
+    if (!dataFolder.empty()) settings = LoadGameSettings(dataFolder, LogToStderr);
+    if (options.ReducedEffects.has_value() && *options.ReducedEffects != settings.ReducedEffects) {
+        settings.ReducedEffects = *options.ReducedEffects;
+        if (!dataFolder.empty()) SaveGameSettings(dataFolder, settings, LogToStderr);
+    }
+    SetReducedEffectsMode(settings.ReducedEffects);
 }
 
 std::function<void(const std::string&)> LinePrinter(std::FILE* stream) {
@@ -97,9 +109,8 @@ bool TakeInstanceLock(TSingleInstanceLock& lock, const std::string& dataFolder) 
 
 int StartGame(const TCommandLine& options) {
     CatchTerminationSignals();
-    // TODO(settings): the settings file remembers reduced effects once asked for.
-    SetReducedEffectsMode(options.ReducedEffects);
     const std::string dataFolder = PrepareDataFolder();
+    ApplyGameSettings(options, dataFolder);
     TSingleInstanceLock lock;
     if (!TakeInstanceLock(lock, dataFolder)) return SecondInstanceExitCode;
     return RunGame(options, dataFolder);

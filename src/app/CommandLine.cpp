@@ -10,13 +10,15 @@ struct TOptionInfo {
     void (*Apply)(TParsedCommandLine& parsed);
 };
 
-constexpr std::array<TOptionInfo, 7> Options{{
+constexpr std::array<TOptionInfo, 8> Options{{
     {"--fullscreen", "start in full screen this time",
      [](TParsedCommandLine& parsed) { parsed.Options.FullScreen = true; }},
     {"--windowed", "start in a window this time",
      [](TParsedCommandLine& parsed) { parsed.Options.FullScreen = false; }},
-    {"--reduced-effects", "fewer decorations and quicker effects, for slow machines",
+    {"--reduced-effects", "fewer decorations and quicker effects from now on, for slow machines",
      [](TParsedCommandLine& parsed) { parsed.Options.ReducedEffects = true; }},
+    {"--full-effects", "every decoration and effect again from now on",
+     [](TParsedCommandLine& parsed) { parsed.Options.ReducedEffects = false; }},
     {"--log-scenes", "print a line to stderr at every scene change",
      [](TParsedCommandLine& parsed) { parsed.Options.LogScenes = true; }},
     {"--test-report", "print what the end-to-end tests check to stdout",

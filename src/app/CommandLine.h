@@ -8,7 +8,8 @@
 #include <vector>
 
 struct TCommandLine {
-    bool ReducedEffects = false;
+    // Reduced effects on or off from now on; none: as the settings file says.
+    std::optional<bool> ReducedEffects;
     // Full screen or windowed for this run only; none: as the player's setting says.
     std::optional<bool> FullScreen;
     bool LogScenes = false;

@@ -13,7 +13,7 @@ TParsedCommandLine Parse(std::vector<std::string_view> arguments) {
 TEST(CommandLine, WithoutOptionsTheGameRunsAsThePlayerSetItUp) {
     const TParsedCommandLine parsed = Parse({});
     EXPECT_EQ(parsed.Action, TCommandLineAction::Run);
-    EXPECT_FALSE(parsed.Options.ReducedEffects);
+    EXPECT_FALSE(parsed.Options.ReducedEffects.has_value());
     EXPECT_FALSE(parsed.Options.FullScreen.has_value());
     EXPECT_FALSE(parsed.Options.LogScenes);
     EXPECT_FALSE(parsed.Options.TestReport);
@@ -23,11 +23,12 @@ TEST(CommandLine, SwitchesCombineAndTheLastPresentationChoiceCounts) {
     TParsedCommandLine parsed =
         Parse({"--reduced-effects", "--fullscreen", "--log-scenes", "--test-report", "--windowed"});
     EXPECT_EQ(parsed.Action, TCommandLineAction::Run);
-    EXPECT_TRUE(parsed.Options.ReducedEffects);
+    EXPECT_EQ(parsed.Options.ReducedEffects, true);
     EXPECT_EQ(parsed.Options.FullScreen, false);
     EXPECT_TRUE(parsed.Options.LogScenes);
     EXPECT_TRUE(parsed.Options.TestReport);
     EXPECT_EQ(Parse({"--windowed", "--fullscreen"}).Options.FullScreen, true);
+    EXPECT_EQ(Parse({"--reduced-effects", "--full-effects"}).Options.ReducedEffects, false);
 }
 
 TEST(CommandLine, TheFirstHelpVersionOrUnknownOptionDecides) {
@@ -49,7 +50,7 @@ TEST(CommandLine, EveryOptionTheHelpNamesIsKnown) {
         ++named;
         EXPECT_NE(Parse({word}).Action, TCommandLineAction::BadOption) << word;
     }
-    EXPECT_EQ(named, 7);
+    EXPECT_EQ(named, 8);
 }
 
 } // namespace
