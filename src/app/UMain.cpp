@@ -18,6 +18,8 @@ constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds",
 constexpr std::string_view PicturesFolder = "Images";
 // The game texts' line of the name a player gets who types none.
 constexpr int DefaultPlayerNameLine = 3;
+// Sound effects opened a frame while they load.
+constexpr int SoundsPerFrame = 8;
 // Where the frame rate stands while developer mode runs the timer flat out.
 constexpr TPoint FrameRatePos{20, 10};
 constexpr float FrameRateRatio = 0.8f;
@@ -102,7 +104,8 @@ void TFormMain::ConnectTestReport() {
 
 void TFormMain::CreateSound() {
     SFXPlayer1.Path = platform_.ProgramFolder + "Sounds/";
-    SFXPlayer1.LoadSounds();
+    // The effects come in a few a frame behind the logos, so the window opens at once.
+    SFXPlayer1.StartLoadingSounds();
     SFXPlayer1.SetVolume(DefaultSoundVolume);
     SetEffectSoundTarget(&SFXPlayer1);
     VoicePlayer1.Path = platform_.ProgramFolder + "Voices/";
@@ -289,6 +292,7 @@ void TFormMain::OmegaTimer1Timer() {
 }
 
 void TFormMain::DrawFrame() {
+    if (!soundsLoaded_) soundsLoaded_ = SFXPlayer1.LoadMoreSounds(SoundsPerFrame);
     MusicBox1.Update();
     if (!OmegaScreen1.CanDraw()) return;
     OmegaScreen1.SetLinearFilter(true);

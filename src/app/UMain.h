@@ -288,4 +288,5 @@ private:
 
     bool closing_ = false;
     bool shutDown_ = false;
+    bool soundsLoaded_ = false;
 };

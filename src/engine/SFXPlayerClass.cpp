@@ -20,9 +20,18 @@ bool TSFXPlayer::IsBusySound(std::string_view name) {
     return false;
 }
 
+namespace {
+int CopiesOf(std::string_view name) {
+    return TSFXPlayer::IsBusySound(name) ? TSFXPlayer::BusyCopies : 1;
+}
+} // namespace
+
 void TSFXPlayer::LoadSounds() {
-    streams.LoadFolder(Path,
-                       [](std::string_view name) { return IsBusySound(name) ? BusyCopies : 1; });
+    streams.LoadFolder(Path, CopiesOf);
+}
+
+void TSFXPlayer::StartLoadingSounds() {
+    streams.BeginFolder(Path, CopiesOf);
 }
 
 void TSFXPlayer::Play(std::string_view name) {

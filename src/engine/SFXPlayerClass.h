@@ -24,6 +24,10 @@ public:
 
     // Every ".ogg" file of Path, in name order; busy sounds five times in a row.
     void LoadSounds();
+    // The same a few files at a time (a sound played before its file is in stays silent);
+    // LoadMoreSounds is true once all are in.
+    void StartLoadingSounds();
+    bool LoadMoreSounds(int count) { return streams.LoadNextFiles(count); }
     // One stream of the file into the next slot; a file that fails takes no slot.
     void LoadStream(const std::string& fileName) { streams.Load(fileName, 1); }
     int StreamCount() const { return streams.Count(); }

@@ -24,6 +24,8 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+} // namespace
+
 // Opening the ".ogg" files of a folder, with one line on stderr for files that could not be
 // opened or found no free slot.
 class TSoundFolderLoad {
@@ -60,12 +62,11 @@ TSoundFolderLoad::~TSoundFolderLoad() {
                      JoinNames(noRoom).c_str());
 }
 
-} // namespace
-
 TSoundStreamTable::TSoundStreamTable(TAudioDevice& device, int capacity)
     : device(device), capacity(capacity) {}
 
 TSoundStreamTable::~TSoundStreamTable() {
+    pending_.reset();
     for (TAudioStream stream : streams) device.Free(stream);
 }
 
@@ -90,15 +91,35 @@ int TSoundStreamTable::Load(const std::string& fileName, int copies, TFileError*
 
 void TSoundStreamTable::LoadFolder(const std::string& folder,
                                    int (*copiesOf)(std::string_view name)) {
-    TSoundFolderLoad load(folder);
-    for (const std::string& file : load.Files()) {
-        if (Full())
-            load.NoRoom(file);
-        else if (TFileError error;
-                 Load(folder + file, copiesOf != nullptr ? copiesOf(StreamName(file)) : 1,
-                      &error) == 0)
-            load.Failed(error.Failed() ? file + " (" + error.Cause + ")" : file);
+    BeginFolder(folder, copiesOf);
+    while (!LoadNextFiles(static_cast<int>(pending_->Files().size()))) {
     }
+}
+
+void TSoundStreamTable::BeginFolder(const std::string& folder,
+                                    int (*copiesOf)(std::string_view name)) {
+    pending_ = std::make_unique<TSoundFolderLoad>(folder);
+    pendingFolder_ = folder;
+    pendingCopiesOf_ = copiesOf;
+    pendingNext_ = 0;
+}
+
+bool TSoundStreamTable::LoadNextFiles(int count) {
+    if (pending_ == nullptr) return true;
+    const std::vector<std::string>& files = pending_->Files();
+    for (; count > 0 && pendingNext_ < files.size(); --count) {
+        const std::string& file = files[pendingNext_++];
+        if (Full())
+            pending_->NoRoom(file);
+        else if (TFileError error;
+                 Load(pendingFolder_ + file,
+                      pendingCopiesOf_ != nullptr ? pendingCopiesOf_(StreamName(file)) : 1,
+                      &error) == 0)
+            pending_->Failed(error.Failed() ? file + " (" + error.Cause + ")" : file);
+    }
+    if (pendingNext_ < files.size()) return false;
+    pending_.reset(); // says what could not be opened
+    return true;
 }
 
 int TSoundStreamTable::IndexOf(std::string_view name) const {

@@ -5,9 +5,12 @@
 #include "files/FileRead.h"
 #include "platform/AudioDevice.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class TSoundFolderLoad;
 
 class TSoundStreamTable {
 public:
@@ -24,6 +27,10 @@ public:
     // machine loads alike, each copiesOf(its stream name) times (once without it). Files that
     // could not be opened or found no free slot are named in one line on stderr.
     void LoadFolder(const std::string& folder, int (*copiesOf)(std::string_view name) = nullptr);
+    // The same a few files at a time: BeginFolder lists the files, each LoadNextFiles opens up
+    // to `count` more; true once the folder is done.
+    void BeginFolder(const std::string& folder, int (*copiesOf)(std::string_view name) = nullptr);
+    bool LoadNextFiles(int count);
     bool Full() const { return Count() >= capacity; }
     int Count() const { return static_cast<int>(streams.size()); }
     int Capacity() const { return capacity; }
@@ -49,6 +56,11 @@ private:
     std::vector<std::string> names;
     // Copies opened for the sound whose first copy is this slot (1 for ordinary sounds).
     std::vector<int> copyCounts;
+    // The folder being loaded a few files at a time.
+    std::unique_ptr<TSoundFolderLoad> pending_;
+    std::string pendingFolder_;
+    int (*pendingCopiesOf_)(std::string_view name) = nullptr;
+    size_t pendingNext_ = 0;
 };
 
 // A sound, voice or music file of ours is a few megabytes at most.

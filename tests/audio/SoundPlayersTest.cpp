@@ -33,6 +33,24 @@ protected:
     }
 };
 
+// Loaded a few files a frame, the player ends with the same streams, and a sound asked for
+// before its file is in stays silent.
+TEST_F(SFXPlayerTest, LoadingAFewFilesAtATimeEndsAsLoadingAllAtOnce) {
+    for (const char* name : {"ScoreCount.ogg", "Click.ogg", "Bomb.ogg", "Zap.ogg"})
+        folder.Write(name);
+    TSFXPlayer player(device);
+    player.Path = folder.Path();
+    player.StartLoadingSounds();
+    EXPECT_FALSE(player.LoadMoreSounds(2));
+    EXPECT_EQ(player.IndexOf("Bomb"), 0);
+    EXPECT_EQ(player.IndexOf("Zap"), -1);
+    player.Play("Zap"); // not in yet: nothing
+    EXPECT_TRUE(player.LoadMoreSounds(2));
+    EXPECT_TRUE(player.LoadMoreSounds(2)) << "done stays done";
+    EXPECT_EQ(player.StreamCount(), 1 + 1 + 5 + 1);
+    EXPECT_EQ(player.IndexOf("Zap"), 7);
+}
+
 TEST_F(SFXPlayerTest, LoadsOggFilesInNameOrderWithFiveCopiesOfBusySounds) {
     auto player = Load({"ScoreCount.ogg", "Click.ogg", "Bomb.ogg", "Zap.OGG"});
     ASSERT_EQ(player->StreamCount(), 1 + 1 + 5 + 1);
