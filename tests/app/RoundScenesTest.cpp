@@ -5,6 +5,10 @@
 #include "SceneWalkKit.h"
 #include "saves/PlayerSaveFiles.h"
 
+#include <filesystem>
+#include <functional>
+#include <vector>
+
 namespace {
 
 struct TRoundWalk : TSceneWalk {
@@ -319,6 +323,63 @@ TEST(ClosingEverywhere, OverTheInGameMenuTheGameClosesAtOnceForfeitingTheRoundAn
     walk.Form->Shutdown();
     EXPECT_FALSE(walk.Round().EarningsPending());
     EXPECT_EQ(walk.SavedRecord("ANNA").UsableRelaxedMode(), rmYes) << "the player was saved";
+}
+
+} // namespace
+
+namespace {
+
+// Outside play the close box closes at once, whatever window is up: the player who was loaded
+// is saved, and a first start before any name saves nobody.
+TEST(ClosingEverywhere, OutsidePlayTheCloseBoxClosesAtOnceAndSavesWhoWasLoaded) {
+    struct TCase {
+        const char* Name;
+        std::function<bool(TRoundWalk&)> Reach;
+        bool Saved;
+    };
+    const auto fromMenu = [](const TGameButton& (TMenuScene::*button)() const,
+                             TGameSceneValues scene) {
+        return [button, scene](TRoundWalk& walk) {
+            if (!walk.ReachMenuAsNewPlayer()) return false;
+            walk.Click((walk.Form->Menu().*button)());
+            return walk.RunUntil(scene);
+        };
+    };
+    const std::vector<TCase> cases{
+        {"splash", [](TRoundWalk& walk) { return walk.ReachReadySplash(); }, false},
+        {"first-name",
+         [](TRoundWalk& walk) {
+             if (!walk.ReachReadySplash()) return false;
+             walk.Click({683, 400});
+             return walk.RunUntil(gsAddInitialPlayer);
+         },
+         false},
+        {"menu", [](TRoundWalk& walk) { return walk.ReachMenuAsNewPlayer(); }, true},
+        {"options", fromMenu(&TMenuScene::OptionsButton, gsOptions), true},
+        {"high-scores", fromMenu(&TMenuScene::HighScoresButton, gsHighScores), true},
+        {"help", fromMenu(&TMenuScene::HelpButton, gsHelp), true},
+        {"player-list", fromMenu(&TMenuScene::ChangePlayerLink, gsPlayerSelect), true},
+        {"exit-question", fromMenu(&TMenuScene::ExitButton, gsConfirmWindow), true},
+        {"map", [](TRoundWalk& walk) { return walk.ReachMap(); }, true},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        TRoundWalk walk(test.Name);
+        ASSERT_TRUE(test.Reach(walk));
+        walk.Push(TEventKind::CloseRequested);
+        walk.Tick();
+        EXPECT_TRUE(walk.Form->Closing());
+        walk.Form->Shutdown();
+        EXPECT_EQ(std::filesystem::exists(walk.DataFile("ANNA.sav")), test.Saved);
+        EXPECT_TRUE(std::filesystem::exists(walk.DataFile("HighScores.dat")));
+    }
+    // What only the record in memory knew reaches the file at the close.
+    TRoundWalk walk("timer-saved");
+    ASSERT_TRUE(walk.ReachMap());
+    walk.Push(TEventKind::CloseRequested);
+    walk.Tick();
+    walk.Form->Shutdown();
+    EXPECT_EQ(walk.SavedRecord("ANNA").UsableRelaxedMode(), rmYes);
 }
 
 } // namespace
