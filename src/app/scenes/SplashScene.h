@@ -15,8 +15,8 @@ public:
     // Frames the splash shows before the main pictures start to load: enough for the bay to be
     // on screen, since the load no longer holds the window up.
     static constexpr int RestFrames = 2;
-    // About a tick's worth of decoding on a modest machine.
-    static constexpr int PicturesPerFrame = 12;
+    // A frame of decoding or two on a modest machine: the bar still moves and the window answers.
+    static constexpr int PicturesPerFrame = 24;
 
     // Start: begin loading the main set into the loader. Loaded: every main picture is in.
     // Continue: the player pressed once they were.
