@@ -195,12 +195,11 @@ void TFormMain::ConnectStartScenes() {
     splash_->OnContinue = [this] { SplashContinue(); };
     // The first player's name is asked over the splash, which keeps its pictures until then.
     splash_->OnLeave = [this](TGameSceneValues to) {
-        if (to != gsAddInitialPlayer) FreeStartPictures();
+        if (to != gsAddInitialPlayer) FreeSplashPictures();
     };
 }
 
-void TFormMain::FreeStartPictures() {
-    LoadedImageList.Unload(LogoImageSet, OmegaImageList1);
+void TFormMain::FreeSplashPictures() {
     LoadedImageList.Unload(SplashImageSet, OmegaImageList1);
 }
 
@@ -229,7 +228,7 @@ void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScen
     if (TScene* leaving = scenes_[oldScene]) leaving->Leave(newScene);
     // The timer-mode question stands in for the menu it was asked over.
     if (oldScene == gsConfirmWindow && flow_.ConfirmKind == ckTimerMode) menu_->FreeImagesIfAsked();
-    if (oldScene == gsAddInitialPlayer) FreeStartPictures();
+    if (oldScene == gsAddInitialPlayer) FreeSplashPictures();
     if (TScene* entering = scenes_[newScene]) entering->Enter(oldScene);
 }
 

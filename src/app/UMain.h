@@ -146,8 +146,8 @@ private:
     void CreateRoundScenes(const TGameServices& services);
     void RegisterScenes();
     void ConnectStartScenes();
-    // The logo cards and the splash's own pictures.
-    void FreeStartPictures();
+    // The splash's own pictures (the logo cards went when the splash came).
+    void FreeSplashPictures();
     // The logos are done: the splash with its own pictures and music.
     void LogosFinished();
     void StartMainPictures();
@@ -274,7 +274,7 @@ private:
     struct TWindowState {
         bool StartInFullScreen = false;
         bool FullScreenApplied = false;
-        // The player's choice while no player is loaded; afterwards his record holds it.
+        // Full screen or not for this run: where a focus return goes back to.
         bool FullScreenSetting = false;
         bool FocusLossPause = false;
         bool MinimiseAfterLeavingFullScreen = false;

@@ -185,8 +185,9 @@ void TFormMain::LoadPlayerSave() {
 
 // TODO(economy issue): the sticker book, the element slots and the stocks go into the record.
 void TFormMain::SavePlayerSave(bool /*withStickerBook*/) {
+    // The full-screen choice is already in the record: a switch the player asked for puts it
+    // there, and a choice for one run (--windowed) never does.
     player_.Current.Score = mainGame_->Score;
-    player_.Current.FullScreen = window_.FullScreenSetting ? 1 : 0;
     player_.Save();
 }
 

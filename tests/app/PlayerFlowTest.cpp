@@ -35,6 +35,22 @@ TEST(PlayerFlow, AFirstStartAsksTheNameThenTheMenuAndClosingSavesThePlayer) {
     EXPECT_EQ(walk.Form->Player().LoadedName(), "ANNA");
 }
 
+// A window asked for one run stays that run's: the player's own choice is what is saved.
+TEST(PlayerFlow, AWindowForOneRunIsNotSavedAsThePlayersChoice) {
+    TSceneWalk walk("windowed-run");
+    walk.StartFullScreen = false;
+    walk.Platform.Device.SetFullScreen(false); // as a new program's window starts
+    walk.Start();
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer("ANNA"));
+    EXPECT_FALSE(walk.Platform.Device.FullScreen());
+    walk.Push(TEventKind::CloseRequested);
+    walk.Tick();
+    walk.Form->Shutdown();
+    TPlayerSaveFiles files;
+    files.Folder = walk.Data.Path("data");
+    EXPECT_TRUE(TPlayerSaveRecord::IsSet(files.Load("ANNA").FullScreen));
+}
+
 TEST(PlayerFlow, AnEmptyFirstNameBecomesTheGamesDefaultName) {
     TSceneWalk walk("first-empty");
     ASSERT_TRUE(walk.ReachMenuAsNewPlayer(""));

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct TSceneWalk {
     std::unique_ptr<TFormMain> Form;
     // "scene: gsMenu", one line per change.
     std::vector<std::string> SceneLog;
+    // --windowed or --fullscreen for the next Start().
+    std::optional<bool> StartFullScreen;
 
     // A game whose data folder is empty (a first start), or `prepare` fills it first.
     explicit TSceneWalk(const char* name, uint64_t seed = 1) : Data(name) {
@@ -37,6 +40,7 @@ struct TSceneWalk {
         TFormPlatform platform =
             Platform.For(std::string(TOVAN_GAME_DIR) + "/", "", Data.Path("data"));
         platform.SceneLog = [this](const std::string& line) { SceneLog.push_back(line); };
+        platform.StartFullScreen = StartFullScreen;
         Form = std::make_unique<TFormMain>(platform);
         Form->FormShow();
     }

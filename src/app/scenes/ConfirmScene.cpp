@@ -32,10 +32,8 @@ void TConfirmScene::TakeSizes() {
 
 void TConfirmScene::Ask(TConfirmKind kind, TGameSceneValues backdrop,
                         std::function<void(bool)> answered) {
-    kind_ = kind;
     backdrop_ = backdrop;
     answered_ = std::move(answered);
-    services_.Flow.ConfirmKind = kind;
     if (AsksYesNo(kind))
         window_.Show(kind, pbYes, nbNo);
     else

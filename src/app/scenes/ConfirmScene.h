@@ -22,14 +22,13 @@ public:
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
 
-    TConfirmKind Kind() const { return kind_; }
+    TConfirmKind Kind() const { return services_.Flow.ConfirmKind; }
     TGameSceneValues Backdrop() const { return backdrop_; }
     const TGameConfirmWindow& Window() const { return window_; }
 
 private:
     TGameServices services_;
     TGameConfirmWindow window_;
-    TConfirmKind kind_ = ckExit;
     TGameSceneValues backdrop_ = gsMenu;
     std::function<void(bool)> answered_;
 };
