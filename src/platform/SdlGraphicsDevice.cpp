@@ -92,6 +92,12 @@ SDL_Color ColorOf(uint32_t argb) {
             static_cast<Uint8>(argb >> 24)};
 }
 
+// Full white reaches the device as 254: no modulation at all lets SDL use its fast blitters,
+// and one step in 255 is not visible.
+uint32_t WithoutNearWhite(uint32_t color) {
+    return (color & 0xFEFEFEFEu) == 0xFEFEFEFEu ? 0xFFFFFFFF : color;
+}
+
 // Quads are placed with pixel centres on whole numbers; SDL has them on halves.
 SDL_Vertex VertexOf(const TQuadVertex& corner) {
     return {{corner.X + 0.5f, corner.Y + 0.5f}, ColorOf(corner.Color), {corner.U, corner.V}};
@@ -168,6 +174,7 @@ TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(renderer_, &info);
     software_ = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    if (software_) turnedPictures_ = std::make_unique<TSdlTurnedPictures>(renderer_);
     // Plain coloured quads are drawn with one white texel: SDL's software renderer ignores the
     // blend mode of untextured geometry.
     const uint32_t white = 0xFFFFFFFF;
@@ -254,6 +261,7 @@ std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize
 }
 
 TSdlGraphicsDevice::~TSdlGraphicsDevice() {
+    turnedPictures_.reset();
     for (auto& slot : textures_)
         if (slot.Texture != nullptr) SDL_DestroyTexture(slot.Texture);
     SDL_DestroyRenderer(renderer_);
@@ -295,6 +303,7 @@ void TSdlGraphicsDevice::DestroyTexture(TTextureId texture) {
     if (texture == NoTexture || texture >= textures_.size()) return;
     TextureSlot& slot = textures_[texture];
     if (slot.Texture == nullptr) return;
+    if (turnedPictures_ != nullptr) turnedPictures_->Forget(texture);
     SDL_DestroyTexture(slot.Texture);
     slot = TextureSlot{};
     freeSlots_.push_back(texture);
@@ -333,7 +342,9 @@ void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corner
                             ? textures_[texture]
                             : textures_[NoTexture];
     if (slot.Texture == nullptr) return;
-    if (!QuadFarOutside(corners, gameSize_) && DrawUprightQuad(slot, corners)) return;
+    if (!QuadFarOutside(corners, gameSize_) &&
+        (DrawUprightQuad(slot, corners) || DrawKeptTurn(texture, slot, corners)))
+        return;
     ApplyTextureState(slot, false);
     if (slot.ColorMod != 0xFFFFFFFF) {
         SDL_SetTextureColorMod(slot.Texture, 255, 255, 255);
@@ -375,9 +386,7 @@ bool TSdlGraphicsDevice::DrawUprightQuad(TextureSlot& slot, const TQuadCorners& 
                          c[0].U == c[3].U && c[1].U == c[2].U;
     uint32_t color = c[0].Color;
     if (!upright || c[1].Color != color || c[2].Color != color || c[3].Color != color) return false;
-    // Full white reaches the device as 254: no modulation at all lets SDL use its fast
-    // blitters, and one step in 255 is not visible.
-    if ((color & 0xFEFEFEFEu) == 0xFEFEFEFEu) color = 0xFFFFFFFF;
+    color = WithoutNearWhite(color);
     // Mirrored corners or texture coordinates become flips of a copy.
     int flip = SDL_FLIP_NONE;
     float left = c[0].X;
@@ -415,8 +424,35 @@ bool TSdlGraphicsDevice::DrawUprightQuad(TextureSlot& slot, const TQuadCorners& 
     return true;
 }
 
+bool TSdlGraphicsDevice::DrawKeptTurn(TTextureId texture, const TextureSlot& slot,
+                                      const TQuadCorners& corners) {
+    TTurnedQuad quad;
+    if (turnedPictures_ == nullptr || !TurnedQuadOf(texture, slot.Size, corners, quad))
+        return false;
+    quad.Key.Color = WithoutNearWhite(quad.Key.Color);
+    int left = 0;
+    int top = 0;
+    SDL_Texture* copy = turnedPictures_->Find(quad, slot.Texture, left, top);
+    if (copy == nullptr) return false;
+    ApplyBlendMode(blendMode_,
+                   [&](SDL_BlendMode mode) { return SDL_SetTextureBlendMode(copy, mode); });
+    SDL_SetTextureScaleMode(copy, SDL_ScaleModeNearest);
+    int width = 0;
+    int height = 0;
+    SDL_QueryTexture(copy, nullptr, nullptr, &width, &height);
+    const SDL_Rect target{left, top, width, height};
+    SDL_RenderCopy(renderer_, copy, nullptr, &target);
+    return true;
+}
+
 void TSdlGraphicsDevice::EndFrame(bool present) {
     if (present) SDL_RenderPresent(renderer_);
+    if (turnedPictures_ != nullptr) turnedPictures_->FrameEnded();
+}
+
+void TSdlGraphicsDevice::MarkTexturesLost() {
+    texturesLost_ = true;
+    if (turnedPictures_ != nullptr) turnedPictures_->Clear();
 }
 
 bool TSdlGraphicsDevice::ReadFrame(TFramePixels& frame) {

@@ -2,6 +2,7 @@
 // The game's graphics device on SDL_Renderer: a framed window of the game's size (or the desktop in
 // full screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
 #include "platform/GraphicsDevice.h"
+#include "platform/SdlTurnedPictures.h"
 
 #include <memory>
 #include <string>
@@ -55,7 +56,7 @@ public:
     std::vector<TPixelSize> DisplayModes() const override;
 
     // The driver dropped the renderer's textures (device or targets reset).
-    void MarkTexturesLost() { texturesLost_ = true; }
+    void MarkTexturesLost();
     bool IsSoftware() const { return software_; }
     uint32_t WindowId() const;
 
@@ -76,6 +77,8 @@ private:
     // triangles in the software renderer. False when the quad is turned or shaded.
     bool DrawUprightQuad(TextureSlot& slot, const TQuadCorners& corners);
     void DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners, int count);
+    // A turned picture drawn as its kept turned copy; false when none is kept for it.
+    bool DrawKeptTurn(TTextureId texture, const TextureSlot& slot, const TQuadCorners& corners);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;
@@ -89,4 +92,5 @@ private:
     bool linearFilter_ = false;
     std::vector<TextureSlot> textures_{1}; // slot 0 is NoTexture
     std::vector<TTextureId> freeSlots_;
+    std::unique_ptr<TSdlTurnedPictures> turnedPictures_; // software renderer only
 };

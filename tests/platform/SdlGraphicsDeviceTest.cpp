@@ -7,6 +7,7 @@
 #include "platform/TerminationSignals.h"
 
 #include <SDL.h>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -238,6 +239,125 @@ TEST(SdlWindow, AWindowOnASmallDesktopKeepsTheGameShapeAndFits) {
     EXPECT_EQ(FittedWindowSize(GameSpace, {1024, 570}), (TPixelSize{1013, 570}));  // height bound
     EXPECT_EQ(FittedWindowSize(GameSpace, {1024, 1000}), (TPixelSize{1024, 575})); // width bound
     EXPECT_EQ(FittedWindowSize(GameSpace, {0, 0}), GameSpace); // no desktop known
+}
+
+} // namespace
+
+// Turned pictures: the software renderer keeps a turned copy once a turn repeats; what it
+// shows must not change, and a texture slot given to a new picture must not show the old one.
+namespace {
+
+void TurnedQuad(TQuadCorners& q, float cx, float cy, float width, float height, float turn,
+                uint32_t color) {
+    const float c = std::cos(turn), s = std::sin(turn);
+    const float corners[4][2] = {{-width / 2, -height / 2},
+                                 {width / 2, -height / 2},
+                                 {width / 2, height / 2},
+                                 {-width / 2, height / 2}};
+    const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (int i = 0; i < 4; ++i)
+        q[i] = {cx + corners[i][0] * c - corners[i][1] * s,
+                cy + corners[i][0] * s + corners[i][1] * c, color, uv[i][0], uv[i][1]};
+}
+
+std::vector<uint32_t> HalvesPicture(int width, int height, uint32_t left, uint32_t right) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels[y * width + x] = x < width / 2 ? left : right;
+    return pixels;
+}
+
+class TurnedPictures : public ::testing::Test {
+protected:
+    static constexpr int Width = 320, Height = 240;
+    void SetUp() override {
+        std::string error;
+        device = TSdlGraphicsDevice::OpenOffscreen({Width, Height}, error);
+        ASSERT_NE(device, nullptr) << error;
+    }
+    TFramePixels DrawFrame(TTextureId texture, float turn, uint32_t color) {
+        device->Clear(0, 0, 255, 255);
+        device->BeginFrame();
+        TQuadCorners quad;
+        TurnedQuad(quad, 160, 120, 180, 120, turn, color);
+        device->DrawQuad(texture, quad);
+        TFramePixels frame;
+        EXPECT_TRUE(device->ReadFrame(frame));
+        device->EndFrame(false);
+        return frame;
+    }
+    // Pixels whose colour differs by more than blending's rounding.
+    static int DifferingPixels(const TFramePixels& a, const TFramePixels& b) {
+        constexpr int Rounding = 3;
+        int count = 0;
+        for (size_t i = 0; i < a.Pixels.size(); ++i)
+            for (int shift = 0; shift < 24; shift += 8)
+                if (std::abs(static_cast<int>((a.Pixels[i] >> shift) & 0xFF) -
+                             static_cast<int>((b.Pixels[i] >> shift) & 0xFF)) > Rounding) {
+                    ++count;
+                    break;
+                }
+        return count;
+    }
+    std::unique_ptr<TSdlGraphicsDevice> device;
+};
+
+TEST_F(TurnedPictures, KeptCopyLooksLikeTheTurnedPicture) {
+    const auto pixels = HalvesPicture(90, 60, Opaque(0xFF0000), 0x8000FF00);
+    const TTextureId texture = device->CreateTexture("Halves", 90, 60, pixels.data());
+    for (const uint32_t tint : {0xFFFFFFFFu, 0x80FFFFFFu, 0xFF808080u}) {
+        const TFramePixels turnedEachTime = DrawFrame(texture, 0.3f, tint); // first sight
+        DrawFrame(texture, 0.3f, tint);                                     // copy made
+        const TFramePixels fromCopy = DrawFrame(texture, 0.3f, tint);
+        // The same picture in the same place; at most its rim differs by rounding.
+        EXPECT_LT(DifferingPixels(turnedEachTime, fromCopy), 180 * 2 + 120 * 2) << std::hex << tint;
+        EXPECT_EQ(fromCopy.At(5, 5), Opaque(0x0000FF)); // nothing around it is drawn
+    }
+}
+
+TEST_F(TurnedPictures, NewPictureInAFreedSlotIsNotShownAsTheOldCopy) {
+    auto pixels = HalvesPicture(90, 60, Opaque(0xFF0000), Opaque(0xFF0000));
+    TTextureId texture = device->CreateTexture("Red", 90, 60, pixels.data());
+    for (int i = 0; i < 3; ++i) DrawFrame(texture, 0.5f, 0xFFFFFFFF);
+    device->DestroyTexture(texture);
+    pixels = HalvesPicture(90, 60, Opaque(0x00FF00), Opaque(0x00FF00));
+    const TTextureId reused = device->CreateTexture("Green", 90, 60, pixels.data());
+    ASSERT_EQ(reused, texture);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(DrawFrame(reused, 0.5f, 0xFFFFFFFF).At(160, 120), Opaque(0x00FF00));
+}
+
+TEST(TurnedQuadKey, OnlyLargeTurnedRectanglesWithOneColourAreKept) {
+    const TPixelSize size{180, 120};
+    TQuadCorners quad;
+    TTurnedQuad turned;
+    TurnedQuad(quad, 100, 100, 180, 120, 0.2f, 0xFFFFFFFF);
+    ASSERT_TRUE(TurnedQuadOf(7, size, quad, turned));
+    EXPECT_EQ(turned.Key.Width, 180);
+    EXPECT_EQ(turned.Key.SourceRight, 180);
+    EXPECT_NEAR(turned.CentreX, 100, 1e-3);
+
+    TTurnedQuad nearly;
+    TurnedQuad(quad, 300, 50, 180, 120, 0.2f + 1e-4f, 0xFFFFFFFF); // elsewhere, a hair more
+    ASSERT_TRUE(TurnedQuadOf(7, size, quad, nearly));
+    EXPECT_EQ(nearly.Key, turned.Key);
+    TurnedQuad(quad, 100, 100, 180, 120, 0.21f, 0xFFFFFFFF); // a corner moves ~1 pixel
+    ASSERT_TRUE(TurnedQuadOf(7, size, quad, nearly));
+    EXPECT_NE(nearly.Key, turned.Key);
+
+    TurnedQuad(quad, 100, 100, 60, 40, 0.2f, 0xFFFFFFFF); // small: turned each time
+    EXPECT_FALSE(TurnedQuadOf(7, size, quad, turned));
+    TurnedQuad(quad, 100, 100, 180, 120, 0.2f, 0xFFFFFFFF);
+    quad[2].Color = 0x80FFFFFF; // shaded
+    EXPECT_FALSE(TurnedQuadOf(7, size, quad, turned));
+    TurnedQuad(quad, 100, 100, 180, 120, 0.2f, 0xFFFFFFFF);
+    std::swap(quad[1].X, quad[3].X); // mirrored: the same texels, the other way round
+    std::swap(quad[1].Y, quad[3].Y);
+    EXPECT_FALSE(TurnedQuadOf(7, size, quad, turned));
+    TurnedQuad(quad, 100, 100, 180, 120, 0.2f, 0xFFFFFFFF);
+    quad[2].X += 15; // not a rectangle
+    quad[1].X += 15;
+    EXPECT_FALSE(TurnedQuadOf(7, size, quad, turned));
 }
 
 } // namespace

@@ -29,7 +29,10 @@ constexpr int GreetingMaxWidth = 450;
 constexpr int ShadowShift = 2;
 // The rays behind the Play button.
 constexpr TPoint ShineOffset{66, 75};
-constexpr float ShineDegreesPerTick = 0.15f;
+// The faint shine turns in small steps a few times a second: as smooth to the eye as a turn every
+// tick, and a turn that repeats is drawn from a kept copy where pictures are turned by the CPU.
+constexpr int ShineTicksPerStep = 6;
+constexpr float ShineDegreesPerStep = 0.9f;
 constexpr uint8_t ShineAlpha = 35;
 // The title over the haven, rocking slowly.
 constexpr TPoint LogoPos{520, 24};
@@ -206,9 +209,10 @@ void TMenuScene::Frame() {
     menuPanel_.Draw();
     if (menuPanel_.State() != mwsHidden) {
         const TPoint panel = menuPanel_.Position();
-        DrawImage(Pictures::FeatureShine, panel.X + ShineOffset.X, panel.Y + ShineOffset.Y,
-                  std::fmod(ticks_ * ShineDegreesPerTick, 360.0f), Centered, Centered, 1, 1,
-                  FullChannel, FullChannel, FullChannel, ShineAlpha, 0);
+        DrawImage(
+            Pictures::FeatureShine, panel.X + ShineOffset.X, panel.Y + ShineOffset.Y,
+            std::fmod(static_cast<float>(ticks_ / ShineTicksPerStep) * ShineDegreesPerStep, 360.0f),
+            Centered, Centered, 1, 1, FullChannel, FullChannel, FullChannel, ShineAlpha, 0);
         for (TGameButton* button :
              {&playButton_, &optionsButton_, &highScoresButton_, &exitButton_, &helpButton_})
             button->Draw(FullChannel);
