@@ -9,6 +9,8 @@ TOVAN_PACKAGES=(
     libcairo2-dev librsvg2-dev libvorbis-dev espeak-ng fonts-dejavu-core
     # tests, benchmarks and screenshots in a real window
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick xdotool
+    # checks of what an install puts on the desktop
+    desktop-file-utils appstream
     # fuzz targets of the file readers (libFuzzer)
     clang libclang-rt-dev
 )

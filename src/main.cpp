@@ -23,6 +23,8 @@
 namespace {
 
 constexpr const char* ErrorLogName = "Errors.log";
+// The name of the installed program and of its content folder under "share".
+constexpr std::string_view InstalledName = "tovan";
 // The lock file of the running game is named after this.
 constexpr std::string_view InstanceLockName = "The_Saga_Of_Floodkeep_Game";
 // A second game ends quietly: the first one is what the player wanted.
@@ -74,7 +76,7 @@ int RunGame(const TCommandLine& options, const std::string& dataFolder) {
                            .Events = events,
                            .Clock = clock,
                            .Desktop = desktop,
-                           .ProgramFolder = ProgramFolder(),
+                           .ProgramFolder = ContentFolder(InstalledName),
                            .ErrorLogFile = dataFolder.empty() ? "" : dataFolder + ErrorLogName,
                            .DataFolder = dataFolder};
     if (options.TestReport) platform.TestReport = LinePrinter(stdout);

@@ -2,12 +2,14 @@
 
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
+#include "engine/ImageCodec.h"
 #include "engine/PictureNames.h"
 #include "files/TextEncoding.h"
 #include "platform/PlatformPaths.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -16,6 +18,7 @@ constexpr int IdleWaitMs = 100;
 // The content folders beside the program; without pictures nothing can be drawn.
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
+constexpr const char* WindowIconFile = "Images/Icons/TovanIcon64.png";
 // The game texts' line of the name a player gets who types none.
 constexpr int DefaultPlayerNameLine = 3;
 // Sound effects opened a frame while they load.
@@ -45,6 +48,7 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaScreen1.Initialize();
     const std::string& title = TextStrings1.GameTexts(1);
     platform_.Device.SetCaption(title.empty() ? std::string(GameTitle) : Latin1ToUtf8(title));
+    SetWindowIcon();
 
     OmegaTimer1.OnTimer = [this] { OmegaTimer1Timer(); };
     OmegaTimer1.SetTargetFPS(GameTicksPerSecond);
@@ -84,6 +88,20 @@ TFormMain::~TFormMain() {
 }
 
 // One line per folder that cannot be read; the game goes on without it, except without pictures.
+// The emblem in the desktop's task bar; without its picture the desktop shows its own, and
+// only a damaged picture is worth a line in the log.
+void TFormMain::SetWindowIcon() {
+    const std::string file = platform_.ProgramFolder + WindowIconFile;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) return;
+    try {
+        const TPicture icon = DecodePngFile(file);
+        platform_.Device.SetIcon(icon.Width, icon.Height, icon.Pixels.data());
+    } catch (const TImageDecodeError& error) {
+        errorLog_.Report(error.what());
+    }
+}
+
 void TFormMain::CheckContentFolders() {
     for (const char* folder : ContentFolders) {
         const std::string problem = FolderProblem(platform_.ProgramFolder + folder);

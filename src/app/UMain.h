@@ -52,8 +52,9 @@ struct TFormPlatform {
     TEventSource& Events;
     TPlatformClock& Clock;
     TDesktop& Desktop;
-    std::string ProgramFolder; // ends with '/'
-    std::string ErrorLogFile;  // empty: errors go to stderr only
+    std::string
+        ProgramFolder; // where the content lies (installed or beside the program); ends with '/'
+    std::string ErrorLogFile; // empty: errors go to stderr only
     // The per-user data folder (ends with '/'): players, saves, high scores, logs. Empty: the
     // game runs without saving.
     std::string DataFolder;
@@ -140,6 +141,7 @@ public:
 private:
     // -- start-up (UMain.cpp) --
     void CheckContentFolders();
+    void SetWindowIcon();
     void ConnectTestReport();
     void CreateSound();
     void CreateScenes();

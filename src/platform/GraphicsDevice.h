@@ -65,6 +65,8 @@ public:
     // The size of the game area every quad is placed in.
     virtual TPixelSize GameSize() const = 0;
     virtual void SetCaption(std::string_view caption) = 0;
+    // The window's icon for the desktop's task bar and switcher: ARGB pixels, row by row.
+    virtual void SetIcon(int width, int height, const uint32_t* pixels) = 0;
     virtual void SetFullScreen(bool fullScreen) = 0;
     virtual bool FullScreen() const = 0;
     // Minimises the window to the desktop's task bar.

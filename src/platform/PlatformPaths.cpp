@@ -37,6 +37,24 @@ std::string ProgramFolder() {
     return WithSlash(folder);
 }
 
+std::string ContentFolderOf(const std::string& programFolder, std::string_view installedName) {
+    // The text tables are the first content the game reads: their folder marks a content tree.
+    constexpr const char* ContentMark = "Texts";
+    constexpr std::string_view BinFolder = "/bin/";
+    if (!programFolder.ends_with(BinFolder)) return programFolder;
+    const std::string installed =
+        programFolder.substr(0, programFolder.size() + 1 - BinFolder.size()) + "share/" +
+        std::string(installedName) + "/";
+    struct stat info {};
+    if (stat((installed + ContentMark).c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return installed;
+    return programFolder;
+}
+
+std::string ContentFolder(std::string_view installedName) {
+    return ContentFolderOf(ProgramFolder(), installedName);
+}
+
 std::string UserDataFolder(std::string_view gameFolder) {
     // An XDG path must be absolute; a relative one is ignored as the XDG rules say.
     const char* dataHome = std::getenv("XDG_DATA_HOME");

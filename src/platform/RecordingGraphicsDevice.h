@@ -33,6 +33,7 @@ public:
     bool TexturesLost = false;
     std::vector<TPixelSize> Modes;
     std::string Caption;
+    int IconWidth = 0; // the last icon given, 0 before any
     bool CursorShown = true;
     int Minimised = 0; // times minimised
 
@@ -57,6 +58,7 @@ public:
     bool ReadFrame(TFramePixels&) override { return false; }
     TPixelSize GameSize() const override { return gameSize_; }
     void SetCaption(std::string_view caption) override { Caption = caption; }
+    void SetIcon(int width, int, const uint32_t*) override { IconWidth = width; }
     void SetFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
     bool FullScreen() const override { return fullScreen_; }
     void Minimise() override { ++Minimised; }

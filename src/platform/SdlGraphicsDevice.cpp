@@ -473,6 +473,16 @@ void TSdlGraphicsDevice::SetCaption(std::string_view caption) {
     if (window_ != nullptr) SDL_SetWindowTitle(window_, std::string(caption).c_str());
 }
 
+void TSdlGraphicsDevice::SetIcon(int width, int height, const uint32_t* pixels) {
+    if (window_ == nullptr || width < 1 || height < 1 || pixels == nullptr) return;
+    // SDL only reads the pixels while it sets the icon.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(pixels), width, height, 32, width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (icon == nullptr) return;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+}
+
 void TSdlGraphicsDevice::SetFullScreen(bool fullScreen) {
     if (window_ == nullptr || fullScreen == fullScreen_) return;
     if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)

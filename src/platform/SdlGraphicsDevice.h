@@ -49,6 +49,7 @@ public:
 
     TPixelSize GameSize() const override { return gameSize_; }
     void SetCaption(std::string_view caption) override;
+    void SetIcon(int width, int height, const uint32_t* pixels) override;
     void SetFullScreen(bool fullScreen) override;
     bool FullScreen() const override { return fullScreen_; }
     void Minimise() override;

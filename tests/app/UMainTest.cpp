@@ -196,6 +196,22 @@ TEST_F(Controller, ClosingTheWindowStopsTheSoundBeforeTheCardIsReleased) {
     form.reset(); // the players let go of their streams after the card: nothing breaks
 }
 
+TEST_F(Controller, TheWindowShowsTheEmblemAndADamagedOneIsOnlyLogged) {
+    const std::vector<uint32_t> emblem(64 * 64, 0xFFC08040u);
+    EncodePngFile(folder.Path("Images/Icons") + "TovanIcon64.png", 64, 64, emblem.data());
+    Start();
+    EXPECT_EQ(device.IconWidth, 64);
+    EXPECT_TRUE(LogLines().empty());
+
+    form.reset();
+    device.IconWidth = 0;
+    folder.Write("Images/Icons/TovanIcon64.png", "not a picture");
+    Start();
+    EXPECT_EQ(device.IconWidth, 0);
+    ASSERT_EQ(LogLines().size(), 1u);
+    EXPECT_NE(LogLines()[0].find("TovanIcon64.png"), std::string::npos) << LogLines()[0];
+}
+
 TEST_F(Controller, AMissingLevelIsReportedAndTheRoundDoesNotStart) {
     folder.Remove("Levels/Level1-01.zel");
     Start();

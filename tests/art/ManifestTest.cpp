@@ -130,9 +130,10 @@ TEST(PictureManifest, EverySharedNameFamilyAndBossPictureIsListed) {
 
 TEST(PictureManifest, NamesAreUniqueAndFoldersAreTheGameSets) {
     // The game finds a picture by name, first loaded first: two files of one name would hide one.
+    // Icons are the desktop's and the window's, read by file name.
     std::set<std::string> seen;
     const std::regex folder(
-        R"(Images(/(Logo|Splash|Menu|Haven|Story|Ending|LateLoad|Creatures/(Centaur|Hydra|Golem|Cyclops|Dragon)|TovanScenes/([0-9]|1[0-9]|20)))?)");
+        R"(Images(/(Logo|Splash|Menu|Haven|Story|Ending|LateLoad|Icons|Creatures/(Centaur|Hydra|Golem|Cyclops|Dragon)|TovanScenes/([0-9]|1[0-9]|20)))?)");
     for (const auto& entry : Manifest()) {
         EXPECT_TRUE(seen.insert(entry.Name).second) << entry.Name << " twice";
         EXPECT_TRUE(std::regex_match(entry.Folder, folder)) << entry.File;

@@ -88,6 +88,18 @@ TEST(PlatformPaths, ProgramFolderIsTheTestProgramsFolder) {
     EXPECT_NE(folder.find("tests"), std::string::npos);
 }
 
+TEST(PlatformPaths, AnInstalledProgramFindsItsContentUnderShare) {
+    TTempFolder prefix("installed");
+    const std::string bin = prefix.Path("bin");
+    // Before the content is there, and for a program outside a "bin" folder: its own folder.
+    EXPECT_EQ(ContentFolderOf(bin, "tovan"), bin);
+    prefix.Path("share/tovan/Texts");
+    EXPECT_EQ(ContentFolderOf(bin, "tovan"), prefix.Path("share/tovan"));
+    const std::string game = prefix.Path("game");
+    EXPECT_EQ(ContentFolderOf(game, "tovan"), game);
+    EXPECT_EQ(ContentFolderOf(bin, "other"), bin);
+}
+
 TEST(RecordingGraphicsDevice, TextureSizesAndNamesOfQuads) {
     TRecordingGraphicsDevice device({800, 600});
     device.PowerOfTwoTextures = true;

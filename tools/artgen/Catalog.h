@@ -49,10 +49,12 @@ void AddBossArt(TCatalog& catalog);
 void AddPortraitArt(TCatalog& catalog);
 void AddDecorationArt(TCatalog& catalog);
 void AddFontArt(TCatalog& catalog);
+void AddIconArt(TCatalog& catalog);
 
 inline TCatalog BuildCatalog() {
     TCatalog catalog;
     AddElementArt(catalog);
+    AddIconArt(catalog);
     AddBoardArt(catalog);
     AddEffectArt(catalog);
     AddToolArt(catalog);
