@@ -47,6 +47,14 @@ public:
 
     // The player's sound settings reach the players (a switched-off channel plays at 0).
     virtual void ApplySoundSettings() = 0;
+    // The voices of chat `conversation` take the place of those the voice player held.
+    virtual void LoadChatVoices(int conversation) = 0;
+    // Line `line` of the loaded chat, the clients a little softer than Tovan; False when the
+    // line has no clip.
+    virtual bool PlayChatVoice(int line, bool heroSide) = 0;
+    virtual void StopVoices() = 0;
+    // The pictures of hero scene `scene` (0..20) take the place of the previous hero scene's.
+    virtual void LoadHeroScene(int scene) = 0;
     virtual bool FullScreen() const = 0;
     virtual void SwitchFullScreen(bool wanted, bool remember) = 0;
     // The player's progress to and from the save file.

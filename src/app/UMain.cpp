@@ -19,6 +19,9 @@ constexpr int IdleWaitMs = 100;
 constexpr const char* ContentFolders[] = {"Images", "Levels", "Texts", "Sounds", "Voices", "Music"};
 constexpr std::string_view PicturesFolder = "Images";
 constexpr const char* WindowIconFile = "Images/Icons/TovanIcon64.png";
+// The game texts' lines narrating the first strip of the opening and of the ending.
+constexpr int OpeningNarrationLine = 13;
+constexpr int EndingNarrationLine = 17;
 // The game texts' line of the name a player gets who types none.
 constexpr int DefaultPlayerNameLine = 3;
 // Sound effects opened a frame while they load.
@@ -153,8 +156,10 @@ void TFormMain::CreateScenes() {
     extras_ = std::make_unique<TExtrasScene>(services);
     map_ = std::make_unique<TMapScene>(services);
     stickerBook_ = std::make_unique<TStickerBookScene>(services);
-    openingStory_ = std::make_unique<TStoryScene>(services, StoryImageSet, Pictures::StoryStrips);
-    endingStory_ = std::make_unique<TStoryScene>(services, EndingImageSet, Pictures::EndingStrips);
+    openingStory_ = std::make_unique<TStoryScene>(services, StoryImageSet, Pictures::StoryStrips,
+                                                  OpeningNarrationLine);
+    endingStory_ = std::make_unique<TStoryScene>(services, EndingImageSet, Pictures::EndingStrips,
+                                                 EndingNarrationLine);
     CreateRoundScenes(services);
     RegisterScenes();
     ConnectStartScenes();

@@ -112,6 +112,7 @@ public:
     const TMusicBox& Music() const { return MusicBox1; }
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
+    const TTextStrings& Texts() const { return TextStrings1; }
     const TPlayerSession& Player() const { return player_; }
     const TFlowMemory& Flow() const { return flow_; }
     const TMenuScene& Menu() const { return *menu_; }
@@ -195,6 +196,12 @@ private:
     void LoadSingleImage(const std::string& folder, const std::string& fileName);
     void FreeImage(const std::string& name) override;
     void ApplySoundSettings() override;
+    // The player's sound volume, or 0 with sound off.
+    int SoundVolume() const;
+    void LoadChatVoices(int conversation) override;
+    bool PlayChatVoice(int line, bool heroSide) override;
+    void StopVoices() override { VoicePlayer1.StopAll(); }
+    void LoadHeroScene(int scene) override;
     bool FullScreen() const override;
     void LoadPlayerSave() override;
     void SavePlayerSave(bool withStickerBook) override;

@@ -2,6 +2,7 @@
 // their scenes, the player's save, and closing.
 #include "app/UMain.h"
 #include "engine/FatalError.h"
+#include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
@@ -49,10 +50,19 @@ void TFormMain::SplashContinue() {
 }
 
 // TODO(whole round issue): the tube timer takes the player's timer mode.
+// A player's first Play tells the opening story on the way to the map.
 void TFormMain::OpenMap() {
     // The map and the rounds need the room more than the menu's pictures.
     flow_.FreeMenuImagesOnLeave = true;
-    TransitionTo(gsMap);
+    TPlayerSaveRecord& record = player_.Current;
+    if (TPlayerSaveRecord::IsSet(record.OpeningStoryTold)) {
+        TransitionTo(gsMap);
+        return;
+    }
+    record.OpeningStoryTold = 1;
+    SavePlayerSave(false);
+    openingStory_->NextScene = gsMap;
+    TransitionTo(gsOpeningStory);
 }
 
 void TFormMain::BackToRound() {
@@ -163,10 +173,40 @@ void TFormMain::FreeImage(const std::string& name) {
         OmegaImageList1.ImageList.Remove(item);
 }
 
+int TFormMain::SoundVolume() const {
+    const TPlayerSaveRecord& record = player_.Current;
+    return TPlayerSaveRecord::IsSet(record.SoundOn) ? record.UsableSoundVolume() : 0;
+}
+
+void TFormMain::LoadChatVoices(int conversation) {
+    VoicePlayer1.StopAll();
+    VoicePlayer1.FreeVoices();
+    VoicePlayer1.LoadVoices(TVoicePlayer::ChatVoices, conversation);
+}
+
+bool TFormMain::PlayChatVoice(int line, bool heroSide) {
+    constexpr double HeroShare = 0.87;
+    constexpr double ClientShare = 0.8;
+    const std::string name = "Chat" + std::to_string(line);
+    if (VoicePlayer1.IndexOf(name) < 0) return false;
+    VoicePlayer1.StopAll();
+    VoicePlayer1.SetVolume(RoundHalfEven(SoundVolume() * (heroSide ? HeroShare : ClientShare)));
+    VoicePlayer1.Play(name);
+    return true;
+}
+
+void TFormMain::LoadHeroScene(int scene) {
+    FreeImageSet(HeroSceneImageSet);
+    imageSetLoader_.Start(HeroSceneImageSet,
+                          platform_.ProgramFolder + ImageSetFolder(HeroSceneImageSet, 0, scene),
+                          true, true);
+    imageSetLoader_.LoadRest(OmegaImageList1);
+}
+
 // A switched-off channel plays at volume 0.
 void TFormMain::ApplySoundSettings() {
     const TPlayerSaveRecord& record = player_.Current;
-    const int sound = TPlayerSaveRecord::IsSet(record.SoundOn) ? record.UsableSoundVolume() : 0;
+    const int sound = SoundVolume();
     const int music = TPlayerSaveRecord::IsSet(record.MusicOn) ? record.UsableMusicVolume() : 0;
     SFXPlayer1.SetVolume(sound);
     VoicePlayer1.SetVolume(sound);

@@ -148,6 +148,14 @@ void TSoundStreamTable::StopAll() {
     for (TAudioStream stream : streams) device.Stop(stream);
 }
 
+void TSoundStreamTable::Clear() {
+    pending_.reset();
+    for (TAudioStream stream : streams) device.Free(stream);
+    streams.clear();
+    names.clear();
+    copyCounts.clear();
+}
+
 TFileError CheckSoundFile(const std::string& path) {
     return CheckReadableFile(path, MaxSoundFileBytes);
 }

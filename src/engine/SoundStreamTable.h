@@ -47,6 +47,8 @@ public:
     // Clamped to 0..100 and applied to every stream at once.
     void SetVolume(int newVolume);
     void StopAll();
+    // Stops and frees every stream: the table is empty again.
+    void Clear();
 
 private:
     TAudioDevice& device;

@@ -31,6 +31,8 @@ public:
     int IndexOf(std::string_view name) const { return streams.IndexOf(name); }
     void Play(std::string_view name) override { streams.PlayIndex(IndexOf(name)); }
     void StopAll() { streams.StopAll(); }
+    // Lets go of every voice, before the next group is loaded.
+    void FreeVoices() { streams.Clear(); }
 
 private:
     std::string TutorialFolder() const { return Path + "Tutorial/"; }

@@ -75,6 +75,7 @@ e2e_menu_exit="1193 611"
 e2e_confirm_positive="613 447"
 e2e_confirm_negative="771 447"
 e2e_map_play="1222 704"
+e2e_story_skip="1280 725"
 e2e_options_music_box="552 334"
 e2e_options_sound_plus="830 279"
 e2e_options_ok="787 543"
@@ -94,7 +95,8 @@ e2e_press() {
 }
 
 # e2e_walk_to SCENE [NAME]: plays on as a new player does (the logos and the splash pressed
-# through, NAME typed as the first player, Play, Yes to the timer question, the map's Play, a
+# through, NAME typed as the first player, Play, Yes to the timer question, Skip of the opening
+# story, the map's Play, a
 # press on the objective) until the game reports SCENE; fails after 60 s.
 e2e_walk_to() {
     local target=$1 name=${2:-ANNA} i scene
@@ -111,6 +113,7 @@ e2e_walk_to() {
             gsMenu) sleep 1; e2e_press $e2e_menu_play ;;
             gsConfirmWindow) sleep 1; e2e_press $e2e_confirm_positive ;;
             gsMap) sleep 1; e2e_press $e2e_map_play ;;
+            gsOpeningStory) sleep 1; e2e_press $e2e_story_skip ;;
             *) e2e_press 683 400 ;;
         esac
         sleep 0.5

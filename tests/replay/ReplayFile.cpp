@@ -146,9 +146,10 @@ bool ParseLine(const std::string& text, int line, TReplay& replay, TReplayExpect
         read = ParseLevel(reader, replay);
     } else if (key == "start") {
         std::string from;
-        read = reader.Read(from) && from == "logos";
+        read = reader.Read(from) && (from == "logos" || from == "book");
         // The splash goes on into the first level.
-        replay.FromLogos = read;
+        replay.FromLogos = read && from == "logos";
+        replay.FromBook = read && from == "book";
         replay.Island = replay.Level = 1;
     } else if (key == "seed") {
         read = reader.Read(replay.Seed);

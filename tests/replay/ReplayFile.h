@@ -38,6 +38,8 @@ struct TReplayExpectation {
 struct TReplay {
     // "start logos": the game from its first frame, through the logos and the splash.
     bool FromLogos = false;
+    // "start book": the haven book of a new player, as a won round opens it.
+    bool FromBook = false;
     // A level of the game ("level 1-02"), or a level source of tests/fixtures/levels/
     // ("level few-moves.level") played as the first level.
     int Island = 0;

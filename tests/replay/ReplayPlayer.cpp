@@ -139,10 +139,15 @@ public:
             const std::string scene = line.substr(line.find(' ') + 1);
             scenes += scenes.empty() ? scene : " " + scene;
         };
+        platform.TestReport = [this](const std::string& line) {
+            if (line.starts_with("balloon: ")) ++Counters[ReplayCounters::Balloons];
+            if (line == "conversation: ended") ++Counters[ReplayCounters::Conversations];
+        };
         Form = std::make_unique<TFormMain>(platform);
         for (const char* name :
-             {ReplayCounters::Moves, ReplayCounters::SwapsBack, ReplayCounters::Groupings,
-              ReplayCounters::Cascades, ReplayCounters::Shuffles, ReplayCounters::RoundStarts})
+             {ReplayCounters::Balloons, ReplayCounters::Conversations, ReplayCounters::Moves,
+              ReplayCounters::SwapsBack, ReplayCounters::Groupings, ReplayCounters::Cascades,
+              ReplayCounters::Shuffles, ReplayCounters::RoundStarts})
             Counters[name] = 0;
         WatchRound();
     }
@@ -162,6 +167,12 @@ public:
                    " did not start";
         Form->MainGame().ObjectiveInfo.Skip();
         return {};
+    }
+
+    // The book as a won round opens it, for a player with no works yet.
+    void OpenBook() {
+        Form->LoadMainPictures();
+        Form->SetScene(gsStickerBook);
     }
 
     void Play(const TReplay& replay, const TReplayWatch& beforeInput) {
@@ -239,7 +250,10 @@ TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
         if (!outcome.Error.empty()) return outcome;
     }
     TReplayRun run(replay.Seed, fixtureLevel ? fixtureLevel->Path() : content.GameFolder);
-    if (!replay.FromLogos) outcome.Error = run.StartLevel(replay.Island, replay.Level);
+    if (replay.FromBook)
+        run.OpenBook();
+    else if (!replay.FromLogos)
+        outcome.Error = run.StartLevel(replay.Island, replay.Level);
     if (!outcome.Error.empty()) return outcome;
     run.Play(replay, beforeInput);
     return run.Outcome();

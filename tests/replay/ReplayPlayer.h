@@ -18,8 +18,10 @@ inline constexpr const char* Groupings = "groupings";  // lines cleared, one req
 inline constexpr const char* Cascades = "cascades";    // groupings not made by a move directly
 inline constexpr const char* Shuffles = "shuffles";    // boards without moves, shuffled
 inline constexpr const char* RoundsWon = "rounds-won";
-inline constexpr const char* RoundStarts = "round-starts"; // the round scene entered
-inline constexpr const char* Closed = "closed";            // the game was closed (1) or not
+inline constexpr const char* RoundStarts = "round-starts";    // the round scene entered
+inline constexpr const char* Closed = "closed";               // the game was closed (1) or not
+inline constexpr const char* Balloons = "balloons";           // conversation balloons shown
+inline constexpr const char* Conversations = "conversations"; // conversations ended
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

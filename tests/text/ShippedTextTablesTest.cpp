@@ -171,7 +171,16 @@ TEST(TextTables, GameTextsFillTheirRoles) {
         ExpectCommentFits(Texts().GameTexts(5 + island), IslandComment, Where(table, 5 + island));
     ExpectCommentFits(Texts().GameTexts(11), IslandComment, Where(table, 11));
     ExpectCommentFits(Texts().GameTexts(12), FlowerComment, Where(table, 12));
-    ExpectEmpty(table, {13, 14, 15, 16, 17, 18});
+    constexpr int StoryNarrationWidth = 986;
+    constexpr float StoryNarrationRatio = 0.72f;
+    for (int line = 13; line <= 18; ++line) {
+        const std::string& narration = Texts().GameTexts(line);
+        EXPECT_FALSE(narration.empty()) << Where(table, line);
+        EXPECT_EQ(FilterText(fkAirstripNormal, narration), narration) << Where(table, line);
+        EXPECT_LE(TextWidth(fkAirstripNormal, narration, 1, StoryNarrationRatio),
+                  StoryNarrationWidth)
+            << Where(table, line);
+    }
 }
 
 TEST(TextTables, ConfirmQuestionsFitTheirWindow) {

@@ -1,6 +1,7 @@
 #include "app/scenes/MenuScene.h"
 
 #include "app/PlayerSession.h"
+#include "app/scenes/BookConversation.h"
 #include "app/scenes/SceneInput.h"
 #include "board/GameData.h"
 #include "engine/GameGlobals.h"
@@ -48,7 +49,8 @@ constexpr float Centered = 0.5f;
 
 } // namespace
 
-TMenuScene::TMenuScene(const TGameServices& services) : services_(services) {
+TMenuScene::TMenuScene(const TGameServices& services)
+    : services_(services), heroScene_(services.Host) {
     CreatePanels();
     CreateButtons();
 }
@@ -144,7 +146,8 @@ void TMenuScene::PrepareForPlayer(TGameSceneValues from) {
     player.GameLogger.SetPlayerName(player.SelectedName());
     services_.Host.FreeImageSet(HavenImageSet);
     services_.Host.LoadLateImage(BackdropFile);
-    // TODO(story issue): the hero scene of the player's progress and the palace clouds.
+    // TODO(economy issue): the palace clouds of the book's stage.
+    heroScene_.Choose(TBookConversation::WorksBought(player.Current));
     services_.Music.RequestTrack(mtSplash);
 }
 
@@ -204,6 +207,7 @@ void TMenuScene::Frame() {
     menuPanel_.Update();
     welcomePanel_.Update();
     DrawBackdrop();
+    heroScene_.Frame(true);
     welcomePanel_.Draw();
     if (welcomePanel_.State() != mwsHidden) changePlayerLink_.Draw(FullChannel);
     menuPanel_.Draw();

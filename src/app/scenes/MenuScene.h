@@ -1,8 +1,10 @@
 #pragma once
 // The main menu (gsMenu): the welcome banner with the player's name and the change-player link
 // slides down, the menu board with Play, Options, High Scores, Help and Exit slides in from the
-// right, the game's title rocks gently over the haven behind.
+// right, the game's title rocks gently over the haven behind, where the hero scene of the
+// player's progress plays under the panels.
 #include "app/GameServices.h"
+#include "app/scenes/HeroSceneLayers.h"
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameMenuWindowClass.h"
@@ -36,6 +38,7 @@ public:
     const TGameButton& ExitButton() const { return exitButton_; }
     const TGameButton& ChangePlayerLink() const { return changePlayerLink_; }
     const TGameMenuWindow& MenuPanel() const { return menuPanel_; }
+    const THeroSceneLayers& HeroScene() const { return heroScene_; }
 
 private:
     void CreatePanels();
@@ -64,5 +67,6 @@ private:
     TGameButton helpButton_;
     TGameButton exitButton_;
     TGameButton changePlayerLink_;
+    THeroSceneLayers heroScene_;
     int ticks_ = 0;
 };

@@ -28,7 +28,9 @@ std::string StageBackground() {
 
 } // namespace
 
-TStickerBookScene::TStickerBookScene(const TGameServices& services) : services_(services) {
+TStickerBookScene::TStickerBookScene(const TGameServices& services)
+    : services_(services), conversation_(services) {
+    conversation_.OnFinished = [this](int conversation) { ConversationFinished(conversation); };
     bottomPanel_.OnPosUpdate = [this](TPoint pos) { PlaceButton(playButton_, pos, PlayOffset); };
     PreparePanel(tubePanel_, Pictures::BookProgressTube, TubePanelRest, TubeSlide,
                  services_.Pictures);
@@ -40,17 +42,30 @@ TStickerBookScene::TStickerBookScene(const TGameServices& services) : services_(
 
 void TStickerBookScene::TakeSizes() {
     playButton_.TakeSize();
+    conversation_.TakeSizes();
 }
 
 // TODO(economy issue): the hero scene's music.
 void TStickerBookScene::Enter(TGameSceneValues) {
     services_.Host.LoadLateImage(StageBackground() + ".jpg");
+    services_.Music.RequestTrack(mtUpgrade1);
+    if (conversation_.StartIfUntold()) return;
     tubePanel_.Show();
     bottomPanel_.Show();
-    services_.Music.RequestTrack(mtUpgrade1);
+}
+
+// The closing conversation leads to the ending; any other to the book's panels.
+void TStickerBookScene::ConversationFinished(int conversation) {
+    if (conversation == TBookConversation::ClosingConversation) {
+        services_.Host.TransitionTo(gsEndingStory);
+        return;
+    }
+    tubePanel_.Show();
+    bottomPanel_.Show();
 }
 
 void TStickerBookScene::Leave(TGameSceneValues) {
+    if (conversation_.Running()) conversation_.Skip();
     services_.Host.FreeImage(StageBackground());
     services_.Host.FreeImageSet(HavenImageSet);
 }
@@ -64,6 +79,12 @@ void TStickerBookScene::TransitionStarts(TGameSceneValues) {
 // the player to the map. TODO(economy issue): a completed island opens the next one on the map.
 void TStickerBookScene::PlayClick() {
     const TPlayerSaveRecord& record = services_.Player.Current;
+    if (TBookConversation::WorksBought(record) == TBookConversation::AllWorks) {
+        tubePanel_.Hide();
+        bottomPanel_.Hide();
+        conversation_.Start(TBookConversation::ClosingConversation);
+        return;
+    }
     const uint8_t island = record.UsableIsland();
     const int level = record.UsableLevel();
     if (services_.Levels.HasLevelFile(island, level))
@@ -80,6 +101,7 @@ void TStickerBookScene::Frame() {
     DrawTube();
     bottomPanel_.Draw();
     if (bottomPanel_.State() != mwsHidden) playButton_.Draw(FullChannel);
+    conversation_.Frame();
 }
 
 void TStickerBookScene::DrawTube() const {
@@ -91,5 +113,6 @@ void TStickerBookScene::DrawTube() const {
 }
 
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
+    if (conversation_.Mouse(event)) return;
     RouteMouse(event, playButton_);
 }

@@ -1,41 +1,70 @@
 #include "app/scenes/StoryScenes.h"
 
 #include "app/scenes/SceneInput.h"
+#include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
+#include "engine/LoadedImageListClass.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr TPoint SkipPos{1226, 703};
+// The layers are stored at half size.
+constexpr float HalfSizeScale = 2.0f;
+// Golden dust drifting over the strip, a frame every few ticks.
+constexpr int DustFrames = 3;
+constexpr int DustTicksPerFrame = 8;
+constexpr uint8_t DustAlpha = 90;
+// The old film: scratches flicker between two frames.
+constexpr int MovieFrames = 2;
+constexpr int MovieTicksPerFrame = 3;
+constexpr uint8_t MovieAlpha = 70;
+constexpr int PaperFrame = 0;
+// The narration under the strip's picture.
+constexpr TPoint NarrationPos{190, 650};
+constexpr float NarrationRatio = 0.72f;
+constexpr int NarrationLineGap = 30;
+constexpr TNarrationTiming NarrationTiming{10, 1, 20};
+constexpr TNarrationTiming ReducedNarrationTiming{45, 4, 60};
+constexpr int NarrationStartAlpha = 30;
+constexpr int NarrationMaxAlpha = 240;
 
 } // namespace
 
 TStoryScene::TStoryScene(const TGameServices& services, int imageSet,
-                         Pictures::TPictureFamily strips)
-    : services_(services), imageSet_(imageSet), strips_(strips) {
+                         Pictures::TPictureFamily strips, int firstNarration)
+    : services_(services), imageSet_(imageSet), strips_(strips), firstNarration_(firstNarration) {
     skipButton_.ImageName = Pictures::StorySkipButton;
     skipButton_.Left = SkipPos.X;
     skipButton_.Top = SkipPos.Y;
     skipButton_.OnClick = [this] { Finish(); };
+    narration_.FontRatio = NarrationRatio;
+    narration_.VertSpace = NarrationLineGap;
+    narration_.StartingAlpha = NarrationStartAlpha;
+    narration_.SetMaxAlpha(NarrationMaxAlpha);
 }
 
 void TStoryScene::Enter(TGameSceneValues) {
     if (!services_.Host.ImageSetLoaded(imageSet_)) services_.Host.LoadImageSet(imageSet_);
     services_.Music.RequestTrack(mtSplash);
+    narration_.ApplyTiming(NarrationTiming, ReducedNarrationTiming);
+    narration_.Reset();
     strip_ = strips_.First;
     tick_ = 0;
     finished_ = false;
 }
 
 void TStoryScene::Leave(TGameSceneValues) {
+    services_.Host.StopVoices();
     services_.Host.FreeImageSet(imageSet_);
 }
 
 void TStoryScene::Finish() {
     if (finished_) return;
     finished_ = true;
-    services_.Host.TransitionTo(gsMenu);
+    narration_.Vanish();
+    services_.Host.TransitionTo(NextScene);
 }
 
 int TStoryScene::StripAlpha() const {
@@ -44,13 +73,40 @@ int TStoryScene::StripAlpha() const {
 }
 
 void TStoryScene::Frame() {
+    ++ticks_;
     if (strip_ <= strips_.Last)
         DrawImage(strips_.Name(strip_), 0, 0, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel,
                   static_cast<uint8_t>(StripAlpha()), 0);
+    DrawLayers();
+    Narrate();
+    narration_.UpdateAndDraw();
     skipButton_.Draw(FullChannel);
     if (strip_ > strips_.Last || ++tick_ < StripTicks) return;
     tick_ = 0;
     if (++strip_ > strips_.Last) Finish();
+}
+
+// Dust and film scratches are the heavy layers: reduced effects keep only the paper frame.
+void TStoryScene::DrawLayers() const {
+    if (!IsReducedEffectsMode()) {
+        DrawImage(Pictures::ScreenDustEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale,
+                  FullChannel, FullChannel, FullChannel, DustAlpha,
+                  (ticks_ / DustTicksPerFrame) % DustFrames);
+        DrawImage(Pictures::MovieEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
+                  FullChannel, FullChannel, MovieAlpha,
+                  (ticks_ / MovieTicksPerFrame) % MovieFrames);
+    }
+    DrawImage(Pictures::StoryBGMask, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
+              FullChannel, FullChannel, FullChannel, PaperFrame);
+}
+
+void TStoryScene::Narrate() {
+    if (strip_ > strips_.Last) return;
+    if (tick_ == NarrationStartTick)
+        narration_.ShowWhite(NarrationPos.X, NarrationPos.Y,
+                             services_.Texts.GameTexts(firstNarration_ + strip_ - strips_.First));
+    else if (tick_ == NarrationVanishTick)
+        narration_.Vanish();
 }
 
 void TStoryScene::Mouse(const TPlatformEvent& event) {

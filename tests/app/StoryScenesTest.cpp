@@ -1,0 +1,194 @@
+// The story in the whole game: the opening story on a player's first Play, the story strips with
+// their narration, the conversation over the haven book with its voices, and the hero scene of
+// the menu.
+#include "SceneWalkKit.h"
+#include "app/scenes/BookConversation.h"
+#include "files/AtomicWrite.h"
+#include "saves/PlayerSaveRecord.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The menu's Play, Yes to the timer mode: the scene that comes.
+TGameSceneValues FirstPlay(TSceneWalk& walk) {
+    walk.Click(walk.Form->Menu().PlayButton());
+    EXPECT_TRUE(walk.RunUntil(gsConfirmWindow));
+    walk.Click({613, 447});
+    for (int i = 0; i < 200 && (walk.Scene() == gsConfirmWindow || walk.Scene() == gsMenu ||
+                                walk.Form->TransitionActive());
+         ++i)
+        walk.Tick();
+    return walk.Scene();
+}
+
+bool Drawn(const TSceneWalk& walk, std::string_view picture) {
+    return !walk.Platform.Device.QuadsOf(picture).empty();
+}
+
+// ANNA's save with `works` works bought, read by the next start of the game.
+void GiveWorks(TSceneWalk& walk, int works) {
+    TPlayerSaveRecord record = walk.Form->Player().Current;
+    for (int work = 0; work < works; ++work)
+        record.ElementSlots[static_cast<size_t>(work / 4)][static_cast<size_t>(work % 4)] = 1;
+    walk.Form.reset(); // closing saves the player: the new save comes after
+    ASSERT_TRUE(WriteFileAtomic(walk.DataFile("ANNA.sav"), EncodePlayerSave(record)).empty());
+    walk.Start();
+    ASSERT_TRUE(walk.ReachReadySplash());
+    walk.Click({683, 400});
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+}
+
+// Opens the book as a won round does; True once its scene has come.
+bool OpenBook(TSceneWalk& walk) {
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    return walk.Scene() == gsStickerBook;
+}
+
+TEST(OpeningStory, AFirstPlayTellsItOnceAndSkipGoesOnToTheMap) {
+    TSceneWalk walk("story-first-play");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    ASSERT_EQ(FirstPlay(walk), gsOpeningStory);
+    EXPECT_EQ(walk.Form->Player().Current.OpeningStoryTold, 1);
+    walk.Ticks(60);
+    EXPECT_TRUE(Drawn(walk, "StoryStrip1"));
+    EXPECT_TRUE(Drawn(walk, "GlobalFontWhite")); // the narration types itself in
+    walk.Click(walk.Form->OpeningStory().SkipButton());
+    EXPECT_TRUE(walk.RunUntil(gsMap));
+    // The next run of the game: Play goes straight to the map.
+    walk.Start();
+    ASSERT_TRUE(walk.ReachReadySplash());
+    walk.Click({683, 400});
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    walk.Click(walk.Form->Menu().PlayButton());
+    EXPECT_TRUE(walk.RunUntil(gsMap));
+    EXPECT_EQ(std::count(walk.SceneLog.begin(), walk.SceneLog.end(),
+                         std::string("scene: gsOpeningStory")),
+              1);
+}
+
+TEST(OpeningStory, TheStripsAndTheirWordsFollowEachOtherToTheEnd) {
+    TSceneWalk walk("story-strips");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    walk.Form->SetScene(gsOpeningStory);
+    ASSERT_FALSE(walk.Form->Texts().GameTexts(13).empty());
+    const TStoryScene& story = walk.Form->OpeningStory();
+    walk.Ticks(TStoryScene::NarrationStartTick + 5);
+    EXPECT_EQ(story.Narration().Line(1), walk.Form->Texts().GameTexts(13));
+    walk.Ticks(TStoryScene::StripTicks);
+    EXPECT_EQ(story.Strip(), 2);
+    EXPECT_EQ(story.Narration().Line(1), walk.Form->Texts().GameTexts(14));
+    EXPECT_TRUE(Drawn(walk, "MovieEffect"));
+    EXPECT_TRUE(Drawn(walk, "StoryBGMask"));
+    walk.Ticks(3 * TStoryScene::StripTicks);
+    EXPECT_TRUE(walk.RunUntil(gsMenu)); // asked for outside a first Play: back to the menu
+}
+
+TEST(OpeningStory, ReducedEffectsKeepThePaperFrameAndDropTheFilm) {
+    SetReducedEffectsMode(true);
+    TSceneWalk walk("story-reduced");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    EXPECT_FALSE(Drawn(walk, "Fog"));
+    walk.Form->SetScene(gsOpeningStory);
+    walk.Ticks(30);
+    EXPECT_TRUE(Drawn(walk, "StoryBGMask"));
+    EXPECT_FALSE(Drawn(walk, "MovieEffect"));
+    EXPECT_FALSE(Drawn(walk, "ScreenDustEffect"));
+    SetReducedEffectsMode(false);
+}
+
+TEST(EndingStory, ItsThreeStripsEndInTheMenu) {
+    TSceneWalk walk("story-ending");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    walk.Form->SetScene(gsEndingStory);
+    walk.Ticks(20);
+    EXPECT_TRUE(Drawn(walk, "EndingStrip1"));
+    walk.Ticks(3 * TStoryScene::StripTicks);
+    EXPECT_TRUE(walk.RunUntil(gsMenu));
+    EXPECT_FALSE(walk.Form->ImageSetLoaded(EndingImageSet));
+}
+
+TEST(BookConversation, TheFirstBookTellsConversationOneWithItsVoicesOnce) {
+    TSceneWalk walk("book-first");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    ASSERT_TRUE(OpenBook(walk));
+    const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
+    EXPECT_TRUE(conversation.Running());
+    EXPECT_EQ(conversation.Dialog().Conversation(), 1);
+    walk.Ticks(40);
+    EXPECT_TRUE(Drawn(walk, "ChatTovan"));
+    EXPECT_TRUE(Drawn(walk, "ChatCharacter1"));
+    EXPECT_EQ(walk.Form->Voices().IndexOf("Chat1"), 0);
+    EXPECT_FALSE(walk.Platform.Audio.PlayedStreams().empty());
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsHidden);
+    // A press on the book hurries the balloon on; Play waits under the conversation.
+    walk.Click({683, 400});
+    walk.Click({683, 400});
+    EXPECT_EQ(conversation.Dialog().CurrentLine(), 2);
+    walk.Click(conversation.SkipButton());
+    walk.Ticks(40);
+    EXPECT_FALSE(conversation.Running());
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsShown);
+    // The same works again: the book opens without a conversation.
+    walk.Form->SetScene(gsMap);
+    walk.Tick();
+    ASSERT_TRUE(OpenBook(walk));
+    EXPECT_FALSE(conversation.Running());
+}
+
+TEST(BookConversation, ABoughtWorkBringsTheNextConversation) {
+    TSceneWalk walk("book-works");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    GiveWorks(walk, 3);
+    EXPECT_EQ(walk.Form->Menu().HeroScene().Scene(), 3);
+    ASSERT_TRUE(OpenBook(walk));
+    EXPECT_EQ(walk.Form->StickerBook().Conversation().Dialog().Conversation(), 4);
+    walk.Ticks(30);
+    EXPECT_TRUE(Drawn(walk, "ChatCharacter1")); // the queen speaks of the open sea
+}
+
+TEST(BookConversation, AfterTheLastWorkPlayTellsTheClosingConversationThenTheEnding) {
+    TSceneWalk walk("book-closing");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    GiveWorks(walk, TBookConversation::AllWorks);
+    ASSERT_TRUE(OpenBook(walk));
+    const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
+    EXPECT_EQ(conversation.Dialog().Conversation(), 21);
+    walk.Click(conversation.SkipButton());
+    walk.Ticks(40);
+    ASSERT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsShown);
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    EXPECT_EQ(conversation.Dialog().Conversation(), TBookConversation::ClosingConversation);
+    EXPECT_TRUE(walk.RunUntil(gsEndingStory, 3000));
+}
+
+TEST(MenuHeroScene, TheHeroAndHisLayersLieUnderThePanels) {
+    TSceneWalk walk("menu-hero");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    EXPECT_EQ(walk.Form->Menu().HeroScene().Scene(), 0);
+    EXPECT_TRUE(walk.Form->PictureLoaded("Scene0Tovan"));
+    bool flashed = false;
+    bool filmed = false;
+    for (int tick = 0; tick < 600; ++tick) {
+        walk.Tick();
+        const auto& quads = walk.Platform.Device.Quads;
+        const auto first = [&quads](std::string_view name) {
+            return std::find_if(quads.begin(), quads.end(),
+                                [name](const auto& quad) { return quad.TextureName == name; });
+        };
+        ASSERT_TRUE(first("Scene0Tovan") < first("MenuPanel"));
+        ASSERT_TRUE(first("Fog") < first("PlayButton"));
+        flashed = flashed || first("Lightning") != quads.end();
+        filmed = filmed || first("MovieEffect") != quads.end();
+        // The film and the flashes come in bursts, never every frame.
+        ASSERT_LE(std::count_if(quads.begin(), quads.end(),
+                                [](const auto& quad) { return quad.TextureName == "Fog"; }),
+                  2);
+    }
+    EXPECT_TRUE(flashed);
+    EXPECT_TRUE(filmed);
+}
+
+} // namespace
