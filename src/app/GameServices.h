@@ -5,6 +5,7 @@
 #include "app/FlowMemory.h"
 #include "app/GameSceneClass.h"
 #include "board/LevelParamsClass.h"
+#include "engine/GameGlobals.h"
 #include "engine/GlobalGameTextClass.h"
 #include "engine/MusicBoxClass.h"
 #include "engine/TextStringsClass.h"
@@ -73,6 +74,13 @@ public:
     // The game ends as the close box ends it from the menu: saved, without a question.
     virtual void CloseProgram() = 0;
 };
+
+// While a story scene or a conversation runs, the music steps back a little; the player's sound
+// settings bring it back.
+inline void LowerMusicForStory(TMusicBox& music) {
+    constexpr double StoryMusicShare = 0.9;
+    music.SetVolume(RoundHalfEven(music.Volume() * StoryMusicShare));
+}
 
 struct TGameServices {
     const TTextStrings& Texts;

@@ -34,6 +34,10 @@ void TFormMain::ConnectFlow() {
         if (oldScene == gsPlayerSelect && newScene == gsMenu) menu_->TransitionStarts(newScene);
     };
     menu_->OnOpenMap = [this] { OpenMap(); };
+    menu_->OnTellStory = [this] {
+        openingStory_->NextScene = gsMenu;
+        TransitionTo(gsOpeningStory);
+    };
     inGameOptions_->OnBackToRound = [this] { BackToRound(); };
     help_->OnBackToRound = [this] { BackToRound(); };
     mainGame_->OnInGameMenu = [this] { inGameMenu_->Open(); };

@@ -175,7 +175,7 @@ TEST(MenuQuestions, TheTimerModeIsAskedOnceAndEitherAnswerOpensTheMap) {
         TMenuWalk walk(relaxed ? "timer-yes" : "timer-no");
         walk.Click(walk.Form->Menu().PlayButton());
         walk.Answer(relaxed);
-        ASSERT_TRUE(walk.RunUntil(gsMap));
+        ASSERT_TRUE(walk.PastOpeningStory(gsMap));
         EXPECT_EQ(walk.Form->Player().Current.RelaxedMode, relaxed ? rmYes : rmNo);
         EXPECT_FALSE(walk.Form->Flow().FreeMenuImagesOnLeave) << "the menu's pictures went";
     }

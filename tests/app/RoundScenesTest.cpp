@@ -3,6 +3,7 @@
 // through its results to the sticker book and on to the next level, a lost one asks to try
 // again, and the story scenes come and go with their pictures.
 #include "SceneWalkKit.h"
+#include "app/scenes/BookConversation.h"
 #include "saves/PlayerSaveFiles.h"
 
 #include <filesystem>
@@ -16,13 +17,13 @@ struct TRoundWalk : TSceneWalk {
 
     TMainGameScene& Round() { return Form->MainGame(); }
     // The first player (a developer: the developer keys open), the timer-mode question
-    // answered, the map.
+    // answered, the opening story skipped, the map.
     bool ReachMap(bool developer = false) {
         if (!ReachMenuAsNewPlayer("ANNA", developer)) return false;
         Click(Form->Menu().PlayButton());
         if (!RunUntil(gsConfirmWindow) || Form->Confirm().Kind() != ckTimerMode) return false;
         Click(Form->Confirm().Window().PositiveButton());
-        return RunUntil(gsMap);
+        return PastOpeningStory(gsMap);
     }
     // From the map through the objective into play.
     bool PlayFromMap() {
@@ -37,11 +38,20 @@ struct TRoundWalk : TSceneWalk {
         const TGameConfirmWindow& window = Form->Confirm().Window();
         Click(positive ? window.PositiveButton() : window.NegativeButton());
     }
-    // From a won round through its results to the sticker book.
+    // From a won round through its results to the sticker book, past its conversation.
     bool ResultsToStickerBook() {
         if (!RunUntil(gsStageResult)) return false;
         Click(Form->StageResult().OkButton());
-        return RunUntil(gsStickerBook);
+        if (!RunUntil(gsStickerBook)) return false;
+        SkipConversation();
+        return true;
+    }
+    // The book's conversation skipped, faded out and its panels in.
+    void SkipConversation() {
+        const TBookConversation& conversation = Form->StickerBook().Conversation();
+        if (!conversation.Running()) return;
+        Click(conversation.SkipButton());
+        Ticks(2 * SettleTicks);
     }
     TPlayerSaveRecord SavedRecord(const std::string& name) {
         TPlayerSaveFiles files;
@@ -190,6 +200,7 @@ TEST(RoundScenes, AWonRoundGoesThroughItsResultsAndTheStickerBookToTheNextLevel)
 
     walk.Click(walk.Form->StageResult().OkButton());
     ASSERT_TRUE(walk.RunUntil(gsStickerBook));
+    walk.SkipConversation();
     EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("ciBG1"));
     walk.Click(walk.Form->StickerBook().PlayButton());
     ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
@@ -301,7 +312,7 @@ TEST(InputRules, EscapeOpensTheInGameMenuFromPlayOnly) {
     walk.Click(walk.Form->Menu().PlayButton());
     ASSERT_TRUE(walk.RunUntil(gsConfirmWindow));
     walk.Answer(true);
-    ASSERT_TRUE(walk.RunUntil(gsMap));
+    ASSERT_TRUE(walk.PastOpeningStory(gsMap));
     ASSERT_TRUE(walk.PlayFromMap());
     walk.PressEscape();
     ASSERT_TRUE(walk.RunUntil(gsInGameMenu));

@@ -130,6 +130,13 @@ struct TSceneWalk {
         return RunUntil(gsMenu);
     }
 
+    // A player's first Play tells the opening story: Skip, then on to `scene`.
+    bool PastOpeningStory(TGameSceneValues scene) {
+        if (!RunUntil(gsOpeningStory)) return false;
+        Click(Form->OpeningStory().SkipButton());
+        return RunUntil(scene);
+    }
+
     // Frames for a window to slide in or out after its scene has come.
     static constexpr int SettleTicks = 25;
 };

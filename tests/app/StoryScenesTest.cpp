@@ -69,6 +69,20 @@ TEST(OpeningStory, AFirstPlayTellsItOnceAndSkipGoesOnToTheMap) {
               1);
 }
 
+TEST(OpeningStory, TheTitleTellsItAgainUnderQuieterMusicAndItEndsInTheMenu) {
+    TSceneWalk walk("story-again");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    const int music = walk.Form->Music().Volume();
+    walk.Click({745, 120}); // the game's title
+    ASSERT_TRUE(walk.RunUntil(gsOpeningStory));
+    EXPECT_EQ(walk.Form->Music().Volume(), RoundHalfEven(music * 0.9));
+    EXPECT_EQ(walk.Form->Player().Current.OpeningStoryTold, 0); // told on request only
+    walk.Click(walk.Form->OpeningStory().SkipButton());
+    EXPECT_TRUE(walk.RunUntil(gsMenu));
+    EXPECT_EQ(walk.Form->Music().Volume(), music);
+    EXPECT_EQ(walk.Form->Menu().MenuPanel().State(), mwsShown);
+}
+
 TEST(OpeningStory, TheStripsAndTheirWordsFollowEachOtherToTheEnd) {
     TSceneWalk walk("story-strips");
     ASSERT_TRUE(walk.ReachMenuAsNewPlayer());

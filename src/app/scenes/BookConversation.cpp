@@ -20,6 +20,7 @@ TBookConversation::TBookConversation(const TGameServices& services) : services_(
     };
     dialog_.OnEndOfConversations = [this] {
         services_.Host.StopVoices();
+        services_.Host.ApplySoundSettings();
         skipShown_ = false;
         if (services_.TestReport) services_.TestReport("conversation: ended");
         if (OnFinished) OnFinished(dialog_.Conversation());
@@ -51,6 +52,7 @@ void TBookConversation::Start(int conversation) {
     told_ = conversation;
     toldTo_ = services_.Player.SelectedName();
     services_.Host.LoadChatVoices(conversation);
+    LowerMusicForStory(services_.Music);
     dialog_.Start(conversation);
     skipShown_ = true;
 }
@@ -63,6 +65,7 @@ void TBookConversation::BalloonStarts(int line, TCharacterSide speaker) {
 void TBookConversation::Skip() {
     skipShown_ = false;
     services_.Host.StopVoices();
+    services_.Host.ApplySoundSettings();
     dialog_.Finish();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/ImageDrawing.h"
 #include "engine/LoadedImageListClass.h"
 #include "engine/PictureNames.h"
+#include "engine/WidgetBasics.h"
 #include "files/TextEncoding.h"
 
 #include <cmath>
@@ -250,7 +251,17 @@ void TMenuScene::DrawWelcomeLine() const {
     services_.GameText.DrawText(x, y, line, GreetingRatio, 0, FullChannel, GreetingMaxWidth, White);
 }
 
+bool TMenuScene::OnLogo(int x, int y) const {
+    const TPoint size = ImageTileSize(Pictures::GameLogo);
+    return InsideArea(LogoPos.X, LogoPos.Y, size.X, size.Y, x, y);
+}
+
 void TMenuScene::Mouse(const TPlatformEvent& event) {
+    if (event.Kind == TEventKind::MouseDown && event.Button == mbLeft && OnLogo(event.X, event.Y) &&
+        OnTellStory) {
+        OnTellStory();
+        return;
+    }
     RouteMouse(event, changePlayerLink_, playButton_, optionsButton_, highScoresButton_,
                exitButton_, helpButton_);
 }

@@ -18,6 +18,8 @@ public:
 
     // The map opens (Play, once the timer mode is chosen).
     std::function<void()> OnOpenMap;
+    // A press on the game's title asks for the opening story again.
+    std::function<void()> OnTellStory;
 
     explicit TMenuScene(const TGameServices& services);
 
@@ -54,6 +56,7 @@ private:
     void ExitClick();
     void ChangePlayerClick();
 
+    bool OnLogo(int x, int y) const;
     void DrawBackdrop() const;
     void DrawLogo() const;
     void DrawWelcomeLine() const;

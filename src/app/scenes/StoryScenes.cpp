@@ -48,6 +48,7 @@ TStoryScene::TStoryScene(const TGameServices& services, int imageSet,
 void TStoryScene::Enter(TGameSceneValues) {
     if (!services_.Host.ImageSetLoaded(imageSet_)) services_.Host.LoadImageSet(imageSet_);
     services_.Music.RequestTrack(mtSplash);
+    LowerMusicForStory(services_.Music);
     narration_.ApplyTiming(NarrationTiming, ReducedNarrationTiming);
     narration_.Reset();
     strip_ = strips_.First;
@@ -57,6 +58,7 @@ void TStoryScene::Enter(TGameSceneValues) {
 
 void TStoryScene::Leave(TGameSceneValues) {
     services_.Host.StopVoices();
+    services_.Host.ApplySoundSettings();
     services_.Host.FreeImageSet(imageSet_);
 }
 
