@@ -82,7 +82,7 @@ void BM_Help(benchmark::State& state) {
 bool ReachMap(TSceneWalk& walk) {
     if (!ReachMenuAndClick(walk, &TMenuScene::PlayButton, gsConfirmWindow)) return false;
     walk.Click(walk.Form->Confirm().Window().PositiveButton());
-    return walk.RunUntil(gsMap);
+    return walk.PastOpeningStory(gsMap);
 }
 bool ReachRound(TSceneWalk& walk) {
     if (!ReachMap(walk)) return false;
@@ -107,6 +107,16 @@ void BM_InGameMenu(benchmark::State& state) {
 
 } // namespace
 
+// A conversation over the haven book in its first balloons: portraits, balloon, typing text.
+void BM_ChapterDialog(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenu(walk)) return false;
+        walk.Form->SetScene(gsStickerBook);
+        walk.Ticks(60);
+        return walk.Form->StickerBook().Conversation().Running();
+    });
+}
+
 BENCHMARK(BM_Splash);
 BENCHMARK(BM_AddInitialPlayer);
 BENCHMARK(BM_Menu);
@@ -118,3 +128,5 @@ BENCHMARK(BM_Help);
 BENCHMARK(BM_Map);
 BENCHMARK(BM_MainGame);
 BENCHMARK(BM_InGameMenu);
+// The first conversation lasts about 600 frames: all of them stay inside it.
+BENCHMARK(BM_ChapterDialog)->Iterations(400);

@@ -158,6 +158,7 @@ void TFormMain::CreateScenes() {
     stickerBook_ = std::make_unique<TStickerBookScene>(services);
     openingStory_ = std::make_unique<TStoryScene>(services, StoryImageSet, Pictures::StoryStrips,
                                                   OpeningNarrationLine);
+    // TODO(whole round issue): the credits after the ending, which goes to the menu until then.
     endingStory_ = std::make_unique<TStoryScene>(services, EndingImageSet, Pictures::EndingStrips,
                                                  EndingNarrationLine);
     CreateRoundScenes(services);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A new player's first visit, as scene lines and screenshots: the splash, the first name typed,
-# the menu, the options (a check box and a volume changed), the high scores, a round, the
-# in-game menu with Escape, back to the menu, and the exit question. A second game started
-# meanwhile says so and ends; the scene lines come in order, the screenshots differ from each
-# other and from a blank screen, the game ends with exit status 0 and the player's save exists.
+# the menu, the options (a check box and a volume changed), the high scores, the opening story of
+# the first Play (skipped), a round, the in-game menu with Escape, back to the menu, and the exit
+# question. A second game started meanwhile says so and ends; the scene lines come in order, the
+# screenshots differ from each other and from a blank screen, the game ends with exit status 0
+# and the player's save exists.
 #   walk_test.sh GAME SHOTS_FOLDER
 set -u
 game=$1 shots=$2
@@ -58,6 +59,9 @@ shot highscores
 e2e_press $e2e_high_scores_ok
 e2e_wait_scene gsMenu
 
+e2e_walk_to gsOpeningStory
+sleep 4
+shot story
 e2e_walk_to gsMainGame
 e2e_wait_scene gsMainGame
 shot round
@@ -81,8 +85,8 @@ echo "exit status $status"
 [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$e2e_log"; exit 1; }
 
 expected="gsSplash gsAddInitialPlayer gsMenu gsOptions gsMenu gsHighScores gsMenu gsConfirmWindow
-gsMenu gsMap gsObjectiveInfo gsMainGame gsInGameMenu gsConfirmWindow gsMainGame gsMenu
-gsConfirmWindow gsMenu"
+gsMenu gsOpeningStory gsMap gsObjectiveInfo gsMainGame gsInGameMenu gsConfirmWindow gsMainGame
+gsMenu gsConfirmWindow gsMenu"
 actual=$(grep '^scene: ' "$e2e_log" | cut -d' ' -f2 | tr '\n' ' ')
 if [ "$(echo $actual)" != "$(echo $expected)" ]; then
     echo "FAIL: the scenes came as"

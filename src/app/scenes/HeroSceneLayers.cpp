@@ -18,12 +18,11 @@ constexpr std::array<int, 16> HeroFrames{0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 4, 
 constexpr int HeroTicksPerFrame = 5;
 constexpr int CaptainFrames = 8;
 constexpr int CaptainTicksPerFrame = 4;
-// The mist drifts a pixel every other tick; its alpha swells slowly.
+// The mist drifts a pixel every other tick.
 constexpr int FogTicksPerPixel = 2;
 constexpr int FogLayers = 3;
-constexpr float FogAlphaBase = 95.0f;
-constexpr float FogAlphaSwing = 25.0f;
-constexpr float FogSwellPerTick = 0.02f;
+constexpr int FogMaxAlpha = 110;
+constexpr int FogFadeTicks = 60;
 constexpr std::array<uint8_t, THeroSceneLayers::FlashTicks> FlashProfile{180, 90, 30, 0, 0,
                                                                          140, 60, 20, 0, 0};
 constexpr int LightningBolts = 2;
@@ -64,16 +63,26 @@ void THeroSceneLayers::DrawHero() const {
                   (ticks_ / CaptainTicksPerFrame) % CaptainFrames);
 }
 
-// Two copies side by side drift to the left; together they cover the band once.
+// The mist at its stored size, copies side by side drifting to the left: unscaled copies cost
+// the software renderer a fraction of a stretched one, and a quiet sea costs nothing.
 void THeroSceneLayers::DrawFog() const {
-    const int width = GameSpace.Width;
+    const int alpha = FogAlpha();
+    const int width = ImageTileWidth(Pictures::Fog);
+    if (alpha <= 0 || width <= 0) return;
     const int shift = (ticks_ / FogTicksPerPixel) % width;
-    const auto alpha = static_cast<uint8_t>(
-        FogAlphaBase + FogAlphaSwing * std::sin(static_cast<float>(ticks_) * FogSwellPerTick));
     const int layer = std::max(scene_, 0) % FogLayers;
-    for (const int x : {-shift, width - shift})
-        DrawImage(Pictures::Fog, x, FogTop, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
-                  FullChannel, FullChannel, alpha, layer);
+    for (int x = -shift; x < GameSpace.Width; x += width)
+        DrawImage(Pictures::Fog, x, FogTop, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel,
+                  static_cast<uint8_t>(alpha), layer);
+}
+
+// The mist rolls in, lingers and goes again, then the sea is clear for a while.
+int THeroSceneLayers::FogAlpha() const {
+    const int phase = ticks_ % FogCycleTicks;
+    const int rolling = phase - FogClearTicks;
+    if (rolling < 0) return 0;
+    const int fromEdge = std::min(rolling, FogCycleTicks - FogClearTicks - rolling);
+    return FogMaxAlpha * std::min(fromEdge, FogFadeTicks) / FogFadeTicks;
 }
 
 void THeroSceneLayers::AdvanceLightning(bool withSounds) {

@@ -1,8 +1,8 @@
 #pragma once
 // The hero scene behind the menu: Tovan as far as the player's works have brought him, standing
-// on the shore with sea mist drifting past, lightning now and then and short stretches of old
-// film. Only the mist is drawn every frame, and only over the lower half where the sea is; the
-// flashes and the film come in short bursts. Reduced effects keep the hero alone.
+// on the shore with sea mist drifting past his feet now and then, lightning now and then and
+// short stretches of old film. Every layer over him comes and goes, so most frames blend none of
+// them over the screen: the menu idles most of the time. Reduced effects keep the hero alone.
 #include "app/GameServices.h"
 
 class THeroSceneLayers {
@@ -14,11 +14,13 @@ public:
     static constexpr int FlashMinGapTicks = 300;
     static constexpr int FlashGapSpreadTicks = 240;
     static constexpr int FlashTicks = 10;
-    // Old film: a second and a bit of scratches every six seconds.
-    static constexpr int FilmEveryTicks = 200;
-    static constexpr int FilmTicks = 40;
-    // The mist band begins this far down the screen.
-    static constexpr int FogTop = 330;
+    // Old film: a second of scratches every nine seconds.
+    static constexpr int FilmEveryTicks = 300;
+    static constexpr int FilmTicks = 30;
+    // The mist: a band at the hero's feet, 18 s a round, of which 7 s clear sea.
+    static constexpr int FogTop = 520;
+    static constexpr int FogCycleTicks = 600;
+    static constexpr int FogClearTicks = 240;
 
     explicit THeroSceneLayers(TSceneHost& host);
 
@@ -29,6 +31,7 @@ public:
     void Frame(bool withSounds);
 
     int FlashAlpha() const;
+    int FogAlpha() const;
     bool FilmShowing() const { return ticks_ % FilmEveryTicks < FilmTicks; }
 
 private:

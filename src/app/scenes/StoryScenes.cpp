@@ -12,14 +12,18 @@ namespace {
 constexpr TPoint SkipPos{1226, 703};
 // The layers are stored at half size.
 constexpr float HalfSizeScale = 2.0f;
-// Golden dust drifting over the strip, a frame every few ticks.
+// Golden dust and old-film scratches take turns in short bursts over the strip, so a frame
+// blends at most one of them over the whole screen besides the paper frame.
+constexpr int BurstEveryTicks = 120;
+constexpr int BurstTicks = 40;
+constexpr int FilmBurstStart = 0;
+constexpr int DustBurstStart = BurstEveryTicks / 2;
 constexpr int DustFrames = 3;
 constexpr int DustTicksPerFrame = 8;
 constexpr uint8_t DustAlpha = 90;
-// The old film: scratches flicker between two frames.
-constexpr int MovieFrames = 2;
-constexpr int MovieTicksPerFrame = 3;
-constexpr uint8_t MovieAlpha = 70;
+constexpr int FilmFrames = 2;
+constexpr int FilmTicksPerFrame = 3;
+constexpr uint8_t FilmAlpha = 70;
 constexpr int PaperFrame = 0;
 // The narration under the strip's picture.
 constexpr TPoint NarrationPos{190, 650};
@@ -88,16 +92,20 @@ void TStoryScene::Frame() {
     if (++strip_ > strips_.Last) Finish();
 }
 
+bool TStoryScene::InBurst(int start) const {
+    const int phase = (ticks_ - start + BurstEveryTicks) % BurstEveryTicks;
+    return phase < BurstTicks;
+}
+
 // Dust and film scratches are the heavy layers: reduced effects keep only the paper frame.
 void TStoryScene::DrawLayers() const {
-    if (!IsReducedEffectsMode()) {
+    if (!IsReducedEffectsMode() && InBurst(DustBurstStart))
         DrawImage(Pictures::ScreenDustEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale,
                   FullChannel, FullChannel, FullChannel, DustAlpha,
                   (ticks_ / DustTicksPerFrame) % DustFrames);
+    if (!IsReducedEffectsMode() && InBurst(FilmBurstStart))
         DrawImage(Pictures::MovieEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
-                  FullChannel, FullChannel, MovieAlpha,
-                  (ticks_ / MovieTicksPerFrame) % MovieFrames);
-    }
+                  FullChannel, FullChannel, FilmAlpha, (ticks_ / FilmTicksPerFrame) % FilmFrames);
     DrawImage(Pictures::StoryBGMask, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
               FullChannel, FullChannel, FullChannel, PaperFrame);
 }

@@ -39,6 +39,8 @@ public:
 
 private:
     int StripAlpha() const;
+    // Whether a layer whose bursts begin at tick `start` of each round shows now.
+    bool InBurst(int start) const;
     void DrawLayers() const;
     void Narrate();
     // On to the next scene, once.
