@@ -17,10 +17,10 @@ public:
     // Old film: a second of scratches every nine seconds.
     static constexpr int FilmEveryTicks = 300;
     static constexpr int FilmTicks = 30;
-    // The mist: a band at the hero's feet, 18 s a round, of which 7 s clear sea.
-    static constexpr int FogTop = 520;
-    static constexpr int FogCycleTicks = 600;
-    static constexpr int FogClearTicks = 240;
+    // The mist: a band at the hero's feet, 30 s a round, of which 19 s clear sea.
+    static constexpr int FogTop = 560;
+    static constexpr int FogCycleTicks = 1000;
+    static constexpr int FogClearTicks = 640;
 
     explicit THeroSceneLayers(TSceneHost& host);
 
