@@ -177,7 +177,7 @@ TEST(TextTables, GameTextsFillTheirRoles) {
         const std::string& narration = Texts().GameTexts(line);
         EXPECT_FALSE(narration.empty()) << Where(table, line);
         EXPECT_EQ(FilterText(fkAirstripNormal, narration), narration) << Where(table, line);
-        EXPECT_LE(TextWidth(fkAirstripNormal, narration, 1, StoryNarrationRatio),
+        EXPECT_LE(TextWidth(fkAirstripNormal, narration, -1, StoryNarrationRatio),
                   StoryNarrationWidth)
             << Where(table, line);
     }

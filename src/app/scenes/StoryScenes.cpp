@@ -28,6 +28,7 @@ constexpr int PaperFrame = 0;
 // The narration under the strip's picture.
 constexpr TPoint NarrationPos{190, 650};
 constexpr float NarrationRatio = 0.72f;
+constexpr int NarrationSpacing = -1;
 constexpr int NarrationLineGap = 30;
 constexpr TNarrationTiming NarrationTiming{10, 1, 20};
 constexpr TNarrationTiming ReducedNarrationTiming{45, 4, 60};
@@ -44,6 +45,7 @@ TStoryScene::TStoryScene(const TGameServices& services, int imageSet,
     skipButton_.Top = SkipPos.Y;
     skipButton_.OnClick = [this] { Finish(); };
     narration_.FontRatio = NarrationRatio;
+    narration_.HorzSpaceAdd = NarrationSpacing;
     narration_.VertSpace = NarrationLineGap;
     narration_.StartingAlpha = NarrationStartAlpha;
     narration_.SetMaxAlpha(NarrationMaxAlpha);
