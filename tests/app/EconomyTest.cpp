@@ -1,43 +1,10 @@
 // The purse through the real game: what a round adds is kept when it is won and given back when
 // it is lost or left, once; the purse, the slots and the map travel in the player's save.
-#include "SceneWalkKit.h"
-#include "app/GameProgress.h"
-#include "saves/PlayerSaveFiles.h"
+#include "EconomyWalkKit.h"
+
+#include <limits>
 
 namespace {
-
-struct TEconomyWalk : TSceneWalk {
-    using TSceneWalk::TSceneWalk;
-
-    TBuySlots& Slots() { return Form->Progress().BuySlots; }
-    TMainGameScene& Round() { return Form->MainGame(); }
-    TPlayerSaveRecord Saved(const std::string& name = "ANNA") const {
-        TPlayerSaveFiles files;
-        files.Folder = Data.Path("data");
-        return files.Load(name);
-    }
-    // A player ANNA whose save holds `record` (the timer question already answered), at the map.
-    bool ReachMapWith(TPlayerSaveRecord record) {
-        if (!ReachMenuAsNewPlayer()) return false;
-        Form.reset();
-        record.RelaxedMode = 2;
-        TPlayerSaveFiles files;
-        files.Folder = Data.Path("data");
-        if (!files.Save("ANNA", record)) return false;
-        Start();
-        if (!ReachReadySplash()) return false;
-        Click({683, 400});
-        if (!RunUntil(gsMenu)) return false;
-        Click(Form->Menu().PlayButton());
-        return RunUntil(gsMap);
-    }
-    bool PlayFromMap() {
-        Click(Form->Map().PlayButton());
-        if (!RunUntil(gsObjectiveInfo)) return false;
-        Round().ObjectiveInfo.Skip();
-        return RunUntil(gsMainGame);
-    }
-};
 
 TPlayerSaveRecord WithFruit(float fruit) {
     TPlayerSaveRecord record = DefaultPlayerSave();
