@@ -10,6 +10,8 @@ namespace {
 constexpr size_t CurrentIslandByte = MapIslandCount;
 static_assert(MapStateSize == MapIslandCount + 1);
 constexpr int BitsPerByte = 8;
+// The sticker book's flags beyond the record's sticker bytes go into its extra value.
+static_assert(StickerEntryCount == StickerBookSize + sizeof(uint16_t));
 
 } // namespace
 
@@ -53,9 +55,15 @@ void TGameProgress::LoadFrom(const TPlayerSaveRecord& record) {
     MapIslands.Unlock(record.UsableIsland());
     MapIslands.UnlockCompleted(BuySlots);
     BuySlots.UpdateAffordable();
+    std::array<uint8_t, StickerEntryCount> shown{};
+    std::copy(record.StickerBook.begin(), record.StickerBook.end(), shown.begin());
+    shown[StickerBookSize] = static_cast<uint8_t>(record.StickerBookExtra & 0xFF);
+    shown[StickerBookSize + 1] = static_cast<uint8_t>(record.StickerBookExtra >> BitsPerByte);
+    StickerBook.SetShownFlags(shown);
+    StickerBook.UpdateStage();
 }
 
-void TGameProgress::StoreIn(TPlayerSaveRecord& record) const {
+void TGameProgress::StoreIn(TPlayerSaveRecord& record, bool withStickerBook) const {
     for (size_t kind = 0; kind < ElementKinds; ++kind)
         record.ElementStocks[kind] = BuySlots.Owned()[kind];
     const auto bought = BuySlots.GetBoughtFlags();
@@ -70,6 +78,17 @@ void TGameProgress::StoreIn(TPlayerSaveRecord& record) const {
     const auto announced = MapIslands.AnnouncedFlags();
     std::copy(announced.begin(), announced.end(), record.MapState.begin());
     record.MapState[CurrentIslandByte] = static_cast<uint8_t>(MapIslands.Current());
+    if (!withStickerBook) return;
+    const auto shown = StickerBook.GetShownFlags();
+    std::copy_n(shown.begin(), StickerBookSize, record.StickerBook.begin());
+    record.StickerBookExtra =
+        static_cast<uint16_t>(shown[StickerBookSize] | shown[StickerBookSize + 1] << BitsPerByte);
+}
+
+void TGameProgress::RevealSticker(int island, int slot) {
+    StickerBook.RevealAndHighlight(StickerOfSlot(island, slot));
+    if (island == BuyIslands && BuySlots.AllBought(BuyIslands)) StickerBook.Reveal(ciZeppelin);
+    StickerBook.UpdateStage();
 }
 
 bool TGameProgress::OpenCompletedIslands(TPlayerSaveRecord& record) {

@@ -62,6 +62,7 @@ void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
     progress_.SlotsInfo.HideNow();
     player_.GameLogger.LogUpgrade(island, slot, slots.LevelIdx);
     slots.SpendPrice(price);
+    progress_.RevealSticker(island, slot);
     if (slots.AllBought(island)) IslandCompleted(island);
     slots.UpdateAffordable();
     SavePlayerSave(true);
@@ -220,11 +221,11 @@ void TFormMain::LoadPlayerSave() {
     ApplySoundSettings();
 }
 
-void TFormMain::SavePlayerSave(bool /*withStickerBook*/) {
+void TFormMain::SavePlayerSave(bool withStickerBook) {
     // The full-screen choice is already in the record: a switch the player asked for puts it
     // there, and a choice for one run (--windowed) never does.
     player_.Current.Score = mainGame_->Score;
-    progress_.StoreIn(player_.Current);
+    progress_.StoreIn(player_.Current, withStickerBook);
     player_.Save();
 }
 

@@ -331,12 +331,12 @@ void TBuySlots::DrawSlot(int slot) {
     buttons_[slot - 1].Draw(FullChannel);
 }
 
-void TBuySlots::MouseDown(int x, int y, TMouseButton button) {
+void TBuySlots::Press(int x, int y, TMouseButton button) {
     if (!Enabled) return;
     for (TGameButton& buyButton : buttons_) buyButton.Press(x, y, button);
 }
 
-void TBuySlots::MouseMove(int x, int y) {
+void TBuySlots::Hover(int x, int y) {
     if (!Enabled) return;
     PlaceButtons();
     for (TGameButton& buyButton : buttons_) buyButton.Hover(x, y);
@@ -349,7 +349,7 @@ void TBuySlots::MouseMove(int x, int y) {
     if (hovered != hoveredSlot_) HoverChanged(hovered);
 }
 
-void TBuySlots::MouseUp(int x, int y) {
+void TBuySlots::Release(int x, int y) {
     if (!Enabled) return;
     for (TGameButton& buyButton : buttons_) buyButton.Release(x, y);
 }

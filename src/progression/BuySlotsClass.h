@@ -126,11 +126,11 @@ public:
     uint32_t GetNotifiedBits() const;
     void SetNotifiedBits(uint32_t bits);
 
-    // -- the panel --
+    // -- the panel: drawn, and the mouse as widgets hear it --
     void Tick();
-    void MouseDown(int x, int y, TMouseButton button);
-    void MouseMove(int x, int y);
-    void MouseUp(int x, int y);
+    void Press(int x, int y, TMouseButton button);
+    void Hover(int x, int y);
+    void Release(int x, int y);
     const TGameButton& BuyButton(int slot) const { return buttons_[slot - 1]; }
     // The panel's point of slot j's button, for tests and the tutorial.
     TPoint SlotOrigin(int slot) const;

@@ -28,7 +28,7 @@ TEST(GameProgress, PurseSlotsAndMapRoundTripThroughTheRecord) {
     progress.MapIslands.TakeAnnouncement();
 
     TPlayerSaveRecord record = DefaultPlayerSave();
-    progress.StoreIn(record);
+    progress.StoreIn(record, true);
     record.NextUncompletedIsland = 2;
     record.NextUncompletedLevel = 4;
     const TPlayerSaveRecord reread = DecodePlayerSave(EncodePlayerSave(record));

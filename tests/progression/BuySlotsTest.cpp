@@ -160,13 +160,13 @@ TEST_F(BuySlotsFixture, AClickOnTheButtonBuysAndADisabledPanelHearsNothing) {
     const int x = button.Left + 5;
     const int y = button.Top + 5;
     slots.Enabled = false;
-    slots.MouseDown(x, y, mbLeft);
-    slots.MouseUp(x, y);
+    slots.Press(x, y, mbLeft);
+    slots.Release(x, y);
     EXPECT_TRUE(bought.empty());
     slots.Enabled = true;
-    slots.MouseMove(x, y);
-    slots.MouseDown(x, y, mbLeft);
-    slots.MouseUp(x, y);
+    slots.Hover(x, y);
+    slots.Press(x, y, mbLeft);
+    slots.Release(x, y);
     ASSERT_EQ(bought.size(), 1u);
 }
 
@@ -177,9 +177,9 @@ TEST_F(BuySlotsFixture, TheShopWindowFollowsTheMouseOverButtonsEvenDisabledOnes)
     slots.OnBuyButtonMouseOver = [&](int, int slot, const TBuySlotData&) { over.push_back(slot); };
     slots.OnBuyButtonMouseOff = [&](int, int slot, const TBuySlotData&) { off.push_back(slot); };
     const TGameButton& second = slots.BuyButton(2);
-    slots.MouseMove(second.Left + 3, second.Top + 3);
-    slots.MouseMove(second.Left + 4, second.Top + 3);
-    slots.MouseMove(0, 0);
+    slots.Hover(second.Left + 3, second.Top + 3);
+    slots.Hover(second.Left + 4, second.Top + 3);
+    slots.Hover(0, 0);
     EXPECT_EQ(over, std::vector<int>{2});
     EXPECT_EQ(off, std::vector<int>{2});
 }

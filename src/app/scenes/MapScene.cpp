@@ -258,29 +258,28 @@ void TMapScene::DrawShine() const {
 }
 
 void TMapScene::Mouse(const TPlatformEvent& event) {
-    RouteMouse(event, menuButton_, playButton_);
-    TBuySlots& slots = services_.Progress.BuySlots;
+    RouteMouse(event, menuButton_, playButton_, services_.Progress.BuySlots);
     switch (event.Kind) {
     case TEventKind::MouseDown:
-        slots.MouseDown(event.X, event.Y, static_cast<TMouseButton>(event.Button));
         MouseDown(event);
         break;
-    case TEventKind::MouseMove: {
-        slots.MouseMove(event.X, event.Y);
-        services_.Progress.MapIslands.MouseMove(event.X, event.Y);
-        const TLevelButton* button = LevelButtonAt(event.X, event.Y);
-        const int hovered = button != nullptr ? button->Level : 0;
-        if (hovered != 0 && hovered != hoveredLevel_) PlaySound("MouseOver");
-        hoveredLevel_ = hovered;
+    case TEventKind::MouseMove:
+        MouseMove(event);
         break;
-    }
     case TEventKind::MouseUp:
-        slots.MouseUp(event.X, event.Y);
         MouseUp(event);
         break;
     default:
         break;
     }
+}
+
+void TMapScene::MouseMove(const TPlatformEvent& event) {
+    services_.Progress.MapIslands.MouseMove(event.X, event.Y);
+    const TLevelButton* button = LevelButtonAt(event.X, event.Y);
+    const int hovered = button != nullptr ? button->Level : 0;
+    if (hovered != 0 && hovered != hoveredLevel_) PlaySound("MouseOver");
+    hoveredLevel_ = hovered;
 }
 
 void TMapScene::MouseDown(const TPlatformEvent& event) {

@@ -56,6 +56,7 @@ private:
     const TLevelButton* LevelButtonAt(int x, int y) const;
     void StartLevel(int level);
     void MouseDown(const TPlatformEvent& event);
+    void MouseMove(const TPlatformEvent& event);
     void MouseUp(const TPlatformEvent& event);
 
     void DrawLevelButtons() const;
