@@ -13,8 +13,8 @@ struct TWalk {
     TPoint To;
 };
 constexpr TWalk Walks[] = {
-    {1, 1, 1, {300, 560}, {420, 560}},   // the market square
-    {1, 2, 4, {370, 560}, {500, 565}},   // to the bakery
+    {1, 1, 1, {300, 548}, {420, 548}},   // the market square
+    {1, 2, 4, {370, 548}, {500, 550}},   // to the bakery
     {1, 4, 2, {120, 330}, {150, 520}},   // along the fishing pier
     {2, 1, 3, {60, 470}, {190, 470}},    // between the beach huts
     {2, 3, 5, {1000, 480}, {1110, 478}}, // at the lighthouse's foot

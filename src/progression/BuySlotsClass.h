@@ -132,7 +132,7 @@ public:
     void Hover(int x, int y);
     void Release(int x, int y);
     const TGameButton& BuyButton(int slot) const { return buttons_[slot - 1]; }
-    // The panel's point of slot j's button, for tests and the tutorial.
+    // Where slot j's icon, texts and button are placed from.
     TPoint SlotOrigin(int slot) const;
 
 private:

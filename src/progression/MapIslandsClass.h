@@ -44,7 +44,6 @@ public:
     int HighestUnlocked() const;
     // 0..4: the guardian of the current island (owl, squirrel, bee, bat, cat).
     int BossIndex() const { return Valid(current_) ? current_ - 1 : 0; }
-    int IslandIndex0() const { return current_ - 1; }
     // The island whose map area holds the point; 0 for the sea.
     static int IslandAt(int x, int y);
     static TPoint LabelCentre(int island);

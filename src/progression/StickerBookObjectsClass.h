@@ -47,7 +47,6 @@ public:
     // Reveal, and the type glows a while.
     void RevealAndHighlight(TStickerBookItemType type);
     void StopHighlight();
-    void ResetZeppelin() { zeppelinAlpha_ = 0; }
 
     bool IsShown(TStickerBookItemType type) const;
     // In the stage's background, or a shown sticker of it at full alpha.

@@ -228,7 +228,10 @@ void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjec
     CollectClearedTiles(grid, mask, FallAfterGrouping);
 }
 
-// Elements the gathering still wants fly to their slots; the others fall off the board.
+// Elements the gathering still wants fly to their slots; the others fall off the board. Every
+// cleared element pays into the purse.
+// TODO(round effects issue): each gold-tile layer removed pays CreditGoldTileLayer, each spider
+// shot down one elSpider.
 void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
                                          uint8_t fallingMode) {
     TSimpleObjectArray flowing{};
