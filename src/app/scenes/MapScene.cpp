@@ -217,9 +217,11 @@ void TMapScene::DrawLevelButtons() const {
             DrawImageBlend(Pictures::BuySlotGlassCover, left, top, 0, Centered, Centered,
                            GlassScale, GlassScale, FullChannel, FullChannel, FullChannel,
                            LevelGlowAlpha, 0, BlendAdditiveAlpha);
+        // The text is placed by its first glyph's centre: half a glyph in from its left edge.
         const std::string number = std::to_string(button.Level);
         const int width = services_.GameText.TextWidth(number, 0, LevelNumberRatio);
-        services_.GameText.DrawText(button.Centre.X - width / 2 + width / (2 * number.size()),
+        const int glyphs = static_cast<int>(number.size());
+        services_.GameText.DrawText(button.Centre.X - width / 2 + width / (2 * glyphs),
                                     button.Centre.Y, number, LevelNumberRatio, 0, FullChannel,
                                     NoWidthLimit, White);
         if (button.Completed)
