@@ -93,3 +93,26 @@ TEST(Economy, ClosingDuringARoundSavesThePurseWithoutTheRoundsEarnings) {
     EXPECT_FLOAT_EQ(saved.ElementStocks[elFruit], 9);
     EXPECT_FLOAT_EQ(saved.ElementStocks[elFlower], 0);
 }
+
+TEST(Economy, EveryElementAGroupingClearsPaysIntoThePurseAtItsRate) {
+    TEconomyWalk walk("economy-credits");
+    ASSERT_TRUE(walk.ReachMapWith(DefaultPlayerSave()));
+    ASSERT_TRUE(walk.PlayFromMap());
+    walk.Ticks(40);
+    // Three fruits of the board, as if a line had cleared them.
+    const TBoardData grid = walk.Round().GameBoard.BoardData();
+    TSimpleObjectArray mask{};
+    float expected = 0;
+    int cells = 0;
+    for (int y = 1; y <= BoardRows && cells < 3; ++y)
+        for (int x = 1; x <= BoardColumns && cells < 3; ++x)
+            if (IsFruitCode(grid(x, y).ElementCode)) {
+                mask(x, y) = 1;
+                expected += CreditForClearedCode(grid(x, y).ElementCode, 1).Count;
+                ++cells;
+            }
+    ASSERT_EQ(cells, 3);
+    walk.Round().GroupedElementsEffect.OnGroupingEffectComplete(grid, mask, false);
+    EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], expected);
+    EXPECT_FLOAT_EQ(walk.Slots().LevelEarnings()[elFruit], expected);
+}
