@@ -57,8 +57,9 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaTimer1.SetFPSWarningFrames(10);
 
     CreateSound();
-    player_.Open(platform_.DataFolder, TextStrings1.GameTexts(DefaultPlayerNameLine),
-                 [this](const std::string& line) { errorLog_.Report(line); });
+    const auto log = [this](const std::string& line) { errorLog_.Report(line); };
+    player_.Open(platform_.DataFolder, TextStrings1.GameTexts(DefaultPlayerNameLine), log);
+    progress_.Prepare(TextStrings1, GlobGameText, platform_.ProgramFolder, log);
     CreateScenes();
     DecideStartPresentation();
 
@@ -135,9 +136,9 @@ void TFormMain::CreateSound() {
 }
 
 void TFormMain::CreateScenes() {
-    const TGameServices services{TextStrings1, GlobGameText,        OmegaImageList1, MusicBox1,
-                                 LevelParams,  GameScene,           player_,         flow_,
-                                 *this,        platform_.TestReport};
+    const TGameServices services{
+        TextStrings1, GlobGameText, OmegaImageList1, MusicBox1, LevelParams,         GameScene,
+        player_,      progress_,    flow_,           *this,     platform_.TestReport};
     companyLogos_ = std::make_unique<TCompanyLogosScene>();
     splash_ = std::make_unique<TSplashScene>(imageSetLoader_, OmegaImageList1);
     menu_ = std::make_unique<TMenuScene>(services);
@@ -257,6 +258,7 @@ void TFormMain::LogSceneChange(TGameSceneValues newScene) const {
 // Everything that takes a size from its pictures does so once they are loaded.
 void TFormMain::BindImages() {
     GlobGameText.TakeFontSize();
+    progress_.TakeSizes();
     menu_->TakeSizes();
     playerSelect_->TakeSizes();
     addPlayer_->TakeSizes();

@@ -4,6 +4,7 @@
 // each input to the current scene, and enters and leaves scenes as the scene changes.
 #include "app/ErrorLog.h"
 #include "app/FlowMemory.h"
+#include "app/GameProgress.h"
 #include "app/GameServices.h"
 #include "app/PlayerSession.h"
 #include "app/SceneTransitionClass.h"
@@ -113,6 +114,8 @@ public:
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
     const TPlayerSession& Player() const { return player_; }
+    TGameProgress& Progress() { return progress_; }
+    const TGameProgress& Progress() const { return progress_; }
     const TFlowMemory& Flow() const { return flow_; }
     const TMenuScene& Menu() const { return *menu_; }
     const TConfirmScene& Confirm() const { return *confirm_; }
@@ -177,6 +180,11 @@ private:
     void ConnectFlow();
     void SplashContinue();
     void OpenMap();
+    // A slot was bought on the map or in the sticker book: the price leaves the purse, and a
+    // completed island gives its goods and opens the next.
+    void SlotBought(int island, int slot, const TElementsCount& price);
+    void IslandCompleted(int island);
+    void ConnectSlots();
     // Out of the in-game options or help: the round's pause as it was before the menu.
     void BackToRound();
     // After the moment of a lost round: the same level again, or the menu.
@@ -241,6 +249,7 @@ private:
     TLevelParams LevelParams;
     TErrorLog errorLog_;
     TPlayerSession player_;
+    TGameProgress progress_;
     TFlowMemory flow_;
     // The level a transition started from the map or the sticker book begins at its midpoint.
     std::pair<uint8_t, int> pendingLevel_{1, 1};

@@ -199,6 +199,7 @@ public:
         outcome.Counters[ReplayCounters::Frames] = Platform.Device.FramesPresented;
         outcome.Counters[ReplayCounters::RoundsWon] = Form->MainGame().RoundOver ? 1 : 0;
         outcome.Counters[ReplayCounters::Closed] = Form->Closing() ? 1 : 0;
+        outcome.Counters[ReplayCounters::SlotsBought] = Form->Progress().BuySlots.BoughtCount();
         return outcome;
     }
 

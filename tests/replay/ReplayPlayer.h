@@ -20,6 +20,8 @@ inline constexpr const char* Shuffles = "shuffles";    // boards without moves, 
 inline constexpr const char* RoundsWon = "rounds-won";
 inline constexpr const char* RoundStarts = "round-starts"; // the round scene entered
 inline constexpr const char* Closed = "closed";            // the game was closed (1) or not
+inline constexpr const char* SlotsBought =
+    "slots-bought"; // upgrade slots the player owns at the end
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

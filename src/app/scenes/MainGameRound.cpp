@@ -1,5 +1,6 @@
 // The round: level start, the board's requests answered by the effects, the effects' ends handed
 // back to the board, and cleared tiles turned into score and gathered elements.
+#include "app/GameProgress.h"
 #include "app/PlayerSession.h"
 #include "app/scenes/MainGameScene.h"
 #include "board/RoundStart.h"
@@ -40,8 +41,12 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
     earningsPending_ = true;
+    TBuySlots& slots = services_.Progress.BuySlots;
+    slots.IslandIdx = islandIdx;
+    slots.LevelIdx = levelIdx;
+    slots.ResetLevelEarnings();
     SetGatheringTargets();
-    FlowingElements.TileKind = tkStandard;
+    FlowingElements.TileKind = slots.HasUpgrade(upGoldTiles) ? tkUpgraded : tkStandard;
     // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
     // potions. TODO(round effects issue): the lockers fill in with their effect; until then the
     // board draws itself at once.
@@ -86,11 +91,13 @@ void TMainGameScene::SetGatheringTargets() {
         if (int* target = gather.TargetOf(GatherSlotOfCode(code)))
             *target = services_.Levels.TargetOfCode(code);
     gather.TargetSpiders = services_.Levels.Target(lfTargetSpiders);
-    // Without the gold-tile and potion upgrades.
     gather.TargetGoldTiles1 = services_.Levels.GoldTileTarget();
     gather.TargetGoldTiles2 = 0;
-    gather.TargetPotions1 = services_.Levels.PotionTarget();
-    gather.TargetPotions2 = 0;
+    // With the rose-potion upgrade the level's potions are asked for as rose potions.
+    // TODO(round effects issue): the board's potions become rose potions too.
+    const bool rose = services_.Progress.BuySlots.HasUpgrade(upRosePotion);
+    gather.TargetPotions1 = rose ? 0 : services_.Levels.PotionTarget();
+    gather.TargetPotions2 = rose ? services_.Levels.PotionTarget() : 0;
 }
 
 // ---- The board's requests ----
@@ -221,14 +228,19 @@ void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjec
     CollectClearedTiles(grid, mask, FallAfterGrouping);
 }
 
-// Elements the gathering still wants fly to their slots; the others fall off the board.
+// Elements the gathering still wants fly to their slots; the others fall off the board. Every
+// cleared element pays into the purse.
+// TODO(round effects issue): each gold-tile layer removed pays CreditGoldTileLayer, each spider
+// shot down one elSpider.
 void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
                                          uint8_t fallingMode) {
     TSimpleObjectArray flowing{};
     TSimpleObjectArray falling{};
     int cleared = 0;
+    TBuySlots& purse = services_.Progress.BuySlots;
     ForEachMaskedCell(mask, [&](TPoint cell) {
         ++cleared;
+        purse.CreditClearedElement(grid(cell).ElementCode);
         const int slot = GatherSlotOfCode(grid(cell).ElementCode);
         TSimpleObjectArray& way = slot >= 0 && ElementGather.StillNeeded(slot) ? flowing : falling;
         way(cell) = 1;
@@ -267,6 +279,7 @@ void TMainGameScene::RoundClear() {
     SetGamePause(false);
     Medal = MedalFor(playedMs_ / 1000, services_.Levels.SilverReqTime(),
                      services_.Levels.GoldReqTime());
+    if (Medal == mdGold) CreditGoldBonus();
     services_.Scene.SetValue(gsRoundClear);
     services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);
@@ -274,14 +287,23 @@ void TMainGameScene::RoundClear() {
     KeepProgress();
 }
 
-// TODO(economy issue): the gold medal's bonus goods, and the round in the game log.
+// The level file's bonus: its kind and count.
+void TMainGameScene::CreditGoldBonus() {
+    const int kind = services_.Levels.Target(lfBonusElementKind);
+    const int count = services_.Levels.Target(lfBonusElementCount);
+    if (kind >= elFruit && kind <= elSpider && count > 0)
+        services_.Progress.BuySlots.Credit(static_cast<TElementKind>(kind),
+                                           static_cast<float>(count));
+}
+
+// A boss win does not move the player on: the next island opens when the four works of this
+// one are bought. A replayed level never moves the progress back.
+// TODO(whole round issue): the round in the game log.
 void TMainGameScene::KeepProgress() {
     TPlayerSaveRecord& record = services_.Player.Current;
-    if (services_.Levels.Objective() == goBossMode) {
-        record.NextUncompletedIsland =
-            static_cast<uint8_t>(std::min(islandIdx_ + 1, static_cast<int>(IslandCount)));
-        record.NextUncompletedLevel = 1;
-    } else {
+    const bool ahead = islandIdx_ > record.UsableIsland() ||
+                       (islandIdx_ == record.UsableIsland() && levelIdx_ >= record.UsableLevel());
+    if (ahead) {
         record.NextUncompletedIsland = islandIdx_;
         record.NextUncompletedLevel = levelIdx_ + 1;
     }

@@ -1,6 +1,7 @@
 // The round scene's frame and input; the round itself is in MainGameRound.cpp.
 #include "app/scenes/MainGameScene.h"
 
+#include "app/GameProgress.h"
 #include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
@@ -114,6 +115,7 @@ void TMainGameScene::SetGamePause(bool paused) {
 void TMainGameScene::Forfeit() {
     if (!earningsPending_) return;
     earningsPending_ = false;
+    services_.Progress.BuySlots.ForfeitLevelEarnings();
 }
 
 void TMainGameScene::DeveloperWin() {

@@ -52,8 +52,7 @@ public:
     // What the round added is still to be kept or given back; set at level start, cleared when
     // the round is won or forfeited.
     bool EarningsPending() const { return earningsPending_; }
-    // Gives back what the unfinished round added, once.
-    // TODO(economy issue): the level's earnings leave the element stocks.
+    // Gives back what the unfinished round added to the purse, once.
     void Forfeit();
     // Developer keys: every slot gathered 150 times (the round is won); the tools charged.
     void DeveloperWin();
@@ -104,6 +103,7 @@ private:
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
     void RoundClear();
+    void CreditGoldBonus();
     // The player goes on to the next level (after a boss, to the next island), saved at once.
     void KeepProgress();
     // The objective has gone: the round is played.

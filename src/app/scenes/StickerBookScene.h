@@ -1,18 +1,25 @@
 #pragma once
-// The sticker book (gsStickerBook) after a won round: the haven being rebuilt, the progress tube
-// sliding down from the top and the bottom panel rising with Play, which goes on to the next
-// level.
-// TODO(economy issue): the haven's stage, its stickers, the upgrade slots, the birdie and the
-// chapter dialogue; the progress tube's fill.
+// The sticker book (gsStickerBook) after a won round: the haven being rebuilt at its stage with
+// the stickers of the bought works and their walkers, the progress tube sliding down from the top
+// filled by the works' share of the haven, and the bottom panel rising with the current island's
+// four slots and Play, which goes on to the next level (or to the map for a newly opened island).
+// TODO(story issue): the birdie, the hero scene's music, the tutorial and the chapter dialogue.
 #include "app/GameServices.h"
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameMenuWindowClass.h"
+#include "progression/BuildingCitizensClass.h"
+
+#include <string>
 
 class TStickerBookScene : public TScene {
 public:
     static constexpr TPoint TubePanelRest{421, 0};
     static constexpr TPoint BottomPanelRest{23, 638};
+    // The slots on the bottom panel.
+    static constexpr TPoint SlotsOffset{24, 22};
+    // What developer mode puts into every stock here.
+    static constexpr float DeveloperStock = 9999;
 
     explicit TStickerBookScene(const TGameServices& services);
 
@@ -25,13 +32,21 @@ public:
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
+    const TBuildingCitizens& Citizens() const { return citizens_; }
+    // The share of the haven the tube shows, 0..100.
+    int TubePercent() const;
 
 private:
     void PlayClick();
+    // The picture's background follows its stage, also when a purchase here moves it on.
+    void ShowBackground();
     void DrawTube() const;
+    void DrawSlots();
 
     TGameServices services_;
     TGameMenuWindow tubePanel_;
     TGameMenuWindow bottomPanel_;
     TGameButton playButton_;
+    TBuildingCitizens citizens_;
+    std::string background_;
 };
