@@ -14,12 +14,14 @@ struct TIslandPlace {
     TPoint Label;
     std::array<int, 4> Area; // left, top, width, height
 };
+// Each label hangs over the top of its island on the map picture, clear of the level buttons
+// that stand on the island's shore.
 constexpr std::array<TIslandPlace, MapIslandCount> Places = {{
-    {{366, 202}, {272, 460, 331, 275}},
-    {{362, 340}, {130, 153, 328, 293}},
-    {{356, 522}, {533, 153, 328, 248}},
-    {{732, 235}, {936, 175, 331, 293}},
-    {{732, 415}, {736, 477, 331, 252}},
+    {{437, 490}, {272, 460, 331, 275}},
+    {{294, 183}, {130, 153, 328, 293}},
+    {{697, 183}, {533, 153, 328, 248}},
+    {{1101, 205}, {936, 175, 331, 293}},
+    {{901, 507}, {736, 477, 331, 252}},
 }};
 
 // The game texts' announcement of island 1; the others follow.
