@@ -244,6 +244,7 @@ void TFormMain::LoadMainPictures() {
 // Leaving first, then entering, while Value() still reads the old scene.
 void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
     LogSceneChange(newScene);
+    keyboardFocus_.SceneChanged();
     if (TScene* leaving = scenes_[oldScene]) leaving->Leave(newScene);
     // The timer-mode question stands in for the menu it was asked over.
     if (oldScene == gsConfirmWindow && flow_.ConfirmKind == ckTimerMode) menu_->FreeImagesIfAsked();
@@ -362,6 +363,7 @@ void TFormMain::RouteMouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseMove) SetMouseCursorRequest(mcArrow);
     // The mouse waits while the iris closes and until it has opened far enough.
     if (SceneTransition1.IsBlockingInput()) return;
+    keyboardFocus_.MouseUsed();
     if (TScene* scene = CurrentScene()) scene->Mouse(event);
 }
 
@@ -369,7 +371,10 @@ void TFormMain::RouteMouse(const TPlatformEvent& event) {
 void TFormMain::RouteKey(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::KeyDown && event.Key == TKey::F10) return;
     if (DeveloperKey(event)) return;
-    if (TScene* scene = CurrentScene()) scene->Key(event);
+    TScene* scene = CurrentScene();
+    if (scene == nullptr) return;
+    if (!SceneTransition1.IsBlockingInput() && keyboardFocus_.Key(event, *scene)) return;
+    scene->Key(event);
 }
 
 bool TFormMain::DeveloperKey(const TPlatformEvent& event) {

@@ -6,6 +6,7 @@
 #include "app/FlowMemory.h"
 #include "app/GameProgress.h"
 #include "app/GameServices.h"
+#include "app/KeyboardFocusClass.h"
 #include "app/PlayerSession.h"
 #include "app/SceneTransitionClass.h"
 #include "app/scenes/CompanyLogosScene.h"
@@ -246,6 +247,7 @@ private:
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
     TSceneTransition SceneTransition1;
+    TKeyboardFocus keyboardFocus_;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
     TPlayerSession player_;

@@ -310,3 +310,12 @@ void TMapScene::MouseUp(const TPlatformEvent& event) {
     pressedLevel_ = 0;
     pressedIsland_ = 0;
 }
+
+std::vector<TKeyStop> TMapScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    for (const TLevelButton& level : levelButtons_) stops.push_back({level.Centre});
+    for (int slot = 1; slot <= SlotsPerIsland; ++slot)
+        AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
+    AddKeyStops(stops, menuButton_, playButton_);
+    return stops;
+}

@@ -35,6 +35,7 @@ public:
     void TransitionStarts(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     // A line over the map in the comment font (a newly opened island, a completed one).
     void Announce(const std::string& text);

@@ -250,3 +250,12 @@ void TMenuScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, changePlayerLink_, playButton_, optionsButton_, highScoresButton_,
                exitButton_, helpButton_);
 }
+
+std::vector<TKeyStop> TMenuScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    if (menuPanel_.State() != mwsHidden)
+        AddKeyStops(stops, playButton_, optionsButton_, highScoresButton_, helpButton_,
+                    exitButton_);
+    if (welcomePanel_.State() != mwsHidden) AddKeyStops(stops, changePlayerLink_);
+    return stops;
+}

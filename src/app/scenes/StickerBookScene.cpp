@@ -151,3 +151,11 @@ void TStickerBookScene::DrawSlots() {
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, playButton_, services_.Progress.BuySlots);
 }
+
+std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    for (int slot = 1; slot <= SlotsPerIsland; ++slot)
+        AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
+    AddKeyStops(stops, playButton_);
+    return stops;
+}

@@ -29,6 +29,7 @@ public:
     void TransitionStarts(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
