@@ -49,7 +49,11 @@ protected:
                 if (state != tsIdle && state != tsNoCell && state != tsChained) return false;
                 if (game().GroupedElementsEffect.IsShaking({x, y})) return false;
             }
-        return game().SwapEffect.RunningCount() == 0 && game().FlowingElements.RunningCount() == 0;
+        // The board is built, its frames have landed, no reshuffle or locker opening runs.
+        return game().SwapEffect.RunningCount() == 0 &&
+               game().FlowingElements.RunningCount() == 0 && !game().LockerFiller.Running() &&
+               !game().LockerFrames.Flying() && !game().ShuffleAwayEffect.IsRunning() &&
+               !game().OpeningLockers.IsOpening();
     }
     // Ticks until the board has been at rest for longer than the cascade delay and every
     // flight has arrived.

@@ -15,6 +15,8 @@ namespace {
 // Falling modes: a small hop after a grouping, thrown far by a blast.
 constexpr uint8_t FallAfterGrouping = 0;
 constexpr uint8_t FallAfterBlast = 1;
+// A locker frame's layer turned into a gold tile.
+constexpr int GoldTilePoints = 25;
 
 // The gathering slot an element code fills; -1 for codes that fill none.
 int GatherSlotOfCode(int code) {
@@ -41,11 +43,15 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     levelIdx_ = levelIdx;
     earningsPending_ = true;
     SetGatheringTargets();
+    // Without the gold-tile upgrade. TODO(economy issue): the upgrade's golden frames.
     FlowingElements.TileKind = tkStandard;
+    LockerFrames.TileKind = tkStandard;
     // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
-    // potions. TODO(round effects issue): the lockers fill in with their effect; until then the
-    // board draws itself at once.
+    // potions. The board then waits, undrawn, while the lockers fill in.
     StartBoardRound(GameBoard, services_.Levels, false);
+    GameBoard.CanDraw = false;
+    LockerFiller.StartFilling(GameBoard.BoardData());
+    LockerFrames.SetupFrames(services_.Levels.FrameLayers());
     ElementGather.Visible = services_.Levels.Objective() == goNormalMode;
     if (ElementGather.Visible) {
         ElementGather.Prepare();
@@ -77,6 +83,13 @@ void TMainGameScene::ResetRoundComponents() {
     GroupedElementsEffect.Clear();
     FallingElements.Clear();
     FlowingElements.Clear();
+    LockerFiller.Clear();
+    LockerFrames.Clear();
+    OpeningLockers.Clear();
+    LockerPieces.Clear();
+    ShuffleAwayEffect.Clear();
+    LostBoardEffect.Clear();
+    LockersAwayEffect.Stop();
     completionsWithoutEffect_.clear();
 }
 
@@ -105,14 +118,10 @@ void TMainGameScene::WireBoardEvents() {
                                                       bool triggeredByBlaster) {
         GroupedElementsEffect.StartGrouping(grid, mask, triggeredByBlaster);
     };
-    GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData&,
+    GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData& grid,
                                                      const TSimpleObjectArray& lockersToOpen) {
-        if (lockersToOpen == TSimpleObjectArray{}) return;
-        CompleteWithoutEffect([this, lockersToOpen] {
-            GameBoard.LockersOpened(lockersToOpen);
-            GameBoard.CheckNoMoreMoves();
-            GameBoard.CheckMatches();
-        });
+        OpeningLockers.UniFruitCode = GameBoard.CurrentUniFruitCode();
+        OpeningLockers.StartOpening(grid, lockersToOpen);
     };
     GameBoard.OnFallingElementsEffectRequest = [this](const TBoardData& grid,
                                                       const TSimpleObjectArray& mask) {
@@ -120,11 +129,69 @@ void TMainGameScene::WireBoardEvents() {
     };
     GameBoard.OnNoMoreMoves = [this] {
         BoardComment1.ShowComment(coNoMoreMoves);
-        CompleteWithoutEffect([this] { ShuffleNoMoreMoves(); });
+        ShuffleNoMoreMoves();
+    };
+    GameBoard.OnTimeToDrawLockerFrames = [this] { LockerFrames.Tick(); };
+    GameBoard.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) {
+        LockerFrames.RemoveLayers(mask);
     };
     // TODO(whole round issue): ask the gathering whether a found flower still has a slot; while
     // found flowers fly nowhere, one may always be added.
     GameBoard.OnCanAddFlowerQuestion = [](bool& canAddFlower) { canAddFlower = true; };
+}
+
+void TMainGameScene::WireLockerEvents() {
+    LockerFiller.OnFinish = [this] { LockersFilled(); };
+    LockerFrames.OnLockerFrameEffectRequest = [this](TPoint tilePos, uint8_t frameType) {
+        GoldTileCleared(tilePos, frameType);
+    };
+    OpeningLockers.OnPiecesEffectRequest = [this](const TBoardData& grid,
+                                                  const TSimpleObjectArray& mask) {
+        LockerPieces.StartPieces(grid, mask);
+    };
+    OpeningLockers.OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
+        GameBoard.LockersOpened(mask);
+        if (!last) return;
+        GameBoard.CheckNoMoreMoves();
+        GameBoard.CheckMatches();
+    };
+}
+
+// The board is built: it draws itself again and the frames come in.
+// TODO(tools issue): the three collector tools become accessible.
+void TMainGameScene::LockersFilled() {
+    GameBoard.CanDraw = true;
+    LockerFrames.FlyIn();
+}
+
+// TODO(economy issue): the gold tile's element credit.
+void TMainGameScene::GoldTileCleared(TPoint tilePos, uint8_t frameType) {
+    PlaySound("TileClear");
+    FlowingElements.StartGoldTile(tilePos, frameType);
+    AddScore(GoldTilePoints);
+}
+
+void TMainGameScene::WireWholeBoardEvents() {
+    ShuffleAwayEffect.OnFinished = [this](const TBoardData& shuffled) {
+        ShuffleFinished(shuffled);
+    };
+    LostBoardEffect.OnTimeForDialogWindow = [this] {
+        if (OnTimeForResultQuestion) OnTimeForResultQuestion();
+    };
+    BoardComment1.OnWavingFinished = [this](TGameCommentType type) {
+        if (type == coGameRoundClear && RoundOver) ThrowBoardAway();
+    };
+    // TODO(whole round issue): the tube timer, the side panels and the gathering slide away.
+    LockersAwayEffect.OnAboutSpreading = [] {};
+    LockersAwayEffect.OnFinished = [this] {
+        if (OnBoardThrownAway) OnBoardThrownAway();
+    };
+}
+
+void TMainGameScene::HandBoardToEffect() {
+    GameBoard.CanDraw = false;
+    SwapEffect.Clear();
+    OpeningLockers.Clear();
 }
 
 // Specials the first levels do not spawn still end soundly: each request is completed at once.
@@ -148,10 +215,17 @@ void TMainGameScene::WireSpecialTileEvents() {
     };
 }
 
+// The board flies off and comes back reshuffled.
 void TMainGameScene::ShuffleNoMoreMoves() {
-    SwapEffect.Clear();
+    const TBoardData before = GameBoard.BoardData();
+    HandBoardToEffect();
+    ShuffleAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
     TBoardData shuffled;
     GameBoard.MakeShuffledBoard(shuffled);
+    ShuffleAwayEffect.StartShuffle(before, shuffled);
+}
+
+void TMainGameScene::ShuffleFinished(const TBoardData& shuffled) {
     GameBoard.SetBoardData(shuffled);
     GameBoard.CanDraw = true;
     GameBoard.ResetTimers();
@@ -263,6 +337,11 @@ void TMainGameScene::RoundClear() {
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
+    // A board in the middle of its reshuffle stands as it is.
+    if (ShuffleAwayEffect.IsRunning()) {
+        ShuffleAwayEffect.Clear();
+        GameBoard.CanDraw = true;
+    }
     // The last elements may land while the in-game menu paused the round: the board shows again.
     SetGamePause(false);
     Medal = MedalFor(playedMs_ / 1000, services_.Levels.SilverReqTime(),
@@ -288,10 +367,26 @@ void TMainGameScene::KeepProgress() {
     services_.Host.SavePlayerSave(true);
 }
 
+// The board is thrown off the screen, its frames fly back to the centre.
+void TMainGameScene::ThrowBoardAway() {
+    const TBoardData board = GameBoard.BoardData();
+    HandBoardToEffect();
+    LockerFrames.FlyOut();
+    LockersAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
+    LockersAwayEffect.Start(board);
+}
+
 void TMainGameScene::TimeUp() {
     if (RoundOver || services_.Scene.Value() != gsMainGame) return;
     services_.Scene.SetValue(gsTimeUp);
     GameBoard.CanMatch = false;
+    // Whatever rebuilt or reshuffled the board ends; the board collapses as the board holds it.
+    const TBoardData board = GameBoard.BoardData();
+    LockerFiller.Clear();
+    ShuffleAwayEffect.Clear();
+    HandBoardToEffect();
+    LostBoardEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
+    LostBoardEffect.StartCollapse(board);
     BoardComment1.ShowComment(coTimeUp);
     services_.Host.SubmitScore();
     Forfeit();

@@ -62,6 +62,8 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
+    WireLockerEvents();
+    WireWholeBoardEvents();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -74,9 +76,18 @@ void TMainGameScene::TakeSizes() {
 
 void TMainGameScene::Frame() {
     if (services_.Scene.Value() == gsMainGame && !gamePause_ && !RoundOver) playedMs_ += GameTickMs;
-    // The board and its effects.
+    // The board and its effects; the locker frames are drawn by the board, at its layer, and
+    // by themselves while they fly back over a board that has gone.
+    LockerFiller.Tick();
+    LostBoardEffect.Tick();
+    ShuffleAwayEffect.Tick();
+    LockersAwayEffect.Tick();
+    if (!GameBoard.CanDraw && LockersAwayEffect.Phase() != TLockersAwayEffect::lpIdle)
+        LockerFrames.Tick();
     GameBoard.UpdateAndDraw();
+    OpeningLockers.Tick();
     RunCompletionsWithoutEffect();
+    LockerPieces.Tick();
     SwapEffect.Tick();
     GroupedElementsEffect.Tick();
     FallingElements.Tick();
@@ -104,6 +115,10 @@ void TMainGameScene::SetGamePause(bool paused) {
     gamePause_ = paused;
     pausedTicks_ = 0;
     GameBoard.Visible = !paused;
+    for (bool* visible : {&LockerFiller.Visible, &LockerFrames.Visible, &OpeningLockers.Visible,
+                          &LockerPieces.Visible, &ShuffleAwayEffect.Visible,
+                          &LostBoardEffect.Visible, &LockersAwayEffect.Visible})
+        *visible = !paused;
     SwapEffect.Visible = !paused;
     GroupedElementsEffect.Visible = !paused;
     FallingElements.Visible = !paused;
@@ -160,9 +175,11 @@ void TMainGameScene::Mouse(const TPlatformEvent& event) {
     }
 }
 
-// The board does not take the mouse while its own blocking animation runs.
+// The board takes no mouse while it is being built, its frames fly in, it is reshuffled, or its
+// own blocking animation runs.
 bool TMainGameScene::BoardBusy() const {
-    return GameBoard.IsBlasterWaveEarly();
+    return LockerFiller.Running() || LockerFrames.Flying() || ShuffleAwayEffect.IsRunning() ||
+           GameBoard.IsBlasterWaveEarly();
 }
 
 void TMainGameScene::MouseDown(const TPlatformEvent& event) {

@@ -10,6 +10,13 @@
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
+#include "effects/LockerFillerClass.h"
+#include "effects/LockerFramesClass.h"
+#include "effects/LockerPiecesClass.h"
+#include "effects/LockersAwayEffectClass.h"
+#include "effects/LostBoardEffectClass.h"
+#include "effects/OpeningLockersClass.h"
+#include "effects/ShuffleAwayEffectClass.h"
 #include "effects/SwapEffectClass.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
@@ -35,8 +42,8 @@ public:
     bool StartLevel(uint8_t islandIdx, int levelIdx);
     // The same level again, from its start.
     bool Restart() { return StartLevel(islandIdx_, levelIdx_); }
-    // The time has run out (gsTimeUp): the round is lost and gives back what it added.
-    // TODO(round effects issue): the tube timer raises it, and the lost-board effect runs.
+    // The time has run out (gsTimeUp): the round is lost and gives back what it added; the board
+    // collapses and, when most of it has fallen, OnTimeForResultQuestion asks what comes next.
     void TimeUp();
     uint8_t IslandIdx() const { return islandIdx_; }
     int LevelIdx() const { return levelIdx_; }
@@ -62,10 +69,21 @@ public:
     // The round's menu button on the bottom panel; its click opens the in-game menu.
     TGameButton InGameMenuButton;
     std::function<void()> OnInGameMenu;
+    // A lost round's board has mostly fallen: the question whether to try again.
+    std::function<void()> OnTimeForResultQuestion;
+    // A won round's board has been thrown off the screen: the results.
+    std::function<void()> OnBoardThrownAway;
 
     TObjectiveInfo ObjectiveInfo;
 
     TGameBoard GameBoard;
+    TLockerFiller LockerFiller;
+    TLockerFrames LockerFrames;
+    TOpeningLockers OpeningLockers;
+    TLockerPieces LockerPieces;
+    TShuffleAwayEffect ShuffleAwayEffect;
+    TLostBoardEffect LostBoardEffect;
+    TLockersAwayEffect LockersAwayEffect;
     TSwapEffect SwapEffect;
     TGroupedElementsEffect GroupedElementsEffect;
     TFallingElements FallingElements;
@@ -94,6 +112,8 @@ private:
     void SetGatheringTargets();
     void WireBoardEvents();
     void WireEffectEvents();
+    void WireLockerEvents();
+    void WireWholeBoardEvents();
     void WireSpecialTileEvents();
     void SwapFinished(TTileObjectKind swapObjKind);
     void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
@@ -103,7 +123,14 @@ private:
     void AddScore(int points);
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
+    void ShuffleFinished(const TBoardData& shuffled);
+    void LockersFilled();
+    void GoldTileCleared(TPoint tilePos, uint8_t frameType);
+    // The board leaves the stage to an effect that draws it in its place.
+    void HandBoardToEffect();
     void RoundClear();
+    // The round-won announcement has gone: the board is thrown off the screen.
+    void ThrowBoardAway();
     // The player goes on to the next level (after a boss, to the next island), saved at once.
     void KeepProgress();
     // The objective has gone: the round is played.
