@@ -48,7 +48,6 @@ void TFormMain::SplashContinue() {
     TransitionTo(gsMenu);
 }
 
-// TODO(whole round issue): the tube timer takes the player's timer mode.
 void TFormMain::OpenMap() {
     // The map and the rounds need the room more than the menu's pictures.
     flow_.FreeMenuImagesOnLeave = true;
@@ -180,6 +179,7 @@ bool TFormMain::FullScreen() const {
 void TFormMain::LoadPlayerSave() {
     player_.Load();
     mainGame_->Score = player_.Current.Score;
+    mainGame_->ScoreCounter.SetValue(mainGame_->Score);
     ApplySoundSettings();
 }
 

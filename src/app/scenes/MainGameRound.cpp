@@ -8,9 +8,17 @@
 #include "engine/SoundByName.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
+
+// A score never wraps: it stops at the largest number (and never goes below 0).
+int SaturatedSum(int value, int points) {
+    const int64_t sum = int64_t{value} + points;
+    return static_cast<int>(std::clamp<int64_t>(sum, 0, std::numeric_limits<int>::max()));
+}
 
 // Falling modes: a small hop after a grouping, thrown far by a blast.
 constexpr uint8_t FallAfterGrouping = 0;
@@ -52,6 +60,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     GameBoard.CanDraw = false;
     LockerFiller.StartFilling(GameBoard.BoardData());
     LockerFrames.SetupFrames(services_.Levels.FrameLayers());
+    StartDisplays();
     ElementGather.Visible = services_.Levels.Objective() == goNormalMode;
     if (ElementGather.Visible) {
         ElementGather.Prepare();
@@ -63,10 +72,19 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     return true;
 }
 
-// TODO(round effects issue): the tube timer starts running here.
+// The tube slides in and fills; the energy gauge is empty.
+void TMainGameScene::StartDisplays() {
+    TubeTimer.Time = services_.Levels.Time();
+    TubeTimer.GameObjective = services_.Levels.Objective();
+    TubeTimer.RelaxedMode = static_cast<TRelaxedMode>(services_.Player.Current.UsableRelaxedMode());
+    TubeTimer.Start();
+    MannaEnergy.FullRequiredFruits = services_.Levels.FullRequiredFruits();
+}
+
 // TODO(story issue): a level with a tutorial step goes to gsTutorial first.
 void TMainGameScene::BeginPlay() {
     ObjectiveInfo.Reset();
+    playStarted_ = true;
     services_.Scene.SetValue(gsMainGame);
 }
 
@@ -74,8 +92,10 @@ void TMainGameScene::ResetRoundComponents() {
     LevelScore = 0;
     RoundOver = false;
     Medal = mdNone;
-    playedMs_ = 0;
+    playStarted_ = false;
     ObjectiveInfo.Reset();
+    TubeTimer.Reset();
+    MannaEnergy.Reset();
     SetGamePause(false);
     BoardComment1.StopNow();
     BoardComment2.StopNow();
@@ -125,7 +145,7 @@ void TMainGameScene::WireBoardEvents() {
     };
     GameBoard.OnFallingElementsEffectRequest = [this](const TBoardData& grid,
                                                       const TSimpleObjectArray& mask) {
-        CollectClearedTiles(grid, mask, FallAfterBlast);
+        CollectClearedTiles(grid, mask, FallAfterBlast, true);
     };
     GameBoard.OnNoMoreMoves = [this] {
         BoardComment1.ShowComment(coNoMoreMoves);
@@ -181,8 +201,8 @@ void TMainGameScene::WireWholeBoardEvents() {
     BoardComment1.OnWavingFinished = [this](TGameCommentType type) {
         if (type == coGameRoundClear && RoundOver) ThrowBoardAway();
     };
-    // TODO(whole round issue): the tube timer, the side panels and the gathering slide away.
-    LockersAwayEffect.OnAboutSpreading = [] {};
+    // TODO(whole round issue): the side panels and the gathering slide away too.
+    LockersAwayEffect.OnAboutSpreading = [this] { TubeTimer.SlideOut(); };
     LockersAwayEffect.OnFinished = [this] {
         if (OnBoardThrownAway) OnBoardThrownAway();
     };
@@ -285,19 +305,18 @@ void TMainGameScene::SwapFinished(TTileObjectKind swapObjKind) {
         GameBoard.CheckMatches();
 }
 
+// TODO(whole round issue): the spiders count the cleared tiles too.
 void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
-                                      bool) {
+                                      bool triggeredByBlaster) {
     GameBoard.GroupedElementsRemoved(mask);
     GameBoard.DetonateFruitBombs(mask);
     FlyPotionsToSlots(grid, mask);
-    // TODO(whole round issue): energy and spiders count here unless the blaster cleared the
-    // tiles.
-    CollectClearedTiles(grid, mask, FallAfterGrouping);
+    CollectClearedTiles(grid, mask, FallAfterGrouping, !triggeredByBlaster);
 }
 
 // Elements the gathering still wants fly to their slots; the others fall off the board.
 void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                                         uint8_t fallingMode) {
+                                         uint8_t fallingMode, bool countEnergy) {
     TSimpleObjectArray flowing{};
     TSimpleObjectArray falling{};
     int cleared = 0;
@@ -308,13 +327,15 @@ void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleOb
         way(cell) = 1;
     });
     AddScore(PointsPerClearedTile * cleared);
+    if (countEnergy) MannaEnergy.AddFruit(cleared);
     FlowingElements.StartFlowing(grid, flowing);
     FallingElements.StartFalling(grid, falling, fallingMode);
 }
 
 void TMainGameScene::AddScore(int points) {
-    Score += points;
-    LevelScore += points;
+    Score = SaturatedSum(Score, points);
+    LevelScore = SaturatedSum(LevelScore, points);
+    ScoreCounter.Add(points);
     if (services_.TestReport) services_.TestReport("score: " + std::to_string(Score));
 }
 
@@ -344,8 +365,9 @@ void TMainGameScene::RoundClear() {
     }
     // The last elements may land while the in-game menu paused the round: the board shows again.
     SetGamePause(false);
-    Medal = MedalFor(playedMs_ / 1000, services_.Levels.SilverReqTime(),
-                     services_.Levels.GoldReqTime());
+    // A round won before the tube has filled took no time at all.
+    const int played = TubeTimer.Phase() == tpRunning ? TubeTimer.ElapsedSeconds() : 0;
+    Medal = MedalFor(played, services_.Levels.SilverReqTime(), services_.Levels.GoldReqTime());
     services_.Scene.SetValue(gsRoundClear);
     services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);

@@ -11,11 +11,14 @@
 
 namespace {
 
-// Where the score stands until the score counter has its own panel.
-constexpr TPoint ScorePos{40, 744};
-constexpr float ScoreTextRatio = 0.8f;
-// TODO(round effects issue): the bottom panel holds the score and the menu button.
-constexpr TPoint InGameMenuButtonPos{236, 722};
+// The bottom panel holds the score counter (centred on its x) and the menu button.
+constexpr TPoint BottomPanelPos{0, 688};
+constexpr TPoint ScorePos{80, 712};
+constexpr TPoint InGameMenuButtonPos{148, 720};
+// The tube timer rests at the right edge and hides beyond it.
+constexpr int TubeLeft = 1232;
+constexpr int TubeHideLeft = 1358;
+constexpr int TubeTop = 320;
 // The sign of a paused round, its alpha swinging between these.
 constexpr TPoint PausedSignPos{603, 354};
 constexpr float PausedAlphaLow = 14;
@@ -23,6 +26,8 @@ constexpr float PausedAlphaHigh = 600;
 constexpr float PausedSwingPerTick = 0.08f;
 // The developer's win: every slot gathered this often.
 constexpr int DeveloperGatherings = 150;
+// The developer's charge of the energy gauge.
+constexpr int DeveloperChargeSteps = 300;
 
 // The configured looks of a board comment.
 struct TCommentLook {
@@ -59,6 +64,13 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     };
     ObjectiveInfo.OnStartHiding = [this] { BoardComment1.ShowComment(coGo); };
     ObjectiveInfo.OnHidingComplete = [this] { BeginPlay(); };
+    TubeTimer.Left = TubeLeft;
+    TubeTimer.HideLeft = TubeHideLeft;
+    TubeTimer.Top = TubeTop;
+    TubeTimer.Reset();
+    ScoreCounter.Left = ScorePos.X;
+    ScoreCounter.Top = ScorePos.Y;
+    WireDisplayEvents();
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
@@ -72,10 +84,19 @@ void TMainGameScene::TakeSizes() {
     ElementGather.TakeSizes();
     InGameMenuButton.TakeSize();
     ObjectiveInfo.TakeSize();
+    TubeTimer.TakeSize();
+    ScoreCounter.TakeSize();
+}
+
+// TODO(tools issue): the energy shares enable and disable the collector tools.
+void TMainGameScene::WireDisplayEvents() {
+    TubeTimer.OnAlmostTimeUp = [this] { BoardComment1.ShowComment(coTimeRunningOut); };
+    TubeTimer.OnTimeUp = [this] { TimeUp(); };
 }
 
 void TMainGameScene::Frame() {
-    if (services_.Scene.Value() == gsMainGame && !gamePause_ && !RoundOver) playedMs_ += GameTickMs;
+    // The round's time runs while it is played, not while the board is being built.
+    TubeTimer.Paused = gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running();
     // The board and its effects; the locker frames are drawn by the board, at its layer, and
     // by themselves while they fly back over a board that has gone.
     LockerFiller.Tick();
@@ -94,9 +115,7 @@ void TMainGameScene::Frame() {
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
-    // The panels.
-    DrawScore();
-    InGameMenuButton.Draw(255);
+    DrawPanels();
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
@@ -144,8 +163,10 @@ void TMainGameScene::DeveloperWin() {
     }
 }
 
-// TODO(tools issue): the three collector tools enabled and the energy gauge 300 steps on.
-void TMainGameScene::DeveloperCharge() {}
+// TODO(tools issue): the three collector tools enabled.
+void TMainGameScene::DeveloperCharge() {
+    if (!gamePause_) MannaEnergy.AddFruit(DeveloperChargeSteps);
+}
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
     constexpr uint8_t Escape = 27;
@@ -154,9 +175,15 @@ void TMainGameScene::Key(const TPlatformEvent& event) {
         OnInGameMenu();
 }
 
-void TMainGameScene::DrawScore() {
-    services_.GameText.DrawText(ScorePos.X, ScorePos.Y, "SCORE " + std::to_string(Score),
-                                ScoreTextRatio, 0, 255, 0, 0);
+// The energy cabinet on the left, the score and the menu on the bottom panel, the tube on the
+// right.
+void TMainGameScene::DrawPanels() {
+    MannaEnergy.UpdateAndDraw();
+    DrawImage(Pictures::BottomPanel, BottomPanelPos.X, BottomPanelPos.Y, 0, 0, 0, 1, 1, 255, 255,
+              255, 255, 0);
+    ScoreCounter.UpdateAndDraw();
+    InGameMenuButton.Draw(255);
+    TubeTimer.UpdateAndDraw();
 }
 
 void TMainGameScene::Mouse(const TPlatformEvent& event) {

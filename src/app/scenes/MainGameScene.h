@@ -4,7 +4,10 @@
 // every effect's end goes back to the board.
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
+#include "app/JackpotScoreClass.h"
+#include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
+#include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
 #include "effects/FallingElementsClass.h"
@@ -75,6 +78,10 @@ public:
     std::function<void()> OnBoardThrownAway;
 
     TObjectiveInfo ObjectiveInfo;
+    TTubeTimer TubeTimer;
+    TMannaEnergy MannaEnergy;
+    // Shows Score, counting up to it.
+    TJackpotScore ScoreCounter;
 
     TGameBoard GameBoard;
     TLockerFiller LockerFiller;
@@ -93,6 +100,7 @@ public:
     TGameComment BoardComment1;
     TGameComment BoardComment2;
 
+    // Both saturate instead of wrapping.
     int Score = 0;
     int LevelScore = 0;
     bool RoundOver = false;
@@ -101,7 +109,8 @@ public:
 
 private:
     // -- frame and input (MainGameScene.cpp) --
-    void DrawScore();
+    void DrawPanels();
+    void WireDisplayEvents();
     void MouseDown(const TPlatformEvent& event);
     void MouseMove(const TPlatformEvent& event);
     void MouseUp(const TPlatformEvent& event);
@@ -109,6 +118,7 @@ private:
 
     // -- the round (MainGameRound.cpp) --
     void ResetRoundComponents();
+    void StartDisplays();
     void SetGatheringTargets();
     void WireBoardEvents();
     void WireEffectEvents();
@@ -118,8 +128,9 @@ private:
     void SwapFinished(TTileObjectKind swapObjKind);
     void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                           bool triggeredByBlaster);
+    // `countEnergy`: every cleared tile feeds the energy gauge (not after a blast).
     void CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                             uint8_t fallingMode);
+                             uint8_t fallingMode, bool countEnergy);
     void AddScore(int points);
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
@@ -148,9 +159,8 @@ private:
     bool gamePause_ = false;
     bool earningsPending_ = false;
     int pausedTicks_ = 0;
-    // Game time played in this round, while it is neither paused nor over.
-    // TODO(round effects issue): the tube timer keeps it.
-    int playedMs_ = 0;
+    // The objective has gone and the round is played: the tube may run.
+    bool playStarted_ = false;
     uint8_t islandIdx_ = 1;
     int levelIdx_ = 1;
 };
