@@ -26,7 +26,6 @@ void DrawLooseTile(const TBoardTile& tile, int x, int y, uint8_t uniFruitCode,
                    bool backgroundUnderLockers) {
     if (!TakesPartInBoardEffects(tile)) return;
     if (tile.ObjectKind != okLocker || backgroundUnderLockers) DrawTileBackground(tile, x, y);
-    if (tile.BackgroundStyle != 0) return;
     TTileLook look;
     look.UniFruitCode = uniFruitCode;
     DrawTileObject(tile, x, y, look);

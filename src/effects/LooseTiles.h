@@ -13,8 +13,8 @@ constexpr bool TakesPartInBoardEffects(const TBoardTile& tile) {
 }
 
 // One tile away from its cell: its background (under elements and holes, and under lockers too
-// when `backgroundUnderLockers`), then, unless its background is the alternate one, its object
-// and covers. (x, y) is the tile's top-left.
+// when `backgroundUnderLockers`), then what it holds and its covers, whichever its background
+// (levels lay the alternate background under playing cells too). (x, y) is the tile's top-left.
 void DrawLooseTile(const TBoardTile& tile, int x, int y, uint8_t uniFruitCode,
                    bool backgroundUnderLockers);
 

@@ -87,14 +87,15 @@ TEST_F(ShuffleAwayTest, EveryTileTremblesFliesToTheEdgeComesBackAsTheNewBoardAnd
     EXPECT_TRUE(Recorder.Calls.empty());
 }
 
-TEST_F(ShuffleAwayTest, AlternateBackgroundsShowAloneAndHolesAreNotDrawn) {
+TEST_F(ShuffleAwayTest, VisibleHolesShowTheirBackgroundAloneAndHiddenHolesNothing) {
     TBoardData board = Holes();
-    board(3, 3) = {okFruit, 1, 0, 4};
+    board(3, 3) = {okFruit, 1, 0, 4}; // an element on the alternate background
     board(4, 3) = {okFruit, 0, 0, 4};
+    board(5, 3) = {okUnused, 1, 0, 0};
     Shuffle.StartShuffle(board, board);
     Run(1);
-    EXPECT_EQ(Recorder.CallsOf("BackgroundTile").size(), 2u);
-    EXPECT_EQ(Recorder.CallsOf("ElementsInside").size(), 1u);
+    EXPECT_EQ(Recorder.CallsOf("BackgroundTile").size(), 3u);
+    EXPECT_EQ(Recorder.CallsOf("ElementsInside").size(), 2u);
 }
 
 // ---- the lost board ----
