@@ -8,8 +8,8 @@
 #include "engine/SpritePopperClass.h"
 
 #include <array>
-#include <string_view>
 #include <functional>
+#include <string_view>
 
 enum TObjectivePhase : uint8_t { opIdle, opEntering, opShown, opHiding };
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -23,6 +24,21 @@ int SaturatedSum(int value, int points) {
 // Falling modes: a small hop after a grouping, thrown far by a blast.
 constexpr uint8_t FallAfterGrouping = 0;
 constexpr uint8_t FallAfterBlast = 1;
+// What a combo of each size (4 to 7) gives when it reaches the gauge.
+struct TComboReward {
+    int EnergySteps;
+    int Picture; // of "EnergyBonusText"
+};
+constexpr TComboReward ComboRewards[] = {{2, 0}, {5, 1}, {12, 1}, {14, 2}};
+constexpr int SmallestCombo = 4;
+constexpr TPoint EnergyBonusPos{130, 639};
+
+const TComboReward* ComboRewardOf(int matchXCount) {
+    const int index = matchXCount - SmallestCombo;
+    if (index < 0 || index >= static_cast<int>(std::size(ComboRewards))) return nullptr;
+    return &ComboRewards[index];
+}
+
 // A locker frame's layer turned into a gold tile.
 constexpr int GoldTilePoints = 25;
 
@@ -110,6 +126,14 @@ void TMainGameScene::ResetRoundComponents() {
     ShuffleAwayEffect.Clear();
     LostBoardEffect.Clear();
     LockersAwayEffect.Stop();
+    MatchedCyan.Clear();
+    Stars.Clear();
+    WebEffect.Clear();
+    ChainLockEffect.Clear();
+    UniBubbleEffect.Stop();
+    Combos.Clear();
+    ComboConveyer.Reset();
+    EnergyBonusPop.Reset();
     completionsWithoutEffect_.clear();
 }
 
@@ -134,12 +158,15 @@ void TMainGameScene::WireBoardEvents() {
         SwapEffect.StartSwap(data, matchOccurs);
     };
     GameBoard.OnGroupedElementsEffectRequest = [this](const TBoardData& grid,
-                                                      const TSimpleObjectArray& mask, bool,
-                                                      bool triggeredByBlaster) {
+                                                      const TSimpleObjectArray& mask,
+                                                      bool checkCombos, bool triggeredByBlaster) {
         GroupedElementsEffect.StartGrouping(grid, mask, triggeredByBlaster);
+        if (!IsReducedEffectsMode()) MatchedCyan.Spray(mask);
+        if (checkCombos) Combos.CheckCombo(grid, mask);
     };
     GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData& grid,
                                                      const TSimpleObjectArray& lockersToOpen) {
+        Stars.StarsOnFoundFlowers(grid);
         OpeningLockers.UniFruitCode = GameBoard.CurrentUniFruitCode();
         OpeningLockers.StartOpening(grid, lockersToOpen);
     };
@@ -228,11 +255,42 @@ void TMainGameScene::WireSpecialTileEvents() {
     };
     GameBoard.OnMultiBubbleClicked = [this](TPoint tilePos, TPoint, int) {
         PlaySound("Collector");
+        Stars.StarsAt(tilePos);
         CompleteWithoutEffect([this, tilePos] { GameBoard.StartBlasterWave(tilePos); });
     };
+}
+
+void TMainGameScene::WireSmallEffectEvents() {
     GameBoard.OnFruitRestoreEffectRequest = [this](TPoint tilePos) {
-        CompleteWithoutEffect([this, tilePos] { GameBoard.RestoreFruit(tilePos); });
+        CompleteWithoutEffect([this, tilePos] {
+            GameBoard.RestoreFruit(tilePos);
+            Stars.StarsAt(tilePos);
+        });
     };
+    GameBoard.OnStarsEffectRequest = [this](TPoint tilePos) { Stars.StarsAt(tilePos); };
+    GameBoard.OnUniBubbleEffectRequest = [this](TPoint tilePos) {
+        UniBubbleEffect.BurstAt(tilePos);
+    };
+    GameBoard.OnWebEffectRequest = [this](TPoint tilePos) { WebEffect.TearAt(tilePos); };
+    GameBoard.OnChainLockEffectRequest = [this](TPoint tilePos, uint8_t level) {
+        ChainLockEffect.BreakAt(tilePos, level);
+    };
+    Combos.OnAComboDoneShowing = [this](uint8_t matchXCount, TPoint pos) {
+        if (!RoundOver) ComboConveyer.Send(matchXCount, pos);
+    };
+    ComboConveyer.OnAComboArrives = [this](uint8_t matchXCount) { ComboArrived(matchXCount); };
+}
+
+// A combo's reward: energy steps by its size, the bonus sign, and 3 points a step.
+void TMainGameScene::ComboArrived(uint8_t matchXCount) {
+    if (RoundOver) return;
+    const TComboReward* reward = ComboRewardOf(matchXCount);
+    if (reward == nullptr) return;
+    MannaEnergy.AddFruit(reward->EnergySteps);
+    energyBonusPicture_ = reward->Picture;
+    EnergyBonusPop.Pop(EnergyBonusPos);
+    PlaySound("BonusEnergy");
+    AddScore(PointsPerClearedTile * reward->EnergySteps);
 }
 
 // The board flies off and comes back reshuffled.

@@ -24,6 +24,11 @@ constexpr TPoint PausedSignPos{603, 354};
 constexpr float PausedAlphaLow = 14;
 constexpr float PausedAlphaHigh = 600;
 constexpr float PausedSwingPerTick = 0.08f;
+// The energy bonus sign's pop and fade.
+constexpr double BonusPopMaxRatio = 1.3;
+constexpr double BonusPopUpStep = 0.1;
+constexpr double BonusPopDownStep = 0.05;
+constexpr int BonusFadeStep = 8;
 // The developer's win: every slot gathered this often.
 constexpr int DeveloperGatherings = 150;
 // The developer's charge of the energy gauge.
@@ -71,6 +76,10 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     ScoreCounter.Left = ScorePos.X;
     ScoreCounter.Top = ScorePos.Y;
     WireDisplayEvents();
+    WireSmallEffectEvents();
+    // The bonus sign pops, then floats up and fades.
+    EnergyBonusPop.SetupRatios(0, 1, BonusPopMaxRatio, BonusPopUpStep, BonusPopDownStep);
+    EnergyBonusPop.SetupFloat(ftAfterPop, 1, 0, BonusFadeStep);
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
@@ -86,6 +95,9 @@ void TMainGameScene::TakeSizes() {
     ObjectiveInfo.TakeSize();
     TubeTimer.TakeSize();
     ScoreCounter.TakeSize();
+    MatchedCyan.TakeSize();
+    WebEffect.TakeSize();
+    ChainLockEffect.TakeSize();
 }
 
 // TODO(tools issue): the energy shares enable and disable the collector tools.
@@ -110,16 +122,33 @@ void TMainGameScene::Frame() {
     RunCompletionsWithoutEffect();
     LockerPieces.Tick();
     SwapEffect.Tick();
+    if (!IsReducedEffectsMode()) MatchedCyan.Tick();
     GroupedElementsEffect.Tick();
     FallingElements.Tick();
+    ChainLockEffect.Tick();
+    WebEffect.Tick();
+    UniBubbleEffect.Tick();
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
     DrawPanels();
+    Combos.Tick();
+    ComboConveyer.UpdateAndDraw();
+    DrawEnergyBonus();
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
+    if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
+}
+
+void TMainGameScene::DrawEnergyBonus() {
+    if (!EnergyBonusPop.Active() || EnergyBonusPop.Finished()) return;
+    EnergyBonusPop.Update();
+    const auto scale = static_cast<float>(EnergyBonusPop.Ratio);
+    DrawImage(Pictures::EnergyBonusText, EnergyBonusPop.Position.X, EnergyBonusPop.Position.Y, 0,
+              0.5f, 0.5f, scale, scale, 255, 255, 255,
+              static_cast<uint8_t>(std::clamp(EnergyBonusPop.Alpha, 0, 255)), energyBonusPicture_);
 }
 
 void TMainGameScene::DrawPausedSign() {
@@ -143,6 +172,18 @@ void TMainGameScene::SetGamePause(bool paused) {
     FallingElements.Visible = !paused;
     FlowingElements.Visible = !paused;
     InGameMenuButton.Enabled = !paused;
+}
+
+std::vector<bool*> TMainGameScene::BoardEffectVisibility() {
+    return {&GameBoard.Visible,       &LockerFiller.Visible,
+            &LockerFrames.Visible,    &OpeningLockers.Visible,
+            &LockerPieces.Visible,    &ShuffleAwayEffect.Visible,
+            &LostBoardEffect.Visible, &LockersAwayEffect.Visible,
+            &SwapEffect.Visible,      &GroupedElementsEffect.Visible,
+            &FallingElements.Visible, &FlowingElements.Visible,
+            &MatchedCyan.Visible,     &Stars.Visible,
+            &WebEffect.Visible,       &ChainLockEffect.Visible,
+            &UniBubbleEffect.Visible, &Combos.Visible};
 }
 
 void TMainGameScene::Forfeit() {

@@ -2,6 +2,7 @@
 // The round scene (gsMainGame): owns the board, its effects, the gathering panel, the round's
 // comments and the score, and connects them: every board request is answered by an effect,
 // every effect's end goes back to the board.
+#include "app/ComboConveyerClass.h"
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
 #include "app/JackpotScoreClass.h"
@@ -10,6 +11,8 @@
 #include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
+#include "effects/ChainLockEffectClass.h"
+#include "effects/CombosClass.h"
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
@@ -18,11 +21,16 @@
 #include "effects/LockerPiecesClass.h"
 #include "effects/LockersAwayEffectClass.h"
 #include "effects/LostBoardEffectClass.h"
+#include "effects/MatchedCyanEffectClass.h"
 #include "effects/OpeningLockersClass.h"
 #include "effects/ShuffleAwayEffectClass.h"
+#include "effects/StarsEffectClass.h"
 #include "effects/SwapEffectClass.h"
+#include "effects/UniBubbleEffectClass.h"
+#include "effects/WebEffectClass.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
+#include "engine/SpritePopperClass.h"
 
 #include <functional>
 #include <vector>
@@ -95,6 +103,15 @@ public:
     TGroupedElementsEffect GroupedElementsEffect;
     TFallingElements FallingElements;
     TFlowingElements FlowingElements;
+    TMatchedCyanEffect MatchedCyan;
+    TStarsEffect Stars;
+    TWebEffect WebEffect;
+    TChainLockEffect ChainLockEffect;
+    TUniBubbleEffect UniBubbleEffect;
+    TCombos Combos;
+    TComboConveyer ComboConveyer;
+    // "Energy +" over the cabinet when a combo's reward arrives.
+    TSpritePopper EnergyBonusPop;
     TElementGather ElementGather;
     // The round's announcements, and the one for a newly found flower.
     TGameComment BoardComment1;
@@ -110,6 +127,7 @@ public:
 private:
     // -- frame and input (MainGameScene.cpp) --
     void DrawPanels();
+    void DrawEnergyBonus();
     void WireDisplayEvents();
     void MouseDown(const TPlatformEvent& event);
     void MouseMove(const TPlatformEvent& event);
@@ -125,6 +143,10 @@ private:
     void WireLockerEvents();
     void WireWholeBoardEvents();
     void WireSpecialTileEvents();
+    void WireSmallEffectEvents();
+    void ComboArrived(uint8_t matchXCount);
+    // Hidden while the round is paused.
+    std::vector<bool*> BoardEffectVisibility();
     void SwapFinished(TTileObjectKind swapObjKind);
     void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                           bool triggeredByBlaster);
@@ -148,7 +170,7 @@ private:
     void BeginPlay();
     // A request whose effect the game does not have ends without animation: its completion runs
     // in this frame's effect step (or the next frame's, for a request made by input).
-    // TODO(round effects issue): each such request gets its effect.
+    // TODO(tools issue): the hammer, the struck tiles and the blaster get their effects.
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 
@@ -159,6 +181,7 @@ private:
     bool gamePause_ = false;
     bool earningsPending_ = false;
     int pausedTicks_ = 0;
+    int energyBonusPicture_ = 0;
     // The objective has gone and the round is played: the tube may run.
     bool playStarted_ = false;
     uint8_t islandIdx_ = 1;
