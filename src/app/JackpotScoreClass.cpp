@@ -42,7 +42,7 @@ void TJackpotScore::UpdateAndDraw() {
         const int step = std::max(1, Increment);
         shown_ =
             shown_ < value_ ? std::min(value_, shown_ + step) : std::max(value_, shown_ - step);
-        if (++ticks_ % 2 == 0) PlaySound(ClickSound ? "Click" : "ScoreCount");
+        if (++ticks_ % 2 == 0) PlaySound("ScoreCount");
     } else {
         ticks_ = 0;
     }

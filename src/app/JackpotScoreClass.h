@@ -16,8 +16,6 @@ public:
     int Increment = 9; // points the shown number moves a tick
     int Digits = 6;    // places at least; more when the score needs them
     uint8_t BlurAlpha = 160;
-    // The second sound setting ticks with "Click" instead of "ScoreCount".
-    bool ClickSound = false;
 
     void TakeSize();
     // The score and the shown number at once, without counting (a loaded player's score).

@@ -19,7 +19,6 @@ public:
     int MaxPixelProgress = 325;
     int EnergyAdjustX = 90;
     int EnergyAdjustY = 53;
-    TGameObjective GameObjective = goNormalMode;
     TRelaxedMode RelaxedMode = rmNotInitialized;
     int Time = 300; // seconds of the round
     int AbsorbedMiliSecsPerUpdate = 1500;

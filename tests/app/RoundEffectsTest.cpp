@@ -134,4 +134,46 @@ TEST(RoundEffects, TheScoreCounterCountsUpToTheScore) {
     EXPECT_GT(round.MannaEnergy.FruitsCounter(), 0) << "the cleared tiles fed the gauge";
 }
 
+TEST(RoundEffects, AComboArrivingAtTheGaugeGivesItsEnergyAndPointsUnlessTheRoundIsWon) {
+    TEffectsWalk walk("effects-combo");
+    ASSERT_TRUE(walk.StartAt(1));
+    TMainGameScene& round = walk.Round();
+    const int score = round.Score;
+    // Sizes 4 to 7 give 2, 5, 12 and 14 steps, 3 points a step.
+    round.ComboConveyer.OnAComboArrives(6);
+    EXPECT_EQ(round.MannaEnergy.FruitsCounter(), 12);
+    EXPECT_EQ(round.Score - score, 36);
+    EXPECT_TRUE(round.EnergyBonusPop.Active());
+    round.ComboConveyer.OnAComboArrives(7);
+    EXPECT_EQ(round.MannaEnergy.FruitsCounter(), 26);
+    // A label handed on after the win rides nowhere and gives nothing.
+    round.DeveloperWin();
+    ASSERT_TRUE(round.RoundOver);
+    round.Combos.OnAComboDoneShowing(5, {600, 300});
+    EXPECT_EQ(round.ComboConveyer.Carried(), 0);
+    round.ComboConveyer.OnAComboArrives(5);
+    EXPECT_EQ(round.MannaEnergy.FruitsCounter(), 26);
+}
+
+TEST(RoundEffects, ReducedEffectsLeaveOutTheCyanSprayAndTheStars) {
+    for (const bool reduced : {false, true}) {
+        TEffectsWalk walk(reduced ? "effects-reduced" : "effects-full");
+        ASSERT_TRUE(walk.StartAt(1));
+        TMainGameScene& round = walk.Round();
+        SetReducedEffectsMode(reduced);
+        TSimpleObjectArray cell{};
+        cell(5, 5) = 1;
+        round.MatchedCyan.Spray(cell);
+        round.Stars.StarsAt({5, 5});
+        walk.Tick();
+        const size_t drawn = walk.Platform.Device.QuadsOf("CyanParticle").size() +
+                             walk.Platform.Device.QuadsOf("LittleStars").size();
+        SetReducedEffectsMode(false);
+        if (reduced)
+            EXPECT_EQ(drawn, 0u);
+        else
+            EXPECT_EQ(drawn, 20u + 4u);
+    }
+}
+
 } // namespace

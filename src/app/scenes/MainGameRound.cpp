@@ -91,7 +91,6 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
 // The tube slides in and fills; the energy gauge is empty.
 void TMainGameScene::StartDisplays() {
     TubeTimer.Time = services_.Levels.Time();
-    TubeTimer.GameObjective = services_.Levels.Objective();
     TubeTimer.RelaxedMode = static_cast<TRelaxedMode>(services_.Player.Current.UsableRelaxedMode());
     TubeTimer.Start();
     MannaEnergy.FullRequiredFruits = services_.Levels.FullRequiredFruits();
