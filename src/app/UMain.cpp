@@ -167,9 +167,10 @@ void TFormMain::CreateRoundScenes(const TGameServices& services) {
     mainGame_ = std::make_unique<TMainGameScene>(services);
     TMainGameScene& round = *mainGame_;
     objective_ = std::make_unique<TObjectiveScene>(services, round);
-    roundClear_ = std::make_unique<TRoundMomentScene>(
-        services, round, [this] { GameScene.SetValue(gsStageResult); });
-    timeUp_ = std::make_unique<TRoundMomentScene>(services, round, [this] { AskTimeUp(); });
+    roundClear_ = std::make_unique<TRoundOverlayScene>(services, round);
+    timeUp_ = std::make_unique<TRoundOverlayScene>(services, round);
+    round.OnBoardThrownAway = [this] { GameScene.SetValue(gsStageResult); };
+    round.OnTimeForResultQuestion = [this] { AskTimeUp(); };
     // TODO(story issue): the steps of the tutorial and the tool tips.
     tutorial_ = std::make_unique<TTutorialScene>(
         services, round, TextStrings1.GameTutorial(1) + "|" + TextStrings1.GameTutorial(2));

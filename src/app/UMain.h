@@ -273,8 +273,9 @@ private:
     std::unique_ptr<TMainGameScene> mainGame_;
     std::unique_ptr<TMapScene> map_;
     std::unique_ptr<TObjectiveScene> objective_;
-    std::unique_ptr<TRoundMomentScene> roundClear_;
-    std::unique_ptr<TRoundMomentScene> timeUp_;
+    // gsRoundClear and gsTimeUp: the board's own end plays; the round says when to go on.
+    std::unique_ptr<TRoundOverlayScene> roundClear_;
+    std::unique_ptr<TRoundOverlayScene> timeUp_;
     std::unique_ptr<TTutorialScene> tutorial_;
     std::unique_ptr<TTutorialScene> toolTip_;
     std::unique_ptr<TStageResultScene> stageResult_;

@@ -85,7 +85,6 @@ void TFormMain::SplashContinue() {
     TransitionTo(gsMenu);
 }
 
-// TODO(whole round issue): the tube timer takes the player's timer mode.
 void TFormMain::OpenMap() {
     // The map and the rounds need the room more than the menu's pictures.
     flow_.FreeMenuImagesOnLeave = true;
@@ -218,6 +217,7 @@ void TFormMain::LoadPlayerSave() {
     player_.Load();
     progress_.LoadFrom(player_.Current);
     mainGame_->Score = player_.Current.Score;
+    mainGame_->ScoreCounter.SetValue(mainGame_->Score);
     ApplySoundSettings();
 }
 

@@ -314,7 +314,7 @@ void TMapScene::MouseUp(const TPlatformEvent& event) {
 std::vector<TKeyStop> TMapScene::KeyStops() const {
     std::vector<TKeyStop> stops;
     for (const TLevelButton& level : levelButtons_) stops.push_back({level.Centre});
-    for (int slot = 1; slot <= SlotsPerIsland; ++slot)
+    for (int slot = 1; slot <= static_cast<int>(SlotsPerIsland); ++slot)
         AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
     AddKeyStops(stops, menuButton_, playButton_);
     return stops;

@@ -154,7 +154,7 @@ void TStickerBookScene::Mouse(const TPlatformEvent& event) {
 
 std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
     std::vector<TKeyStop> stops;
-    for (int slot = 1; slot <= SlotsPerIsland; ++slot)
+    for (int slot = 1; slot <= static_cast<int>(SlotsPerIsland); ++slot)
         AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
     AddKeyStops(stops, playButton_);
     return stops;
