@@ -1,7 +1,9 @@
 // One whole frame of the board scene in the middle of a cascade: columns falling and refilling,
 // matched cells shaking, fifty elements falling off the board and a hundred flying to their
-// slots, swaps under way, the round's comment and the gathering panel, all through the recording
-// graphics device with the game's own pictures, level and texts.
+// slots, swaps under way, every cell framed, lockers breaking with their pieces, cyan sprays,
+// stars, tearing webs, breaking chains, a bursting bubble, combo labels and the conveyer, the
+// round's comment, the panels, the tube and the gathering, all through the recording graphics
+// device with the game's own pictures, level and texts.
 #include "app/UMain.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
@@ -30,6 +32,38 @@ TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
     return mask;
 }
 
+// The small effects' tables as full as play fills them: sprays and stars from every cell, a web
+// and a chain breaking on twenty, labels of seven, lockers breaking on a row.
+void StirUpSmallEffects(TMainGameScene& game, const TBoardData& grid,
+                        const TSimpleObjectArray& everything) {
+    game.MatchedCyan.Spray(everything);
+    TBoardData lockers = grid;
+    TSimpleObjectArray row{};
+    for (int x = 1; x <= BoardColumns; ++x) {
+        lockers(x, 6).ObjectKind = okLocker;
+        lockers(x, 6).LockerColor = 1 + x % 3;
+        row(x, 6) = 1;
+    }
+    game.OpeningLockers.StartOpening(lockers, row);
+    for (int i = 0; i < 3; ++i) game.LockerPieces.StartPieces(lockers, row);
+    int placed = 0;
+    ForEachMaskedCell(everything, [&](TPoint cell) {
+        game.Stars.StarsAt(cell);
+        if (placed++ >= 20) return;
+        game.WebEffect.TearAt(cell);
+        game.ChainLockEffect.BreakAt(cell, 2);
+    });
+    game.UniBubbleEffect.BurstAt({4, 4});
+    TBoardData sevens = grid;
+    TSimpleObjectArray seven{};
+    for (int x = 1; x <= 7; ++x) {
+        sevens(x, 2).ElementCode = 1;
+        seven(x, 2) = 1;
+    }
+    for (int i = 0; i < TCombos::Slots; ++i) game.Combos.CheckCombo(sevens, seven);
+    for (int i = 0; i < TComboConveyer::Capacity; ++i) game.ComboConveyer.Send(7, {600, 400});
+}
+
 // Everything at once, as a big cascade looks: the upper rows cleared and falling in, the lower
 // rows shaking before they clear, and the effect tables full.
 void StirUp(TFormMain& form) {
@@ -46,6 +80,7 @@ void StirUp(TFormMain& form) {
     game.FallingElements.StartFalling(grid, everything, 0);
     game.FlowingElements.StartFlowing(grid, everything);
     game.FlowingElements.StartFlowing(grid, everything);
+    StirUpSmallEffects(game, grid, everything);
 }
 
 void BM_MainGameFrameMidCascade(benchmark::State& state) {
@@ -72,6 +107,13 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     TElementGather& gather = game.ElementGather;
     gather.TargetBananas = gather.TargetStrawberries = gather.TargetApples = 99999;
     gather.Prepare();
+    // Every cell framed with two layers, the frames at rest.
+    TSimpleObjectArray framed{};
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y) framed(x, y) = 2;
+    game.LockerFrames.SetupFrames(framed);
+    game.LockerFrames.FlyIn();
+    for (int i = 0; i < 400; ++i) form.OmegaTimer1Timer();
     game.SwapEffect.StartSwap({{5, 5}, {6, 5}, {okFruit, okFruit}, {}, {1, 2}, {}, {}}, false);
     game.SwapEffect.StartSwap({{8, 7}, {8, 8}, {okFruit, okFruit}, {}, {3, 4}, {}, {}}, false);
     StirUp(form);
@@ -80,8 +122,11 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     int64_t sprites = 0;
     int64_t falling = 0;
     int64_t flowing = 0;
+    int64_t cyan = 0;
+    int64_t pieces = 0;
     for (auto _ : state) {
-        if (game.FallingElements.RunningCount() < 40 || game.FlowingElements.RunningCount() < 80) {
+        if (game.FallingElements.RunningCount() < 40 || game.FlowingElements.RunningCount() < 80 ||
+            game.MatchedCyan.InUse() < 200 || game.Combos.ActiveCount() < TCombos::Slots) {
             state.PauseTiming();
             StirUp(form);
             state.ResumeTiming();
@@ -91,6 +136,8 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         sprites += static_cast<int64_t>(platform.Device.Quads.size());
         falling += game.FallingElements.RunningCount();
         flowing += game.FlowingElements.RunningCount();
+        cyan += game.MatchedCyan.InUse();
+        pieces += game.LockerPieces.RunningCount();
     }
     const auto perFrame = [frames](int64_t sum) {
         return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
@@ -98,6 +145,8 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
     state.counters["sprites_per_frame"] = perFrame(sprites);
     state.counters["falling_in_flight"] = perFrame(falling);
     state.counters["flowing_in_flight"] = perFrame(flowing);
+    state.counters["cyan_particles"] = perFrame(cyan);
+    state.counters["locker_pieces"] = perFrame(pieces);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameMidCascade)->Unit(benchmark::kMicrosecond);

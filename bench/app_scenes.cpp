@@ -1,5 +1,6 @@
 // One frame of each scene through the recording device: the game walked there on the null
 // platform with its own content, then frames timed while the scene stands.
+#include "app/GameProgress.h"
 #include "app/SceneWalkKit.h"
 
 #include <benchmark/benchmark.h>
@@ -84,12 +85,14 @@ bool ReachMap(TSceneWalk& walk) {
     walk.Click(walk.Form->Confirm().Window().PositiveButton());
     return walk.PastOpeningStory(gsMap);
 }
-bool ReachRound(TSceneWalk& walk) {
-    if (!ReachMap(walk)) return false;
+bool ReachRoundFromMap(TSceneWalk& walk) {
     walk.Click(walk.Form->Map().PlayButton());
     if (!walk.RunUntil(gsObjectiveInfo)) return false;
     walk.Click({683, 400});
     return walk.RunUntil(gsMainGame);
+}
+bool ReachRound(TSceneWalk& walk) {
+    return ReachMap(walk) && ReachRoundFromMap(walk);
 }
 void BM_Map(benchmark::State& state) {
     TimeScene(state, ReachMap);
@@ -105,7 +108,31 @@ void BM_InGameMenu(benchmark::State& state) {
     });
 }
 
-} // namespace
+// The finished haven: every work's sticker and the zeppelin shown, every walker walking.
+void BM_StickerBookFull(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
+        walk.Click(walk.Form->Menu().PlayButton());
+        if (!walk.RunUntil(gsConfirmWindow)) return false;
+        walk.Click(walk.Form->Confirm().Window().PositiveButton());
+        if (!walk.PastOpeningStory(gsMap) || !ReachRoundFromMap(walk)) return false;
+        walk.PressKey(TKey::F2);
+        if (!walk.RunUntil(gsStageResult)) return false;
+        walk.Click(walk.Form->StageResult().OkButton());
+        if (!walk.RunUntil(gsStickerBook)) return false;
+        walk.Click(walk.Form->StickerBook().Conversation().SkipButton());
+        TStickerBookObjects& book = walk.Form->Progress().StickerBook;
+        for (int island = 1; island <= 5; ++island)
+            for (int slot = 1; slot <= 4; ++slot) book.Reveal(StickerOfSlot(island, slot));
+        book.Reveal(ciZeppelin);
+        book.UpdateStage();
+        walk.Ticks(300);
+        const TBuildingCitizens& citizens = walk.Form->StickerBook().Citizens();
+        for (size_t i = 0; i < citizens.Count(); ++i)
+            if (!citizens.InPicture(i)) return false;
+        return true;
+    });
+}
 
 // A conversation over the haven book in its first balloons: portraits, balloon, typing text.
 void BM_ChapterDialog(benchmark::State& state) {
@@ -116,6 +143,8 @@ void BM_ChapterDialog(benchmark::State& state) {
         return walk.Form->StickerBook().Conversation().Running();
     });
 }
+
+} // namespace
 
 BENCHMARK(BM_Splash);
 BENCHMARK(BM_AddInitialPlayer);
@@ -128,5 +157,6 @@ BENCHMARK(BM_Help);
 BENCHMARK(BM_Map);
 BENCHMARK(BM_MainGame);
 BENCHMARK(BM_InGameMenu);
+BENCHMARK(BM_StickerBookFull);
 // The first conversation lasts about 600 frames: all of them stay inside it.
 BENCHMARK(BM_ChapterDialog)->Iterations(400);

@@ -4,6 +4,7 @@
 #include "app/UMain.h"
 #include "engine/FatalError.h"
 #include "engine/GameGlobals.h"
+#include "files/AtomicWrite.h"
 #include "platform/PlatformPaths.h"
 #include "platform/SdlEventSource.h"
 #include "platform/SdlGraphicsDevice.h"
@@ -115,6 +116,8 @@ int StartGame(const TCommandLine& options) {
     ApplyGameSettings(options, dataFolder);
     TSingleInstanceLock lock;
     if (!TakeInstanceLock(lock, dataFolder)) return SecondInstanceExitCode;
+    // Only the game holding the lock writes here: what a cut-short write left can go.
+    if (lock.Held()) RemoveLeftoverTemporaries(dataFolder);
     return RunGame(options, dataFolder);
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+class TGameProgress;
 class TOmegaImageList;
 class TPlayerSession;
 
@@ -90,6 +91,7 @@ struct TGameServices {
     TLevelParams& Levels;
     TGameScene& Scene;
     TPlayerSession& Player;
+    TGameProgress& Progress;
     TFlowMemory& Flow;
     TSceneHost& Host;
     // Lines for the end-to-end tests; none when empty.

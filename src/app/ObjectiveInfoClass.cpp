@@ -22,6 +22,11 @@ constexpr TPoint LogoOffset{254, 27};
 constexpr TPoint TitleOffset{216, 147};
 constexpr TPoint SubtitleOffset{174, 205};
 constexpr float Centered = 0.5f;
+// Each part pops this long after the panel has come to rest.
+constexpr int PopDelays[TObjectiveInfo::PopUps] = {30, 300, 570};
+constexpr double PopMaxRatio = 1.3;
+constexpr double PopUpStep = 0.1;
+constexpr double PopDownStep = 0.05;
 
 float StepUp(float ratio, float step) {
     return std::min(1.0f, ratio + step);
@@ -46,6 +51,11 @@ void TObjectiveInfo::Show(TGameObjective objective) {
     shadowRatio_ = 0;
     shownMs_ = 0;
     phase_ = opEntering;
+    popped_ = false;
+    for (TSpritePopper& popUp : popUps_) {
+        popUp.SetupRatios(0, 1, PopMaxRatio, PopUpStep, PopDownStep);
+        popUp.Reset();
+    }
 }
 
 void TObjectiveInfo::Press() {
@@ -64,6 +74,7 @@ void TObjectiveInfo::Skip() {
 }
 
 void TObjectiveInfo::Update() {
+    for (TSpritePopper& popUp : popUps_) popUp.Update();
     switch (phase_) {
     case opEntering:
         StepEntering();
@@ -84,6 +95,10 @@ void TObjectiveInfo::StepEntering() {
     shadowRatio_ = StepUp(shadowRatio_, EnterShadowStep);
     speed_ += EnterAcceleration;
     y_ = std::max(Rest.Y, y_ - speed_);
+    if (y_ == Rest.Y && !popped_) {
+        popped_ = true;
+        for (int i = 0; i < PopUps; ++i) popUps_[i].DelayedPop(PopDelays[i]);
+    }
     if (alphaRatio_ == 1 && shadowRatio_ == 1) phase_ = opShown;
 }
 
@@ -108,21 +123,24 @@ void TObjectiveInfo::StepHiding() {
     if (OnHidingComplete) OnHidingComplete();
 }
 
-// TODO(round effects issue): the badge, the title and the line under it pop in one after
-// another once the panel has risen; until then they fade with it.
 void TObjectiveInfo::Draw() const {
     if (phase_ == opIdle) return;
-    const int pattern = objective_ == goBossMode ? 1 : 0;
-    const auto alpha = static_cast<uint8_t>(FullChannel * alphaRatio_);
     const float shadowScale = ShadowScale * shadowRatio_;
     DrawImage(Pictures::ObjInfoShadow, Rest.X + ShadowHeight / 2, y_, 0, Centered, Centered,
               shadowScale, shadowScale, FullChannel, FullChannel, FullChannel,
               static_cast<uint8_t>(ShadowAlpha * alphaRatio_), 0);
-    const auto drawPart = [&](std::string_view picture, TPoint offset) {
-        DrawImage(picture, Rest.X + offset.X, y_ + offset.Y, 0, 0, 0, 1, 1, FullChannel,
-                  FullChannel, FullChannel, alpha, pattern);
-    };
-    drawPart(Pictures::ObjInfoLogo, LogoOffset);
-    drawPart(Pictures::ObjInfoTitle, TitleOffset);
-    drawPart(Pictures::ObjInfoSubtitle, SubtitleOffset);
+    DrawPart(Pictures::ObjInfoLogo, LogoOffset, popUps_[0]);
+    DrawPart(Pictures::ObjInfoTitle, TitleOffset, popUps_[1]);
+    DrawPart(Pictures::ObjInfoSubtitle, SubtitleOffset, popUps_[2]);
+}
+
+// A part shows once it has popped, at its pop's size about its centre, fading with the panel.
+void TObjectiveInfo::DrawPart(std::string_view picture, TPoint offset,
+                              const TSpritePopper& popUp) const {
+    if (!popUp.Started()) return;
+    const int pattern = objective_ == goBossMode ? 1 : 0;
+    const auto alpha = static_cast<uint8_t>(FullChannel * alphaRatio_);
+    const auto scale = static_cast<float>(popUp.Ratio);
+    DrawImage(picture, Rest.X + offset.X, y_ + offset.Y, 0, Centered, Centered, scale, scale,
+              FullChannel, FullChannel, FullChannel, alpha, pattern);
 }

@@ -1,11 +1,15 @@
 #pragma once
 // TObjectiveInfo: the objective panel of a level's start. It rises from below the screen with its
-// shadow, shows the level's goal for a few seconds (a press cuts that short), then flies off the
-// top; once it has gone, the round is played.
+// shadow; once it rests, its badge, title and the line under it pop in one after another (the
+// boss's look on a boss level). It shows the level's goal for a few seconds (a press cuts that
+// short), then flies off the top; once it has gone, the round is played.
 #include "board/GameData.h"
 #include "engine/Geometry.h"
+#include "engine/SpritePopperClass.h"
 
+#include <array>
 #include <functional>
+#include <string_view>
 
 enum TObjectivePhase : uint8_t { opIdle, opEntering, opShown, opHiding };
 
@@ -33,6 +37,9 @@ public:
     void Draw() const;
 
     TObjectivePhase Phase() const { return phase_; }
+    // The badge, the title and the line under it, in that order.
+    static constexpr int PopUps = 3;
+    const TSpritePopper& PopUp(int index) const { return popUps_[index]; }
     int Y() const { return y_; }
 
 private:
@@ -40,6 +47,7 @@ private:
     void StepShown();
     void StepHiding();
     void StartHiding();
+    void DrawPart(std::string_view picture, TPoint offset, const TSpritePopper& popUp) const;
 
     TObjectivePhase phase_ = opIdle;
     TGameObjective objective_ = goNormalMode;
@@ -48,4 +56,6 @@ private:
     int shownMs_ = 0;
     float alphaRatio_ = 0;
     float shadowRatio_ = 0;
+    bool popped_ = false;
+    std::array<TSpritePopper, PopUps> popUps_{};
 };

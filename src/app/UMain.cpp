@@ -60,8 +60,9 @@ TFormMain::TFormMain(const TFormPlatform& platform)
     OmegaTimer1.SetFPSWarningFrames(10);
 
     CreateSound();
-    player_.Open(platform_.DataFolder, TextStrings1.GameTexts(DefaultPlayerNameLine),
-                 [this](const std::string& line) { errorLog_.Report(line); });
+    const auto log = [this](const std::string& line) { errorLog_.Report(line); };
+    player_.Open(platform_.DataFolder, TextStrings1.GameTexts(DefaultPlayerNameLine), log);
+    progress_.Prepare(TextStrings1, GlobGameText, platform_.ProgramFolder, log);
     CreateScenes();
     DecideStartPresentation();
 
@@ -138,9 +139,9 @@ void TFormMain::CreateSound() {
 }
 
 void TFormMain::CreateScenes() {
-    const TGameServices services{TextStrings1, GlobGameText,        OmegaImageList1, MusicBox1,
-                                 LevelParams,  GameScene,           player_,         flow_,
-                                 *this,        platform_.TestReport};
+    const TGameServices services{
+        TextStrings1, GlobGameText, OmegaImageList1, MusicBox1, LevelParams,         GameScene,
+        player_,      progress_,    flow_,           *this,     platform_.TestReport};
     companyLogos_ = std::make_unique<TCompanyLogosScene>();
     splash_ = std::make_unique<TSplashScene>(imageSetLoader_, OmegaImageList1);
     menu_ = std::make_unique<TMenuScene>(services);
@@ -172,9 +173,10 @@ void TFormMain::CreateRoundScenes(const TGameServices& services) {
     mainGame_ = std::make_unique<TMainGameScene>(services);
     TMainGameScene& round = *mainGame_;
     objective_ = std::make_unique<TObjectiveScene>(services, round);
-    roundClear_ = std::make_unique<TRoundMomentScene>(
-        services, round, [this] { GameScene.SetValue(gsStageResult); });
-    timeUp_ = std::make_unique<TRoundMomentScene>(services, round, [this] { AskTimeUp(); });
+    roundClear_ = std::make_unique<TRoundOverlayScene>(services, round);
+    timeUp_ = std::make_unique<TRoundOverlayScene>(services, round);
+    round.OnBoardThrownAway = [this] { GameScene.SetValue(gsStageResult); };
+    round.OnTimeForResultQuestion = [this] { AskTimeUp(); };
     // TODO(story issue): the steps of the tutorial and the tool tips.
     tutorial_ = std::make_unique<TTutorialScene>(
         services, round, TextStrings1.GameTutorial(1) + "|" + TextStrings1.GameTutorial(2));
@@ -249,6 +251,7 @@ void TFormMain::LoadMainPictures() {
 // Leaving first, then entering, while Value() still reads the old scene.
 void TFormMain::SceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
     LogSceneChange(newScene);
+    keyboardFocus_.SceneChanged();
     if (TScene* leaving = scenes_[oldScene]) leaving->Leave(newScene);
     // The timer-mode question stands in for the menu it was asked over.
     if (oldScene == gsConfirmWindow && flow_.ConfirmKind == ckTimerMode) menu_->FreeImagesIfAsked();
@@ -263,6 +266,7 @@ void TFormMain::LogSceneChange(TGameSceneValues newScene) const {
 // Everything that takes a size from its pictures does so once they are loaded.
 void TFormMain::BindImages() {
     GlobGameText.TakeFontSize();
+    progress_.TakeSizes();
     menu_->TakeSizes();
     playerSelect_->TakeSizes();
     addPlayer_->TakeSizes();
@@ -366,6 +370,7 @@ void TFormMain::RouteMouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseMove) SetMouseCursorRequest(mcArrow);
     // The mouse waits while the iris closes and until it has opened far enough.
     if (SceneTransition1.IsBlockingInput()) return;
+    keyboardFocus_.MouseUsed();
     if (TScene* scene = CurrentScene()) scene->Mouse(event);
 }
 
@@ -373,7 +378,10 @@ void TFormMain::RouteMouse(const TPlatformEvent& event) {
 void TFormMain::RouteKey(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::KeyDown && event.Key == TKey::F10) return;
     if (DeveloperKey(event)) return;
-    if (TScene* scene = CurrentScene()) scene->Key(event);
+    TScene* scene = CurrentScene();
+    if (scene == nullptr) return;
+    if (!SceneTransition1.IsBlockingInput() && keyboardFocus_.Key(event, *scene)) return;
+    scene->Key(event);
 }
 
 bool TFormMain::DeveloperKey(const TPlatformEvent& event) {

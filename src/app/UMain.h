@@ -4,7 +4,9 @@
 // each input to the current scene, and enters and leaves scenes as the scene changes.
 #include "app/ErrorLog.h"
 #include "app/FlowMemory.h"
+#include "app/GameProgress.h"
 #include "app/GameServices.h"
+#include "app/KeyboardFocusClass.h"
 #include "app/PlayerSession.h"
 #include "app/SceneTransitionClass.h"
 #include "app/scenes/CompanyLogosScene.h"
@@ -114,6 +116,8 @@ public:
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
     const TTextStrings& Texts() const { return TextStrings1; }
     const TPlayerSession& Player() const { return player_; }
+    TGameProgress& Progress() { return progress_; }
+    const TGameProgress& Progress() const { return progress_; }
     const TFlowMemory& Flow() const { return flow_; }
     const TMenuScene& Menu() const { return *menu_; }
     const TConfirmScene& Confirm() const { return *confirm_; }
@@ -178,6 +182,11 @@ private:
     void ConnectFlow();
     void SplashContinue();
     void OpenMap();
+    // A slot was bought on the map or in the sticker book: the price leaves the purse, and a
+    // completed island gives its goods and opens the next.
+    void SlotBought(int island, int slot, const TElementsCount& price);
+    void IslandCompleted(int island);
+    void ConnectSlots();
     // Out of the in-game options or help: the round's pause as it was before the menu.
     void BackToRound();
     // After the moment of a lost round: the same level again, or the menu.
@@ -245,9 +254,11 @@ private:
     TGlobalGameText GlobGameText;
     TGameScene GameScene;
     TSceneTransition SceneTransition1;
+    TKeyboardFocus keyboardFocus_;
     TLevelParams LevelParams;
     TErrorLog errorLog_;
     TPlayerSession player_;
+    TGameProgress progress_;
     TFlowMemory flow_;
     // The level a transition started from the map or the sticker book begins at its midpoint.
     std::pair<uint8_t, int> pendingLevel_{1, 1};
@@ -269,8 +280,9 @@ private:
     std::unique_ptr<TMainGameScene> mainGame_;
     std::unique_ptr<TMapScene> map_;
     std::unique_ptr<TObjectiveScene> objective_;
-    std::unique_ptr<TRoundMomentScene> roundClear_;
-    std::unique_ptr<TRoundMomentScene> timeUp_;
+    // gsRoundClear and gsTimeUp: the board's own end plays; the round says when to go on.
+    std::unique_ptr<TRoundOverlayScene> roundClear_;
+    std::unique_ptr<TRoundOverlayScene> timeUp_;
     std::unique_ptr<TTutorialScene> tutorial_;
     std::unique_ptr<TTutorialScene> toolTip_;
     std::unique_ptr<TStageResultScene> stageResult_;

@@ -5,6 +5,7 @@
 #include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
+#include "engine/SoundByName.h"
 
 namespace {
 
@@ -13,6 +14,8 @@ constexpr float DarkenScale = 2.0f;
 constexpr uint8_t Opaque = 255;
 constexpr std::string_view WebScheme = "http://";
 constexpr std::string_view SchemeSeparator = "://";
+// The game texts' comment when all four works of an island are bought.
+constexpr int IslandCompletedLine = 11;
 
 } // namespace
 
@@ -41,6 +44,42 @@ void TFormMain::ConnectFlow() {
     inGameOptions_->OnBackToRound = [this] { BackToRound(); };
     help_->OnBackToRound = [this] { BackToRound(); };
     mainGame_->OnInGameMenu = [this] { inGameMenu_->Open(); };
+    ConnectSlots();
+}
+
+void TFormMain::ConnectSlots() {
+    TBuySlots& slots = progress_.BuySlots;
+    slots.OnBuy = [this](int island, int slot, const TElementsCount& price) {
+        SlotBought(island, slot, price);
+    };
+    slots.OnBuyButtonMouseOver = [this](int island, int slot, const TBuySlotData& data) {
+        progress_.SlotsInfo.SetOwnedCounts(progress_.BuySlots.Owned());
+        progress_.SlotsInfo.Show(island, slot, data);
+    };
+    slots.OnBuyButtonMouseOff = [this](int, int, const TBuySlotData&) {
+        progress_.SlotsInfo.Hide();
+    };
+}
+
+// A purchase in the book brings its conversation at once; one on the map waits for the book.
+// TODO(story issue): the celebration.
+void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
+    TBuySlots& slots = progress_.BuySlots;
+    progress_.SlotsInfo.HideNow();
+    player_.GameLogger.LogUpgrade(island, slot, slots.LevelIdx);
+    slots.SpendPrice(price);
+    progress_.RevealSticker(island, slot);
+    if (slots.AllBought(island)) IslandCompleted(island);
+    slots.UpdateAffordable();
+    SavePlayerSave(true);
+    if (GameScene.Value() == gsStickerBook) stickerBook_->TellConversationIfUntold();
+}
+
+void TFormMain::IslandCompleted(int island) {
+    PlaySound(island < static_cast<int>(IslandCount) ? "UpgradesFinished" + std::to_string(island)
+                                                     : std::string("AllUpgradesFinished"));
+    progress_.BuySlots.CreditIslandBundle(island);
+    if (GameScene.Value() == gsMap) map_->Announce(TextStrings1.GameTexts(IslandCompletedLine));
 }
 
 // The press after loading: the first player's name, or the menu of the last player.
@@ -53,7 +92,6 @@ void TFormMain::SplashContinue() {
     TransitionTo(gsMenu);
 }
 
-// TODO(whole round issue): the tube timer takes the player's timer mode.
 // A player's first Play tells the opening story on the way to the map.
 void TFormMain::OpenMap() {
     // The map and the rounds need the room more than the menu's pictures.
@@ -223,15 +261,17 @@ bool TFormMain::FullScreen() const {
 
 void TFormMain::LoadPlayerSave() {
     player_.Load();
+    progress_.LoadFrom(player_.Current);
     mainGame_->Score = player_.Current.Score;
+    mainGame_->ScoreCounter.SetValue(mainGame_->Score);
     ApplySoundSettings();
 }
 
-// TODO(economy issue): the sticker book, the element slots and the stocks go into the record.
-void TFormMain::SavePlayerSave(bool /*withStickerBook*/) {
+void TFormMain::SavePlayerSave(bool withStickerBook) {
     // The full-screen choice is already in the record: a switch the player asked for puts it
     // there, and a choice for one run (--windowed) never does.
     player_.Current.Score = mainGame_->Score;
+    progress_.StoreIn(player_.Current, withStickerBook);
     player_.Save();
 }
 

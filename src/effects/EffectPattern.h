@@ -4,6 +4,7 @@
 #include "board/GameData.h"
 #include "engine/GameGlobals.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -79,4 +80,28 @@ template <typename Visit> void ForEachMaskedCell(const TSimpleObjectArray& mask,
     for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y)
             if (mask(x, y) != 0) visit(TPoint{x, y});
+}
+
+// A value moved towards its target by a step, never past it.
+constexpr double MovedTowards(double value, double target, double step) {
+    return value < target ? std::min(target, value + step) : std::max(target, value - step);
+}
+// A speed or an impulse dying away by a step, never past 0.
+constexpr double DecayedTowardsZero(double value, double step) {
+    return MovedTowards(value, 0, step);
+}
+
+// Speeds per axis for a way of |dx| by |dy| pixels on which the longer axis moves `pace` pixels a
+// tick and both axes arrive together. No way at all needs no speed: it has arrived (never a
+// division by 0).
+struct TAxisSpeeds {
+    double X = 0;
+    double Y = 0;
+};
+inline TAxisSpeeds SpeedsArrivingTogether(double dx, double dy, double pace) {
+    dx = dx < 0 ? -dx : dx;
+    dy = dy < 0 ? -dy : dy;
+    const double ticks = std::max(dx, dy) / pace;
+    if (ticks <= 0) return {};
+    return {dx / ticks, dy / ticks};
 }

@@ -82,10 +82,6 @@ int SwayRowGroup(int row) {
     return row >= 3 && row <= BoardRows ? (row + 1) / 2 : 1;
 }
 
-double MovedTowards(double value, double target, double step) {
-    return value < target ? std::min(target, value + step) : std::max(target, value - step);
-}
-
 TPoint DrawPos(double x, double y, double swayOffset) {
     return {RoundHalfEven(x + swayOffset), RoundHalfEven(y)};
 }

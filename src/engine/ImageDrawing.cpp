@@ -4,8 +4,12 @@ namespace {
 TNamedImageTarget* mainTarget = nullptr;
 }
 
-void SetMainImageTarget(TNamedImageTarget* target) { mainTarget = target; }
-TNamedImageTarget* MainImageTarget() { return mainTarget; }
+void SetMainImageTarget(TNamedImageTarget* target) {
+    mainTarget = target;
+}
+TNamedImageTarget* MainImageTarget() {
+    return mainTarget;
+}
 
 void DrawImage(std::string_view name, int x, int y, float angle, float centerX, float centerY,
                float scaleX, float scaleY, uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha,
@@ -30,8 +34,17 @@ void DrawImageColored(std::string_view name, int x, int y, float angle, float ce
                                  flipVertical, flipHorizontal, patternIndex, BlendNormal);
 }
 
+void DrawImageRect(std::string_view name, const TRect& source, int x, int y, uint8_t alpha) {
+    if (mainTarget == nullptr || source.Width() <= 0 || source.Height() <= 0) return;
+    mainTarget->DrawNamedRect(name, source, x, y, alpha);
+}
+
 TPoint ImageTileSize(std::string_view name) {
     return mainTarget != nullptr ? mainTarget->NamedTileSize(name) : TPoint{};
 }
-int ImageTileWidth(std::string_view name) { return ImageTileSize(name).X; }
-int ImageTileHeight(std::string_view name) { return ImageTileSize(name).Y; }
+int ImageTileWidth(std::string_view name) {
+    return ImageTileSize(name).X;
+}
+int ImageTileHeight(std::string_view name) {
+    return ImageTileSize(name).Y;
+}

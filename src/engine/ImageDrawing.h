@@ -1,10 +1,10 @@
 #pragma once
 // Drawing by picture name: how almost every component draws. The helpers look the name up in
 // the main image list (or whatever target a test installs) and draw one tile of it.
+#include "engine/Geometry.h"
+
 #include <cstdint>
 #include <string_view>
-
-#include "engine/Geometry.h"
 
 // Pattern index that draws nothing.
 inline constexpr int NoPattern = -999;
@@ -26,6 +26,9 @@ public:
                                   float centerY, float scaleX, float scaleY, uint32_t color,
                                   bool flipVertical, bool flipHorizontal, int patternIndex,
                                   int blendMode) = 0;
+    // Part of the named picture (source in its pixels) at (x, y), unscaled.
+    virtual void DrawNamedRect(std::string_view name, const TRect& source, int x, int y,
+                               uint8_t alpha) = 0;
     // Tile size of the named picture; (0, 0) for a name the target does not know.
     virtual TPoint NamedTileSize(std::string_view name) = 0;
 };
@@ -43,6 +46,8 @@ void DrawImageBlend(std::string_view name, int x, int y, float angle, float cent
 void DrawImageColored(std::string_view name, int x, int y, float angle, float centerX,
                       float centerY, float scaleX, float scaleY, uint32_t color, bool flipVertical,
                       bool flipHorizontal, int patternIndex);
+// A part of a picture: the rows of a gauge's liquid that are filled, for example.
+void DrawImageRect(std::string_view name, const TRect& source, int x, int y, uint8_t alpha);
 int ImageTileWidth(std::string_view name);
 int ImageTileHeight(std::string_view name);
 TPoint ImageTileSize(std::string_view name);

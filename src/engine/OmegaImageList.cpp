@@ -388,6 +388,15 @@ void TOmegaImageList::DrawNamedEx(std::string_view name, int x, int y, float ang
         MarkMissing(name, x, y, scaleX, scaleY);
 }
 
+void TOmegaImageList::DrawNamedRect(std::string_view name, const TRect& source, int x, int y,
+                                    uint8_t alpha) {
+    if (TImageListItem* item = ImageList.Find(name))
+        item->DrawRect(source, x, y, 0, 0, 0, 1, 1, 255, 255, 255, alpha, false, false, 0,
+                       BlendNormal);
+    else
+        MarkMissing(name, x, y, 1, 1);
+}
+
 void TOmegaImageList::DrawNamedColored(std::string_view name, int x, int y, float angle,
                                        float centerX, float centerY, float scaleX, float scaleY,
                                        uint32_t color, bool flipVertical, bool flipHorizontal,

@@ -180,6 +180,8 @@ public:
                           float centerY, float scaleX, float scaleY, uint32_t color,
                           bool flipVertical, bool flipHorizontal, int patternIndex,
                           int blendMode) override;
+    void DrawNamedRect(std::string_view name, const TRect& source, int x, int y,
+                       uint8_t alpha) override;
     TPoint NamedTileSize(std::string_view name) override;
 
 private:

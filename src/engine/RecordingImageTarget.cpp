@@ -11,9 +11,8 @@ void TRecordingImageTarget::DrawNamedEx(std::string_view name, int x, int y, flo
                                         float centerX, float centerY, float scaleX, float scaleY,
                                         uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha,
                                         int patternIndex, int blendMode) {
-    TRecordedImageCall call{std::string(name), x,     y,     angle, centerX,
-                            centerY,           scaleX, scaleY, red,  green,
-                            blue,              alpha};
+    TRecordedImageCall call{
+        std::string(name), x, y, angle, centerX, centerY, scaleX, scaleY, red, green, blue, alpha};
     call.Color = (uint32_t{alpha} << 24) | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
     call.PatternIndex = patternIndex;
     call.BlendMode = blendMode;
@@ -23,8 +22,7 @@ void TRecordingImageTarget::DrawNamedEx(std::string_view name, int x, int y, flo
 void TRecordingImageTarget::DrawNamedColored(std::string_view name, int x, int y, float angle,
                                              float centerX, float centerY, float scaleX,
                                              float scaleY, uint32_t color, bool flipVertical,
-                                             bool flipHorizontal, int patternIndex,
-                                             int blendMode) {
+                                             bool flipHorizontal, int patternIndex, int blendMode) {
     TRecordedImageCall call{std::string(name), x, y, angle, centerX, centerY, scaleX, scaleY};
     call.Alpha = static_cast<uint8_t>(color >> 24);
     call.Red = static_cast<uint8_t>(color >> 16);
@@ -41,4 +39,14 @@ void TRecordingImageTarget::DrawNamedColored(std::string_view name, int x, int y
 TPoint TRecordingImageTarget::NamedTileSize(std::string_view name) {
     auto found = TileSizes.find(name);
     return found != TileSizes.end() ? found->second : DefaultTileSize;
+}
+
+void TRecordingImageTarget::DrawNamedRect(std::string_view name, const TRect& source, int x, int y,
+                                          uint8_t alpha) {
+    TRecordedImageCall call{std::string(name), x, y};
+    call.Alpha = alpha;
+    call.Color = (uint32_t{alpha} << 24) | 0xFFFFFF;
+    call.PatternIndex = WholePicture;
+    call.Source = source;
+    Calls.push_back(std::move(call));
 }

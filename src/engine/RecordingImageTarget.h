@@ -1,10 +1,10 @@
 #pragma once
 // Keeps every by-name drawing call of a frame so tests can read back what was drawn.
+#include "engine/ImageDrawing.h"
+
 #include <map>
 #include <string>
 #include <vector>
-
-#include "engine/ImageDrawing.h"
 
 struct TRecordedImageCall {
     std::string Name;
@@ -24,6 +24,7 @@ struct TRecordedImageCall {
     bool FlipHorizontal = false;
     int PatternIndex = 0;
     int BlendMode = 0;
+    TRect Source{}; // for a part of a picture; empty otherwise
 };
 
 class TRecordingImageTarget : public TNamedImageTarget {
@@ -37,12 +38,14 @@ public:
     // Calls that drew the given picture, in drawing order.
     std::vector<TRecordedImageCall> CallsOf(std::string_view name) const;
 
-    void DrawNamedEx(std::string_view name, int x, int y, float angle, float centerX,
-                     float centerY, float scaleX, float scaleY, uint8_t red, uint8_t green,
-                     uint8_t blue, uint8_t alpha, int patternIndex, int blendMode) override;
+    void DrawNamedEx(std::string_view name, int x, int y, float angle, float centerX, float centerY,
+                     float scaleX, float scaleY, uint8_t red, uint8_t green, uint8_t blue,
+                     uint8_t alpha, int patternIndex, int blendMode) override;
     void DrawNamedColored(std::string_view name, int x, int y, float angle, float centerX,
                           float centerY, float scaleX, float scaleY, uint32_t color,
                           bool flipVertical, bool flipHorizontal, int patternIndex,
                           int blendMode) override;
+    void DrawNamedRect(std::string_view name, const TRect& source, int x, int y,
+                       uint8_t alpha) override;
     TPoint NamedTileSize(std::string_view name) override;
 };

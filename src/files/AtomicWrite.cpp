@@ -7,6 +7,8 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
+#include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,4 +128,19 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes,
                             const std::string& inputPath) {
     return WriteFileAtomic(
         path, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), inputPath);
+}
+
+int RemoveLeftoverTemporaries(const std::string& folder) {
+    // The names TemporaryName makes: "." + file name + "." + digits "-" digits "-" digits ".tmp".
+    static const std::regex leftover(R"(\..+\.[0-9]+-[0-9]+-[0-9]+\.tmp)");
+    int removed = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!std::regex_match(name, leftover) || !entry.is_regular_file(error) ||
+            entry.is_symlink(error))
+            continue;
+        if (std::filesystem::remove(entry.path(), error)) ++removed;
+    }
+    return removed;
 }

@@ -14,3 +14,6 @@
                                           const std::string& inputPath = {});
 [[nodiscard]] std::string WriteFileAtomic(const std::string& path, const std::string& bytes,
                                           const std::string& inputPath = {});
+// Removes the temporary files that writes cut short (a killed game, a power cut) left in the
+// folder, and returns how many went. Only for a folder no other writer uses at the same time.
+int RemoveLeftoverTemporaries(const std::string& folder);

@@ -37,7 +37,14 @@ enum class TKey : uint8_t {
     F9,
     F10,
     F11,
-    F12
+    F12,
+    Up,
+    Down,
+    Left,
+    Right,
+    Tab,
+    Space,
+    Menu // a game controller's Start: the in-game menu
 };
 
 struct TPlatformEvent {

@@ -1,6 +1,7 @@
 #include "platform/SdlEventSource.h"
 
 #include "files/TextEncoding.h"
+#include "platform/ControllerKeys.h"
 #include "platform/SdlGraphicsDevice.h"
 #include "platform/TerminationSignals.h"
 
@@ -19,20 +20,31 @@ TKey KeyOf(SDL_Keycode code) {
         return TKey::Enter;
     case SDLK_BACKSPACE:
         return TKey::Backspace;
+    case SDLK_UP:
+        return TKey::Up;
+    case SDLK_DOWN:
+        return TKey::Down;
+    case SDLK_LEFT:
+        return TKey::Left;
+    case SDLK_RIGHT:
+        return TKey::Right;
+    case SDLK_TAB:
+        return TKey::Tab;
+    case SDLK_SPACE:
+        return TKey::Space;
     default:
         return TKey::Other;
     }
 }
 
 // Keys that give a control character but no text input.
-uint8_t ControlCharOf(SDL_Keycode code) {
-    switch (code) {
-    case SDLK_ESCAPE:
+uint8_t ControlCharOf(TKey key) {
+    switch (key) {
+    case TKey::Escape:
         return 27;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
+    case TKey::Enter:
         return 13;
-    case SDLK_BACKSPACE:
+    case TKey::Backspace:
         return 8;
     default:
         return 0;
@@ -88,6 +100,9 @@ bool IsAltHeld(const SDL_Keysym& key) {
 
 TSdlEventSource::TSdlEventSource(TSdlGraphicsDevice* device) : device_(device) {
     SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
+    // Without controller support the game plays on with mouse and keys; SDL reports the
+    // controllers already there as added.
+    controllersReady_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     const uint32_t first = SDL_RegisterEvents(2);
     periodic_.EventType = first;
     system_.EventType = first == static_cast<uint32_t>(-1) ? first : first + 1;
@@ -96,6 +111,8 @@ TSdlEventSource::TSdlEventSource(TSdlGraphicsDevice* device) : device_(device) {
 TSdlEventSource::~TSdlEventSource() {
     StopPeriodic();
     StopSystemTimer();
+    for (SDL_GameController* controller : controllers_) SDL_GameControllerClose(controller);
+    if (controllersReady_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER);
 }
 
@@ -157,12 +174,28 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
         out.Key = KeyOf(event.key.keysym.sym);
         out.Alt = IsAltHeld(event.key.keysym);
         // With Alt held a key is a shortcut (Alt+Enter), not typing.
-        if (const uint8_t control = ControlCharOf(event.key.keysym.sym); control != 0 && !out.Alt) {
-            TPlatformEvent press;
-            press.Kind = TEventKind::KeyPress;
-            press.Char = control;
-            pending_.push_back(press);
-        }
+        if (!out.Alt) QueueControlChar(out.Key);
+        break;
+    }
+    case SDL_CONTROLLERDEVICEADDED:
+        OpenController(event.cdevice.which);
+        return false;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        CloseController(event.cdevice.which);
+        return false;
+    case SDL_CONTROLLERBUTTONDOWN: {
+        const std::optional<TKey> key = KeyOfControllerButton(event.cbutton.button);
+        if (!key) return false;
+        out = ControllerKey(*key);
+        break;
+    }
+    case SDL_CONTROLLERAXISMOTION: {
+        const int axis = event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX   ? 0
+                         : event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY ? 1
+                                                                         : -1;
+        const std::optional<TKey> key = stickKeys_.Move(axis, event.caxis.value);
+        if (!key) return false;
+        out = ControllerKey(*key);
         break;
     }
     case SDL_TEXTINPUT: {
@@ -211,4 +244,42 @@ bool TSdlEventSource::WaitEvent(TPlatformEvent& result, int timeoutMs) {
     }
     result = out;
     return true;
+}
+
+void TSdlEventSource::QueueControlChar(TKey key) {
+    if (const uint8_t control = ControlCharOf(key); control != 0) {
+        TPlatformEvent press;
+        press.Kind = TEventKind::KeyPress;
+        press.Char = control;
+        pending_.push_back(press);
+    }
+}
+
+// A controller's button or stick as the key it stands for, with the character a keyboard
+// would type for it.
+TPlatformEvent TSdlEventSource::ControllerKey(TKey key) {
+    TPlatformEvent down;
+    down.Kind = TEventKind::KeyDown;
+    down.Key = key;
+    QueueControlChar(key);
+    return down;
+}
+
+void TSdlEventSource::OpenController(int deviceIndex) {
+    if (!controllersReady_ || !SDL_IsGameController(deviceIndex)) return;
+    // A controller that cannot be opened is simply not played with.
+    if (SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex))
+        controllers_.push_back(controller);
+}
+
+void TSdlEventSource::CloseController(int instanceId) {
+    for (auto it = controllers_.begin(); it != controllers_.end(); ++it) {
+        SDL_Joystick* joystick = SDL_GameControllerGetJoystick(*it);
+        if (joystick != nullptr && SDL_JoystickInstanceID(joystick) == instanceId) {
+            SDL_GameControllerClose(*it);
+            controllers_.erase(it);
+            stickKeys_ = TStickKeys{};
+            return;
+        }
+    }
 }

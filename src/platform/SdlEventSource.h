@@ -1,9 +1,13 @@
 #pragma once
 // Events of the game window through SDL's event queue. Mouse positions arrive in game pixels
 // (SDL maps them through the letterboxed game area).
+#include "platform/ControllerKeys.h"
 #include "platform/PlatformEvents.h"
 
+#include <vector>
+
 class TSdlGraphicsDevice;
+struct _SDL_GameController;
 
 class TSdlEventSource : public TEventSource {
 public:
@@ -27,7 +31,15 @@ public:
     };
 
 private:
+    void QueueControlChar(TKey key);
+    TPlatformEvent ControllerKey(TKey key);
+    void OpenController(int deviceIndex);
+    void CloseController(int instanceId);
+
     TSdlGraphicsDevice* device_;
+    bool controllersReady_ = false;
+    std::vector<_SDL_GameController*> controllers_; // plugged in and opened
+    TStickKeys stickKeys_;
     TPostingTimer periodic_;
     TPostingTimer system_;
     std::deque<TPlatformEvent> pending_; // a key down may also give a character

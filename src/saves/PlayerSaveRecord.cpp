@@ -22,6 +22,7 @@ constexpr size_t SoundOnOffset = 145;
 constexpr size_t MusicOnOffset = 146;
 constexpr size_t FullScreenOffset = 147;
 constexpr size_t TutorialOnOffset = 148;
+constexpr size_t SlotsNotifiedOffset = 149;
 constexpr size_t SoundVolumeOffset = 152;
 constexpr size_t MusicVolumeOffset = 156;
 constexpr size_t RelaxedModeOffset = 160;
@@ -51,6 +52,7 @@ constexpr auto Fields = [](const auto& io, auto& record) {
     io.Field(MusicOnOffset, record.MusicOn);
     io.Field(FullScreenOffset, record.FullScreen);
     io.Field(TutorialOnOffset, record.TutorialOn);
+    io.Field(SlotsNotifiedOffset, record.SlotsNotified);
     io.Field(SoundVolumeOffset, record.SoundVolume);
     io.Field(MusicVolumeOffset, record.MusicVolume);
     io.Field(RelaxedModeOffset, record.RelaxedMode);

@@ -16,6 +16,8 @@ inline constexpr size_t SlotsPerIsland = 4;
 inline constexpr size_t MapStateSize = 6;
 inline constexpr size_t TutorialStepCount = 13;
 inline constexpr size_t ToolTipCount = 27;
+// The affordable notice of each upgrade slot, one bit per slot island-major, in what was padding.
+inline constexpr size_t SlotsNotifiedSize = 3;
 
 inline constexpr int32_t DefaultSoundVolume = 70;
 inline constexpr int32_t DefaultMusicVolume = 50;
@@ -41,6 +43,7 @@ struct TPlayerSaveRecord {
     uint8_t MusicOn = 0;
     uint8_t FullScreen = 0;
     uint8_t TutorialOn = 0;
+    std::array<uint8_t, SlotsNotifiedSize> SlotsNotified{};
     int32_t SoundVolume = 0;
     int32_t MusicVolume = 0;
     uint8_t RelaxedMode = 0;

@@ -3,7 +3,6 @@
 // through its results to the sticker book and on to the next level, a lost one asks to try
 // again, and the story scenes come and go with their pictures.
 #include "SceneWalkKit.h"
-#include "app/scenes/BookConversation.h"
 #include "saves/PlayerSaveFiles.h"
 
 #include <filesystem>
@@ -43,15 +42,8 @@ struct TRoundWalk : TSceneWalk {
         if (!RunUntil(gsStageResult)) return false;
         Click(Form->StageResult().OkButton());
         if (!RunUntil(gsStickerBook)) return false;
-        SkipConversation();
+        SkipBookConversation();
         return true;
-    }
-    // The book's conversation skipped, faded out and its panels in.
-    void SkipConversation() {
-        const TBookConversation& conversation = Form->StickerBook().Conversation();
-        if (!conversation.Running()) return;
-        Click(conversation.SkipButton());
-        Ticks(2 * SettleTicks);
     }
     TPlayerSaveRecord SavedRecord(const std::string& name) {
         TPlayerSaveFiles files;
@@ -200,7 +192,7 @@ TEST(RoundScenes, AWonRoundGoesThroughItsResultsAndTheStickerBookToTheNextLevel)
 
     walk.Click(walk.Form->StageResult().OkButton());
     ASSERT_TRUE(walk.RunUntil(gsStickerBook));
-    walk.SkipConversation();
+    walk.SkipBookConversation();
     EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("ciBG1"));
     walk.Click(walk.Form->StickerBook().PlayButton());
     ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));

@@ -137,6 +137,14 @@ struct TSceneWalk {
         return RunUntil(scene);
     }
 
+    // The haven book's conversation skipped, faded out and the book's panels in.
+    void SkipBookConversation() {
+        const TBookConversation& conversation = Form->StickerBook().Conversation();
+        if (!conversation.Running()) return;
+        Click(conversation.SkipButton());
+        Ticks(2 * SettleTicks);
+    }
+
     // Frames for a window to slide in or out after its scene has come.
     static constexpr int SettleTicks = 25;
 };

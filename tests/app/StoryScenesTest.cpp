@@ -2,6 +2,7 @@
 // their narration, the conversation over the haven book with its voices, and the hero scene of
 // the menu.
 #include "SceneWalkKit.h"
+#include "app/GameProgress.h"
 #include "app/scenes/BookConversation.h"
 #include "files/AtomicWrite.h"
 #include "saves/PlayerSaveRecord.h"
@@ -176,7 +177,9 @@ TEST(BookConversation, ABoughtWorkBringsTheNextConversation) {
 TEST(BookConversation, AfterTheLastWorkPlayTellsTheClosingConversationThenTheEnding) {
     TSceneWalk walk("book-closing");
     ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
-    GiveWorks(walk, TBookConversation::AllWorks);
+    constexpr int AllWorks = 20;
+    GiveWorks(walk, AllWorks);
+    walk.Form->Progress().StickerBook.Reveal(ciZeppelin); // the rainbow's zeppelin: all done
     ASSERT_TRUE(OpenBook(walk));
     const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
     EXPECT_EQ(conversation.Dialog().Conversation(), 21);

@@ -110,6 +110,9 @@ TEST_F(Controller, StartsTheFirstLevelAndDrawsItsBoardThirtyThreeTimesASecond) {
     form->FormShow();
     RunFor(1000);
     EXPECT_EQ(device.FramesPresented, 32); // passes 1 ms apart: a tick every 31 ms
+    // The board is still filling in, a tile a tick; once it is built it draws every cell.
+    EXPECT_LT(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
+    RunFor(2000);
     EXPECT_EQ(device.QuadsOf("BackgroundTile").size(), 9u * 8u);
     // One of the two main-game tracks is fading in.
     EXPECT_TRUE(form->Music().CurrentTrack() == mtMainGame1 ||

@@ -132,4 +132,17 @@ TEST_F(AtomicWrite, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(Names(), std::set<std::string>{"save"});
 }
 
+TEST_F(AtomicWrite, WhatAKilledWriteLeftIsRemovedAndNothingElse) {
+    Folder.Write("Anna.sav", "save");
+    Folder.Write(".Anna.sav.4242-7-123456.tmp", "half a save");
+    Folder.Write(".HighScores.dat.99-0-1.tmp", "half a table");
+    Folder.Write(".hidden.tmp", "the player's own");
+    Folder.Write("Anna.sav.1-2-3.tmp", "not hidden: not ours");
+    Folder.Path(".Folder.1-2-3.tmp"); // a folder of that name stays
+    EXPECT_EQ(RemoveLeftoverTemporaries(Path()), 2);
+    EXPECT_EQ(Names(), (std::set<std::string>{"Anna.sav", ".hidden.tmp", "Anna.sav.1-2-3.tmp",
+                                              ".Folder.1-2-3.tmp"}));
+    EXPECT_EQ(RemoveLeftoverTemporaries(Path() + "missing/"), 0);
+}
+
 } // namespace

@@ -145,9 +145,12 @@ public:
         };
         Form = std::make_unique<TFormMain>(platform);
         for (const char* name :
-             {ReplayCounters::Balloons, ReplayCounters::Conversations, ReplayCounters::Moves,
-              ReplayCounters::SwapsBack, ReplayCounters::Groupings, ReplayCounters::Cascades,
-              ReplayCounters::Shuffles, ReplayCounters::RoundStarts})
+             {ReplayCounters::Moves, ReplayCounters::SwapsBack, ReplayCounters::Groupings,
+              ReplayCounters::Cascades, ReplayCounters::Shuffles, ReplayCounters::RoundStarts,
+              ReplayCounters::BoardsBuilt, ReplayCounters::GoldTiles, ReplayCounters::Reshuffled,
+              ReplayCounters::Combos, ReplayCounters::TimeUps, ReplayCounters::ResultQuestions,
+              ReplayCounters::BoardsThrown, ReplayCounters::Balloons,
+              ReplayCounters::Conversations})
             Counters[name] = 0;
         WatchRound();
     }
@@ -210,6 +213,7 @@ public:
         outcome.Counters[ReplayCounters::Frames] = Platform.Device.FramesPresented;
         outcome.Counters[ReplayCounters::RoundsWon] = Form->MainGame().RoundOver ? 1 : 0;
         outcome.Counters[ReplayCounters::Closed] = Form->Closing() ? 1 : 0;
+        outcome.Counters[ReplayCounters::SlotsBought] = Form->Progress().BuySlots.BoughtCount();
         return outcome;
     }
 
@@ -229,6 +233,19 @@ private:
         });
         Watch(Form->MainGame().GameBoard.OnNoMoreMoves,
               [this] { ++Counters[ReplayCounters::Shuffles]; });
+        WatchRoundEffects();
+    }
+
+    void WatchRoundEffects() {
+        TMainGameScene& round = Form->MainGame();
+        const auto count = [this](const char* name) { return [this, name] { ++Counters[name]; }; };
+        Watch(round.LockerFiller.OnFinish, count(ReplayCounters::BoardsBuilt));
+        Watch(round.LockerFrames.OnLockerFrameEffectRequest, count(ReplayCounters::GoldTiles));
+        Watch(round.ShuffleAwayEffect.OnFinished, count(ReplayCounters::Reshuffled));
+        Watch(round.Combos.OnAComboDoneShowing, count(ReplayCounters::Combos));
+        Watch(round.TubeTimer.OnTimeUp, count(ReplayCounters::TimeUps));
+        Watch(round.LostBoardEffect.OnTimeForDialogWindow, count(ReplayCounters::ResultQuestions));
+        Watch(round.LockersAwayEffect.OnFinished, count(ReplayCounters::BoardsThrown));
     }
 
     TTempFolder dataFolder;

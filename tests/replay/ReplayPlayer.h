@@ -18,10 +18,19 @@ inline constexpr const char* Groupings = "groupings";  // lines cleared, one req
 inline constexpr const char* Cascades = "cascades";    // groupings not made by a move directly
 inline constexpr const char* Shuffles = "shuffles";    // boards without moves, shuffled
 inline constexpr const char* RoundsWon = "rounds-won";
-inline constexpr const char* RoundStarts = "round-starts";    // the round scene entered
-inline constexpr const char* Closed = "closed";               // the game was closed (1) or not
-inline constexpr const char* Balloons = "balloons";           // conversation balloons shown
-inline constexpr const char* Conversations = "conversations"; // conversations ended
+inline constexpr const char* RoundStarts = "round-starts"; // the round scene entered
+inline constexpr const char* Closed = "closed";            // the game was closed (1) or not
+inline constexpr const char* SlotsBought =
+    "slots-bought"; // upgrade slots the player owns at the end
+inline constexpr const char* BoardsBuilt = "boards-built"; // the lockers filled in a board
+inline constexpr const char* GoldTiles = "gold-tiles";     // frame layers lost
+inline constexpr const char* Reshuffled = "reshuffled";    // boards flown off and back
+inline constexpr const char* Combos = "combos";            // combo labels shown to their end
+inline constexpr const char* TimeUps = "time-ups";         // the tube ran dry
+inline constexpr const char* ResultQuestions = "result-questions"; // a collapsed board asked
+inline constexpr const char* BoardsThrown = "boards-thrown";       // a won board thrown off
+inline constexpr const char* Balloons = "balloons";                // conversation balloons shown
+inline constexpr const char* Conversations = "conversations";      // conversations ended
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

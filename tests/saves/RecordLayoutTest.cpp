@@ -50,6 +50,7 @@ std::string PlayerSaveBytes(const TPlayerSaveRecord& r) {
     bytes[146] = static_cast<char>(r.MusicOn);
     bytes[147] = static_cast<char>(r.FullScreen);
     bytes[148] = static_cast<char>(r.TutorialOn);
+    PutArray(bytes, 149, r.SlotsNotified);
     PutLittleEndian(bytes, 152, 4, static_cast<uint32_t>(r.SoundVolume));
     PutLittleEndian(bytes, 156, 4, static_cast<uint32_t>(r.MusicVolume));
     bytes[160] = static_cast<char>(r.RelaxedMode);

@@ -37,6 +37,7 @@ inline TPlayerSaveRecord SamplePlayerSave() {
     record.MusicOn = 0xB2;
     record.FullScreen = 0xB3;
     record.TutorialOn = 0xB4;
+    record.SlotsNotified = {0xC1, 0xC2, 0x0C};
     record.SoundVolume = 0x0C0D0E0F;
     record.MusicVolume = 0x1A1B1C1D;
     record.RelaxedMode = 2;

@@ -103,6 +103,7 @@ std::string DumpPlayerSave(const TPlayerSaveRecord& record) {
     text += Line("music on", std::to_string(record.MusicOn));
     text += Line("full screen", std::to_string(record.FullScreen));
     text += Line("tutorial on", std::to_string(record.TutorialOn));
+    text += Line("slots notified", Bytes(record.SlotsNotified));
     text += Line("sound volume", Used(record.SoundVolume, record.UsableSoundVolume()));
     text += Line("music volume", Used(record.MusicVolume, record.UsableMusicVolume()));
     return text + Line("timer mode", Used(record.RelaxedMode, record.UsableRelaxedMode()) + " " +

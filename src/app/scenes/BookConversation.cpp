@@ -1,5 +1,6 @@
 #include "app/scenes/BookConversation.h"
 
+#include "app/GameProgress.h"
 #include "app/PlayerSession.h"
 #include "app/scenes/SceneInput.h"
 #include "engine/ImageDrawing.h"
@@ -31,16 +32,8 @@ TBookConversation::TBookConversation(const TGameServices& services) : services_(
     skipButton_.OnClick = [this] { Skip(); };
 }
 
-int TBookConversation::WorksBought(const TPlayerSaveRecord& record) {
-    int works = 0;
-    for (const auto& island : record.ElementSlots)
-        works += static_cast<int>(
-            std::count_if(island.begin(), island.end(), [](uint8_t slot) { return slot != 0; }));
-    return works;
-}
-
 bool TBookConversation::StartIfUntold() {
-    const int conversation = WorksBought(services_.Player.Current) + 1;
+    const int conversation = services_.Progress.BuySlots.BoughtCount() + 1;
     const std::string& player = services_.Player.SelectedName();
     if (conversation == told_ && player == toldTo_) return false;
     Start(conversation);

@@ -11,12 +11,9 @@
 #include <functional>
 #include <string>
 
-struct TPlayerSaveRecord;
-
 class TBookConversation {
 public:
     static constexpr int ClosingConversation = TChapterDialog::ConversationCount;
-    static constexpr int AllWorks = 20;
 
     // The conversation has ended, told to its end or skipped, and faded out.
     std::function<void(int conversation)> OnFinished;
@@ -24,7 +21,6 @@ public:
     explicit TBookConversation(const TGameServices& services);
 
     void TakeSizes() { skipButton_.TakeSize(); }
-    static int WorksBought(const TPlayerSaveRecord& record);
     // The player's conversation, unless it was told since the player's works last changed;
     // True when it starts.
     bool StartIfUntold();

@@ -49,3 +49,10 @@ void TConfirmScene::Frame() {
 void TConfirmScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, window_);
 }
+
+std::vector<TKeyStop> TConfirmScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, window_.PositiveButton(), window_.NegativeButton());
+    if (stops.size() == 2) stops.back().Cancels = true; // Escape is the negative answer
+    return stops;
+}

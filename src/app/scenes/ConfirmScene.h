@@ -21,6 +21,7 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     TConfirmKind Kind() const { return services_.Flow.ConfirmKind; }
     TGameSceneValues Backdrop() const { return backdrop_; }

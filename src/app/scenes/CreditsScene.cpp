@@ -101,3 +101,10 @@ void TCreditsScene::AdvanceLines() {
 void TCreditsScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, doneButton_);
 }
+
+std::vector<TKeyStop> TCreditsScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, doneButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true;
+    return stops;
+}

@@ -20,6 +20,7 @@ public:
     void Enter(TGameSceneValues from) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& DoneButton() const { return doneButton_; }

@@ -73,3 +73,10 @@ void TExtrasScene::DrawAddresses() const {
 void TExtrasScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, doneButton_, links_[0], links_[1]);
 }
+
+std::vector<TKeyStop> TExtrasScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, links_[0], links_[1], doneButton_);
+    if (!stops.empty()) stops.back().Cancels = doneButton_.Visible && doneButton_.Enabled;
+    return stops;
+}

@@ -18,6 +18,7 @@ public:
     void Leave(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& DoneButton() const { return doneButton_; }
     const TGameButton& LinkButton(int index) const { return links_[index]; }

@@ -103,3 +103,14 @@ bool THelpScene::TExtrasLink::Inside(int x, int y) const {
 void THelpScene::TExtrasLink::Release(int x, int y) {
     if (Mouse.Release(Inside(x, y))) Raise(OnClick);
 }
+
+std::vector<TKeyStop> THelpScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, doneButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true;
+    if (ExtrasLinkShown()) {
+        const TPoint size = ExtrasLinkSize();
+        stops.push_back({{ExtrasLinkPos.X + size.X / 2, ExtrasLinkPos.Y + size.Y / 2}});
+    }
+    return stops;
+}

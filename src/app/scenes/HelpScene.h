@@ -28,6 +28,7 @@ public:
     void Leave(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& DoneButton() const { return doneButton_; }
     int PageAlpha() const { return alpha_; }

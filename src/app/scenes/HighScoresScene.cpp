@@ -70,3 +70,10 @@ void THighScoresScene::DrawTable(TPoint windowPos) const {
 void THighScoresScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, okButton_);
 }
+
+std::vector<TKeyStop> THighScoresScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, okButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true;
+    return stops;
+}

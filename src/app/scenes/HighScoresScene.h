@@ -20,6 +20,7 @@ public:
     void Enter(TGameSceneValues from) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     // Rank 1..5 as shown: "1. NAME - 5000", a long name shortened to fit.
     std::string Line(int rank) const;

@@ -126,3 +126,11 @@ void TInGameMenuScene::Frame() {
 void TInGameMenuScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, resumeButton_, restartButton_, optionsButton_, helpButton_, toMenuButton_);
 }
+
+std::vector<TKeyStop> TInGameMenuScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, resumeButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true; // Escape resumes
+    AddKeyStops(stops, restartButton_, optionsButton_, helpButton_, toMenuButton_);
+    return stops;
+}

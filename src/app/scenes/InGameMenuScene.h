@@ -24,6 +24,7 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& ResumeButton() const { return resumeButton_; }

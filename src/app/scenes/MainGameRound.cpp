@@ -1,5 +1,6 @@
 // The round: level start, the board's requests answered by the effects, the effects' ends handed
 // back to the board, and cleared tiles turned into score and gathered elements.
+#include "app/GameProgress.h"
 #include "app/PlayerSession.h"
 #include "app/scenes/MainGameScene.h"
 #include "board/RoundStart.h"
@@ -8,13 +9,39 @@
 #include "engine/SoundByName.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <limits>
 #include <utility>
 
 namespace {
 
+// A score never wraps: it stops at the largest number (and never goes below 0).
+int SaturatedSum(int value, int points) {
+    const int64_t sum = int64_t{value} + points;
+    return static_cast<int>(std::clamp<int64_t>(sum, 0, std::numeric_limits<int>::max()));
+}
+
 // Falling modes: a small hop after a grouping, thrown far by a blast.
 constexpr uint8_t FallAfterGrouping = 0;
 constexpr uint8_t FallAfterBlast = 1;
+// What a combo of each size (4 to 7) gives when it reaches the gauge.
+struct TComboReward {
+    int EnergySteps;
+    int Picture; // of "EnergyBonusText"
+};
+constexpr TComboReward ComboRewards[] = {{2, 0}, {5, 1}, {12, 1}, {14, 2}};
+constexpr int SmallestCombo = 4;
+constexpr TPoint EnergyBonusPos{130, 639};
+
+const TComboReward* ComboRewardOf(int matchXCount) {
+    const int index = matchXCount - SmallestCombo;
+    if (index < 0 || index >= static_cast<int>(std::size(ComboRewards))) return nullptr;
+    return &ComboRewards[index];
+}
+
+// A locker frame's layer turned into a gold tile.
+constexpr int GoldTilePoints = 25;
 
 // The gathering slot an element code fills; -1 for codes that fill none.
 int GatherSlotOfCode(int code) {
@@ -40,12 +67,22 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
     earningsPending_ = true;
+    TBuySlots& slots = services_.Progress.BuySlots;
+    slots.IslandIdx = islandIdx;
+    slots.LevelIdx = levelIdx;
+    slots.ResetLevelEarnings();
     SetGatheringTargets();
-    FlowingElements.TileKind = tkStandard;
+    // The gold-tile upgrade makes the frames golden, and their tiles with them.
+    const TTileKind tileKind = slots.HasUpgrade(upGoldTiles) ? tkUpgraded : tkStandard;
+    FlowingElements.TileKind = tileKind;
+    LockerFrames.TileKind = tileKind;
     // The board's side: element set, grid, placement, spawns, a fresh shuffled grid, webs and
-    // potions. TODO(round effects issue): the lockers fill in with their effect; until then the
-    // board draws itself at once.
+    // potions. The board then waits, undrawn, while the lockers fill in.
     StartBoardRound(GameBoard, services_.Levels, false);
+    GameBoard.CanDraw = false;
+    LockerFiller.StartFilling(GameBoard.BoardData());
+    LockerFrames.SetupFrames(services_.Levels.FrameLayers());
+    StartDisplays();
     ElementGather.Visible = services_.Levels.Objective() == goNormalMode;
     if (ElementGather.Visible) {
         ElementGather.Prepare();
@@ -57,10 +94,18 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     return true;
 }
 
-// TODO(round effects issue): the tube timer starts running here.
+// The tube slides in and fills; the energy gauge is empty.
+void TMainGameScene::StartDisplays() {
+    TubeTimer.Time = services_.Levels.Time();
+    TubeTimer.RelaxedMode = static_cast<TRelaxedMode>(services_.Player.Current.UsableRelaxedMode());
+    TubeTimer.Start();
+    MannaEnergy.FullRequiredFruits = services_.Levels.FullRequiredFruits();
+}
+
 // TODO(story issue): a level with a tutorial step goes to gsTutorial first.
 void TMainGameScene::BeginPlay() {
     ObjectiveInfo.Reset();
+    playStarted_ = true;
     services_.Scene.SetValue(gsMainGame);
 }
 
@@ -68,8 +113,10 @@ void TMainGameScene::ResetRoundComponents() {
     LevelScore = 0;
     RoundOver = false;
     Medal = mdNone;
-    playedMs_ = 0;
+    playStarted_ = false;
     ObjectiveInfo.Reset();
+    TubeTimer.Reset();
+    MannaEnergy.Reset();
     SetGamePause(false);
     BoardComment1.StopNow();
     BoardComment2.StopNow();
@@ -77,6 +124,21 @@ void TMainGameScene::ResetRoundComponents() {
     GroupedElementsEffect.Clear();
     FallingElements.Clear();
     FlowingElements.Clear();
+    LockerFiller.Clear();
+    LockerFrames.Clear();
+    OpeningLockers.Clear();
+    LockerPieces.Clear();
+    ShuffleAwayEffect.Clear();
+    LostBoardEffect.Clear();
+    LockersAwayEffect.Stop();
+    MatchedCyan.Clear();
+    Stars.Clear();
+    WebEffect.Clear();
+    ChainLockEffect.Clear();
+    UniBubbleEffect.Stop();
+    Combos.Clear();
+    ComboConveyer.Reset();
+    EnergyBonusPop.Reset();
     completionsWithoutEffect_.clear();
 }
 
@@ -86,11 +148,13 @@ void TMainGameScene::SetGatheringTargets() {
         if (int* target = gather.TargetOf(GatherSlotOfCode(code)))
             *target = services_.Levels.TargetOfCode(code);
     gather.TargetSpiders = services_.Levels.Target(lfTargetSpiders);
-    // Without the gold-tile and potion upgrades.
     gather.TargetGoldTiles1 = services_.Levels.GoldTileTarget();
     gather.TargetGoldTiles2 = 0;
-    gather.TargetPotions1 = services_.Levels.PotionTarget();
-    gather.TargetPotions2 = 0;
+    // With the rose-potion upgrade the level's potions are asked for as rose potions.
+    // TODO(round effects issue): the board's potions become rose potions too.
+    const bool rose = services_.Progress.BuySlots.HasUpgrade(upRosePotion);
+    gather.TargetPotions1 = rose ? 0 : services_.Levels.PotionTarget();
+    gather.TargetPotions2 = rose ? services_.Levels.PotionTarget() : 0;
 }
 
 // ---- The board's requests ----
@@ -101,30 +165,88 @@ void TMainGameScene::WireBoardEvents() {
         SwapEffect.StartSwap(data, matchOccurs);
     };
     GameBoard.OnGroupedElementsEffectRequest = [this](const TBoardData& grid,
-                                                      const TSimpleObjectArray& mask, bool,
-                                                      bool triggeredByBlaster) {
+                                                      const TSimpleObjectArray& mask,
+                                                      bool checkCombos, bool triggeredByBlaster) {
         GroupedElementsEffect.StartGrouping(grid, mask, triggeredByBlaster);
+        if (!IsReducedEffectsMode()) MatchedCyan.Spray(mask);
+        if (checkCombos) Combos.CheckCombo(grid, mask);
     };
-    GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData&,
+    GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData& grid,
                                                      const TSimpleObjectArray& lockersToOpen) {
-        if (lockersToOpen == TSimpleObjectArray{}) return;
-        CompleteWithoutEffect([this, lockersToOpen] {
-            GameBoard.LockersOpened(lockersToOpen);
-            GameBoard.CheckNoMoreMoves();
-            GameBoard.CheckMatches();
-        });
+        Stars.StarsOnFoundFlowers(grid);
+        OpeningLockers.UniFruitCode = GameBoard.CurrentUniFruitCode();
+        OpeningLockers.StartOpening(grid, lockersToOpen);
     };
     GameBoard.OnFallingElementsEffectRequest = [this](const TBoardData& grid,
                                                       const TSimpleObjectArray& mask) {
-        CollectClearedTiles(grid, mask, FallAfterBlast);
+        CollectClearedTiles(grid, mask, FallAfterBlast, true);
     };
     GameBoard.OnNoMoreMoves = [this] {
         BoardComment1.ShowComment(coNoMoreMoves);
-        CompleteWithoutEffect([this] { ShuffleNoMoreMoves(); });
+        ShuffleNoMoreMoves();
+    };
+    GameBoard.OnTimeToDrawLockerFrames = [this] { LockerFrames.Tick(); };
+    GameBoard.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) {
+        LockerFrames.RemoveLayers(mask);
     };
     // TODO(whole round issue): ask the gathering whether a found flower still has a slot; while
     // found flowers fly nowhere, one may always be added.
     GameBoard.OnCanAddFlowerQuestion = [](bool& canAddFlower) { canAddFlower = true; };
+}
+
+void TMainGameScene::WireLockerEvents() {
+    LockerFiller.OnFinish = [this] { LockersFilled(); };
+    LockerFrames.OnLockerFrameEffectRequest = [this](TPoint tilePos, uint8_t frameType) {
+        GoldTileCleared(tilePos, frameType);
+    };
+    OpeningLockers.OnPiecesEffectRequest = [this](const TBoardData& grid,
+                                                  const TSimpleObjectArray& mask) {
+        LockerPieces.StartPieces(grid, mask);
+    };
+    OpeningLockers.OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
+        GameBoard.LockersOpened(mask);
+        if (!last) return;
+        GameBoard.CheckNoMoreMoves();
+        GameBoard.CheckMatches();
+    };
+}
+
+// The board is built: it draws itself again and the frames come in.
+// TODO(tools issue): the three collector tools become accessible.
+void TMainGameScene::LockersFilled() {
+    GameBoard.CanDraw = true;
+    LockerFrames.FlyIn();
+}
+
+// Each lost frame layer is a gold tile: it flies to its slot and pays into the purse.
+void TMainGameScene::GoldTileCleared(TPoint tilePos, uint8_t frameType) {
+    services_.Progress.BuySlots.CreditGoldTileLayer();
+    PlaySound("TileClear");
+    FlowingElements.StartGoldTile(tilePos, frameType);
+    AddScore(GoldTilePoints);
+}
+
+void TMainGameScene::WireWholeBoardEvents() {
+    ShuffleAwayEffect.OnFinished = [this](const TBoardData& shuffled) {
+        ShuffleFinished(shuffled);
+    };
+    LostBoardEffect.OnTimeForDialogWindow = [this] {
+        if (OnTimeForResultQuestion) OnTimeForResultQuestion();
+    };
+    BoardComment1.OnWavingFinished = [this](TGameCommentType type) {
+        if (type == coGameRoundClear && RoundOver) ThrowBoardAway();
+    };
+    // TODO(whole round issue): the side panels and the gathering slide away too.
+    LockersAwayEffect.OnAboutSpreading = [this] { TubeTimer.SlideOut(); };
+    LockersAwayEffect.OnFinished = [this] {
+        if (OnBoardThrownAway) OnBoardThrownAway();
+    };
+}
+
+void TMainGameScene::HandBoardToEffect() {
+    GameBoard.CanDraw = false;
+    SwapEffect.Clear();
+    OpeningLockers.Clear();
 }
 
 // Specials the first levels do not spawn still end soundly: each request is completed at once.
@@ -141,17 +263,55 @@ void TMainGameScene::WireSpecialTileEvents() {
     };
     GameBoard.OnMultiBubbleClicked = [this](TPoint tilePos, TPoint, int) {
         PlaySound("Collector");
+        Stars.StarsAt(tilePos);
         CompleteWithoutEffect([this, tilePos] { GameBoard.StartBlasterWave(tilePos); });
-    };
-    GameBoard.OnFruitRestoreEffectRequest = [this](TPoint tilePos) {
-        CompleteWithoutEffect([this, tilePos] { GameBoard.RestoreFruit(tilePos); });
     };
 }
 
+void TMainGameScene::WireSmallEffectEvents() {
+    GameBoard.OnFruitRestoreEffectRequest = [this](TPoint tilePos) {
+        CompleteWithoutEffect([this, tilePos] {
+            GameBoard.RestoreFruit(tilePos);
+            Stars.StarsAt(tilePos);
+        });
+    };
+    GameBoard.OnStarsEffectRequest = [this](TPoint tilePos) { Stars.StarsAt(tilePos); };
+    GameBoard.OnUniBubbleEffectRequest = [this](TPoint tilePos) {
+        UniBubbleEffect.BurstAt(tilePos);
+    };
+    GameBoard.OnWebEffectRequest = [this](TPoint tilePos) { WebEffect.TearAt(tilePos); };
+    GameBoard.OnChainLockEffectRequest = [this](TPoint tilePos, uint8_t level) {
+        ChainLockEffect.BreakAt(tilePos, level);
+    };
+    Combos.OnAComboDoneShowing = [this](uint8_t matchXCount, TPoint pos) {
+        if (!RoundOver) ComboConveyer.Send(matchXCount, pos);
+    };
+    ComboConveyer.OnAComboArrives = [this](uint8_t matchXCount) { ComboArrived(matchXCount); };
+}
+
+// A combo's reward: energy steps by its size, the bonus sign, and 3 points a step.
+void TMainGameScene::ComboArrived(uint8_t matchXCount) {
+    if (RoundOver) return;
+    const TComboReward* reward = ComboRewardOf(matchXCount);
+    if (reward == nullptr) return;
+    MannaEnergy.AddFruit(reward->EnergySteps);
+    energyBonusPicture_ = reward->Picture;
+    EnergyBonusPop.Pop(EnergyBonusPos);
+    PlaySound("BonusEnergy");
+    AddScore(PointsPerClearedTile * reward->EnergySteps);
+}
+
+// The board flies off and comes back reshuffled.
 void TMainGameScene::ShuffleNoMoreMoves() {
-    SwapEffect.Clear();
+    const TBoardData before = GameBoard.BoardData();
+    HandBoardToEffect();
+    ShuffleAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
     TBoardData shuffled;
     GameBoard.MakeShuffledBoard(shuffled);
+    ShuffleAwayEffect.StartShuffle(before, shuffled);
+}
+
+void TMainGameScene::ShuffleFinished(const TBoardData& shuffled) {
     GameBoard.SetBoardData(shuffled);
     GameBoard.CanDraw = true;
     GameBoard.ResetTimers();
@@ -211,36 +371,41 @@ void TMainGameScene::SwapFinished(TTileObjectKind swapObjKind) {
         GameBoard.CheckMatches();
 }
 
+// TODO(whole round issue): the spiders count the cleared tiles too.
 void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
-                                      bool) {
+                                      bool triggeredByBlaster) {
     GameBoard.GroupedElementsRemoved(mask);
     GameBoard.DetonateFruitBombs(mask);
     FlyPotionsToSlots(grid, mask);
-    // TODO(whole round issue): energy and spiders count here unless the blaster cleared the
-    // tiles.
-    CollectClearedTiles(grid, mask, FallAfterGrouping);
+    CollectClearedTiles(grid, mask, FallAfterGrouping, !triggeredByBlaster);
 }
 
-// Elements the gathering still wants fly to their slots; the others fall off the board.
+// Elements the gathering still wants fly to their slots; the others fall off the board. Every
+// cleared element pays into the purse.
+// TODO(tools issue): each spider shot down pays one elSpider.
 void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                                         uint8_t fallingMode) {
+                                         uint8_t fallingMode, bool countEnergy) {
     TSimpleObjectArray flowing{};
     TSimpleObjectArray falling{};
     int cleared = 0;
+    TBuySlots& purse = services_.Progress.BuySlots;
     ForEachMaskedCell(mask, [&](TPoint cell) {
         ++cleared;
+        purse.CreditClearedElement(grid(cell).ElementCode);
         const int slot = GatherSlotOfCode(grid(cell).ElementCode);
         TSimpleObjectArray& way = slot >= 0 && ElementGather.StillNeeded(slot) ? flowing : falling;
         way(cell) = 1;
     });
     AddScore(PointsPerClearedTile * cleared);
+    if (countEnergy) MannaEnergy.AddFruit(cleared);
     FlowingElements.StartFlowing(grid, flowing);
     FallingElements.StartFalling(grid, falling, fallingMode);
 }
 
 void TMainGameScene::AddScore(int points) {
-    Score += points;
-    LevelScore += points;
+    Score = SaturatedSum(Score, points);
+    LevelScore = SaturatedSum(LevelScore, points);
+    ScoreCounter.Add(points);
     if (services_.TestReport) services_.TestReport("score: " + std::to_string(Score));
 }
 
@@ -263,10 +428,17 @@ void TMainGameScene::RoundClear() {
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
+    // A board in the middle of its reshuffle stands as it is.
+    if (ShuffleAwayEffect.IsRunning()) {
+        ShuffleAwayEffect.Clear();
+        GameBoard.CanDraw = true;
+    }
     // The last elements may land while the in-game menu paused the round: the board shows again.
     SetGamePause(false);
-    Medal = MedalFor(playedMs_ / 1000, services_.Levels.SilverReqTime(),
-                     services_.Levels.GoldReqTime());
+    // A round won before the tube has filled took no time at all.
+    const int played = TubeTimer.Phase() == tpRunning ? TubeTimer.ElapsedSeconds() : 0;
+    Medal = MedalFor(played, services_.Levels.SilverReqTime(), services_.Levels.GoldReqTime());
+    if (Medal == mdGold) CreditGoldBonus();
     services_.Scene.SetValue(gsRoundClear);
     services_.Music.RequestTrack(mtLevelClear);
     BoardComment1.ShowComment(coGameRoundClear);
@@ -274,24 +446,49 @@ void TMainGameScene::RoundClear() {
     KeepProgress();
 }
 
-// TODO(economy issue): the gold medal's bonus goods, and the round in the game log.
+// The level file's bonus: its kind and count.
+void TMainGameScene::CreditGoldBonus() {
+    const int kind = services_.Levels.Target(lfBonusElementKind);
+    const int count = services_.Levels.Target(lfBonusElementCount);
+    if (kind >= elFruit && kind <= elSpider && count > 0)
+        services_.Progress.BuySlots.Credit(static_cast<TElementKind>(kind),
+                                           static_cast<float>(count));
+}
+
+// A boss win does not move the player on: the next island opens when the four works of this
+// one are bought. A replayed level never moves the progress back.
+// TODO(whole round issue): the round in the game log.
 void TMainGameScene::KeepProgress() {
     TPlayerSaveRecord& record = services_.Player.Current;
-    if (services_.Levels.Objective() == goBossMode) {
-        record.NextUncompletedIsland =
-            static_cast<uint8_t>(std::min(islandIdx_ + 1, static_cast<int>(IslandCount)));
-        record.NextUncompletedLevel = 1;
-    } else {
+    const bool ahead = islandIdx_ > record.UsableIsland() ||
+                       (islandIdx_ == record.UsableIsland() && levelIdx_ >= record.UsableLevel());
+    if (ahead) {
         record.NextUncompletedIsland = islandIdx_;
         record.NextUncompletedLevel = levelIdx_ + 1;
     }
     services_.Host.SavePlayerSave(true);
 }
 
+// The board is thrown off the screen, its frames fly back to the centre.
+void TMainGameScene::ThrowBoardAway() {
+    const TBoardData board = GameBoard.BoardData();
+    HandBoardToEffect();
+    LockerFrames.FlyOut();
+    LockersAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
+    LockersAwayEffect.Start(board);
+}
+
 void TMainGameScene::TimeUp() {
     if (RoundOver || services_.Scene.Value() != gsMainGame) return;
     services_.Scene.SetValue(gsTimeUp);
     GameBoard.CanMatch = false;
+    // Whatever rebuilt or reshuffled the board ends; the board collapses as the board holds it.
+    const TBoardData board = GameBoard.BoardData();
+    LockerFiller.Clear();
+    ShuffleAwayEffect.Clear();
+    HandBoardToEffect();
+    LostBoardEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
+    LostBoardEffect.StartCollapse(board);
     BoardComment1.ShowComment(coTimeUp);
     services_.Host.SubmitScore();
     Forfeit();

@@ -1,6 +1,7 @@
 // The round scene's frame and input; the round itself is in MainGameRound.cpp.
 #include "app/scenes/MainGameScene.h"
 
+#include "app/GameProgress.h"
 #include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
@@ -11,18 +12,28 @@
 
 namespace {
 
-// Where the score stands until the score counter has its own panel.
-constexpr TPoint ScorePos{40, 744};
-constexpr float ScoreTextRatio = 0.8f;
-// TODO(round effects issue): the bottom panel holds the score and the menu button.
-constexpr TPoint InGameMenuButtonPos{236, 722};
+// The bottom panel holds the score counter (centred on its x) and the menu button.
+constexpr TPoint BottomPanelPos{0, 688};
+constexpr TPoint ScorePos{80, 712};
+constexpr TPoint InGameMenuButtonPos{148, 720};
+// The tube timer rests at the right edge and hides beyond it.
+constexpr int TubeLeft = 1232;
+constexpr int TubeHideLeft = 1358;
+constexpr int TubeTop = 320;
 // The sign of a paused round, its alpha swinging between these.
 constexpr TPoint PausedSignPos{603, 354};
 constexpr float PausedAlphaLow = 14;
 constexpr float PausedAlphaHigh = 600;
 constexpr float PausedSwingPerTick = 0.08f;
+// The energy bonus sign's pop and fade.
+constexpr double BonusPopMaxRatio = 1.3;
+constexpr double BonusPopUpStep = 0.1;
+constexpr double BonusPopDownStep = 0.05;
+constexpr int BonusFadeStep = 8;
 // The developer's win: every slot gathered this often.
 constexpr int DeveloperGatherings = 150;
+// The developer's charge of the energy gauge.
+constexpr int DeveloperChargeSteps = 300;
 
 // The configured looks of a board comment.
 struct TCommentLook {
@@ -59,9 +70,22 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     };
     ObjectiveInfo.OnStartHiding = [this] { BoardComment1.ShowComment(coGo); };
     ObjectiveInfo.OnHidingComplete = [this] { BeginPlay(); };
+    TubeTimer.Left = TubeLeft;
+    TubeTimer.HideLeft = TubeHideLeft;
+    TubeTimer.Top = TubeTop;
+    TubeTimer.Reset();
+    ScoreCounter.Left = ScorePos.X;
+    ScoreCounter.Top = ScorePos.Y;
+    WireDisplayEvents();
+    WireSmallEffectEvents();
+    // The bonus sign pops, then floats up and fades.
+    EnergyBonusPop.SetupRatios(0, 1, BonusPopMaxRatio, BonusPopUpStep, BonusPopDownStep);
+    EnergyBonusPop.SetupFloat(ftAfterPop, 1, 0, BonusFadeStep);
     WireBoardEvents();
     WireSpecialTileEvents();
     WireEffectEvents();
+    WireLockerEvents();
+    WireWholeBoardEvents();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -70,26 +94,62 @@ void TMainGameScene::TakeSizes() {
     ElementGather.TakeSizes();
     InGameMenuButton.TakeSize();
     ObjectiveInfo.TakeSize();
+    TubeTimer.TakeSize();
+    ScoreCounter.TakeSize();
+    MatchedCyan.TakeSize();
+    WebEffect.TakeSize();
+    ChainLockEffect.TakeSize();
+}
+
+// TODO(tools issue): the energy shares enable and disable the collector tools.
+void TMainGameScene::WireDisplayEvents() {
+    TubeTimer.OnAlmostTimeUp = [this] { BoardComment1.ShowComment(coTimeRunningOut); };
+    TubeTimer.OnTimeUp = [this] { TimeUp(); };
 }
 
 void TMainGameScene::Frame() {
-    if (services_.Scene.Value() == gsMainGame && !gamePause_ && !RoundOver) playedMs_ += GameTickMs;
-    // The board and its effects.
+    // The round's time runs while it is played, not while the board is being built.
+    TubeTimer.Paused = gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running();
+    // The board and its effects; the locker frames are drawn by the board, at its layer, and
+    // by themselves while they fly back over a board that has gone.
+    LockerFiller.Tick();
+    LostBoardEffect.Tick();
+    ShuffleAwayEffect.Tick();
+    LockersAwayEffect.Tick();
+    if (!GameBoard.CanDraw && LockersAwayEffect.Phase() != TLockersAwayEffect::lpIdle)
+        LockerFrames.Tick();
     GameBoard.UpdateAndDraw();
+    OpeningLockers.Tick();
     RunCompletionsWithoutEffect();
+    LockerPieces.Tick();
     SwapEffect.Tick();
+    if (!IsReducedEffectsMode()) MatchedCyan.Tick();
     GroupedElementsEffect.Tick();
     FallingElements.Tick();
+    ChainLockEffect.Tick();
+    WebEffect.Tick();
+    UniBubbleEffect.Tick();
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
-    // The panels.
-    DrawScore();
-    InGameMenuButton.Draw(255);
+    DrawPanels();
+    Combos.Tick();
+    ComboConveyer.UpdateAndDraw();
+    DrawEnergyBonus();
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
+    if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
+}
+
+void TMainGameScene::DrawEnergyBonus() {
+    if (!EnergyBonusPop.Active() || EnergyBonusPop.Finished()) return;
+    EnergyBonusPop.Update();
+    const auto scale = static_cast<float>(EnergyBonusPop.Ratio);
+    DrawImage(Pictures::EnergyBonusText, EnergyBonusPop.Position.X, EnergyBonusPop.Position.Y, 0,
+              0.5f, 0.5f, scale, scale, 255, 255, 255,
+              static_cast<uint8_t>(std::clamp(EnergyBonusPop.Alpha, 0, 255)), energyBonusPicture_);
 }
 
 void TMainGameScene::DrawPausedSign() {
@@ -104,6 +164,10 @@ void TMainGameScene::SetGamePause(bool paused) {
     gamePause_ = paused;
     pausedTicks_ = 0;
     GameBoard.Visible = !paused;
+    for (bool* visible : {&LockerFiller.Visible, &LockerFrames.Visible, &OpeningLockers.Visible,
+                          &LockerPieces.Visible, &ShuffleAwayEffect.Visible,
+                          &LostBoardEffect.Visible, &LockersAwayEffect.Visible})
+        *visible = !paused;
     SwapEffect.Visible = !paused;
     GroupedElementsEffect.Visible = !paused;
     FallingElements.Visible = !paused;
@@ -111,9 +175,22 @@ void TMainGameScene::SetGamePause(bool paused) {
     InGameMenuButton.Enabled = !paused;
 }
 
+std::vector<bool*> TMainGameScene::BoardEffectVisibility() {
+    return {&GameBoard.Visible,       &LockerFiller.Visible,
+            &LockerFrames.Visible,    &OpeningLockers.Visible,
+            &LockerPieces.Visible,    &ShuffleAwayEffect.Visible,
+            &LostBoardEffect.Visible, &LockersAwayEffect.Visible,
+            &SwapEffect.Visible,      &GroupedElementsEffect.Visible,
+            &FallingElements.Visible, &FlowingElements.Visible,
+            &MatchedCyan.Visible,     &Stars.Visible,
+            &WebEffect.Visible,       &ChainLockEffect.Visible,
+            &UniBubbleEffect.Visible, &Combos.Visible};
+}
+
 void TMainGameScene::Forfeit() {
     if (!earningsPending_) return;
     earningsPending_ = false;
+    services_.Progress.BuySlots.ForfeitLevelEarnings();
 }
 
 void TMainGameScene::DeveloperWin() {
@@ -129,8 +206,10 @@ void TMainGameScene::DeveloperWin() {
     }
 }
 
-// TODO(tools issue): the three collector tools enabled and the energy gauge 300 steps on.
-void TMainGameScene::DeveloperCharge() {}
+// TODO(tools issue): the three collector tools enabled.
+void TMainGameScene::DeveloperCharge() {
+    if (!gamePause_) MannaEnergy.AddFruit(DeveloperChargeSteps);
+}
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
     constexpr uint8_t Escape = 27;
@@ -139,9 +218,15 @@ void TMainGameScene::Key(const TPlatformEvent& event) {
         OnInGameMenu();
 }
 
-void TMainGameScene::DrawScore() {
-    services_.GameText.DrawText(ScorePos.X, ScorePos.Y, "SCORE " + std::to_string(Score),
-                                ScoreTextRatio, 0, 255, 0, 0);
+// The energy cabinet on the left, the score and the menu on the bottom panel, the tube on the
+// right.
+void TMainGameScene::DrawPanels() {
+    MannaEnergy.UpdateAndDraw();
+    DrawImage(Pictures::BottomPanel, BottomPanelPos.X, BottomPanelPos.Y, 0, 0, 0, 1, 1, 255, 255,
+              255, 255, 0);
+    ScoreCounter.UpdateAndDraw();
+    InGameMenuButton.Draw(255);
+    TubeTimer.UpdateAndDraw();
 }
 
 void TMainGameScene::Mouse(const TPlatformEvent& event) {
@@ -160,9 +245,11 @@ void TMainGameScene::Mouse(const TPlatformEvent& event) {
     }
 }
 
-// The board does not take the mouse while its own blocking animation runs.
+// The board takes no mouse while it is being built, its frames fly in, it is reshuffled, or its
+// own blocking animation runs.
 bool TMainGameScene::BoardBusy() const {
-    return GameBoard.IsBlasterWaveEarly();
+    return LockerFiller.Running() || LockerFrames.Flying() || ShuffleAwayEffect.IsRunning() ||
+           GameBoard.IsBlasterWaveEarly();
 }
 
 void TMainGameScene::MouseDown(const TPlatformEvent& event) {

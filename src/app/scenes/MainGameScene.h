@@ -2,17 +2,35 @@
 // The round scene (gsMainGame): owns the board, its effects, the gathering panel, the round's
 // comments and the score, and connects them: every board request is answered by an effect,
 // every effect's end goes back to the board.
+#include "app/ComboConveyerClass.h"
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
+#include "app/JackpotScoreClass.h"
+#include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
+#include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
+#include "effects/ChainLockEffectClass.h"
+#include "effects/CombosClass.h"
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
+#include "effects/LockerFillerClass.h"
+#include "effects/LockerFramesClass.h"
+#include "effects/LockerPiecesClass.h"
+#include "effects/LockersAwayEffectClass.h"
+#include "effects/LostBoardEffectClass.h"
+#include "effects/MatchedCyanEffectClass.h"
+#include "effects/OpeningLockersClass.h"
+#include "effects/ShuffleAwayEffectClass.h"
+#include "effects/StarsEffectClass.h"
 #include "effects/SwapEffectClass.h"
+#include "effects/UniBubbleEffectClass.h"
+#include "effects/WebEffectClass.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
+#include "engine/SpritePopperClass.h"
 
 #include <functional>
 #include <vector>
@@ -35,8 +53,8 @@ public:
     bool StartLevel(uint8_t islandIdx, int levelIdx);
     // The same level again, from its start.
     bool Restart() { return StartLevel(islandIdx_, levelIdx_); }
-    // The time has run out (gsTimeUp): the round is lost and gives back what it added.
-    // TODO(round effects issue): the tube timer raises it, and the lost-board effect runs.
+    // The time has run out (gsTimeUp): the round is lost and gives back what it added; the board
+    // collapses and, when most of it has fallen, OnTimeForResultQuestion asks what comes next.
     void TimeUp();
     uint8_t IslandIdx() const { return islandIdx_; }
     int LevelIdx() const { return levelIdx_; }
@@ -52,8 +70,7 @@ public:
     // What the round added is still to be kept or given back; set at level start, cleared when
     // the round is won or forfeited.
     bool EarningsPending() const { return earningsPending_; }
-    // Gives back what the unfinished round added, once.
-    // TODO(economy issue): the level's earnings leave the element stocks.
+    // Gives back what the unfinished round added to the purse, once.
     void Forfeit();
     // Developer keys: every slot gathered 150 times (the round is won); the tools charged.
     void DeveloperWin();
@@ -62,19 +79,44 @@ public:
     // The round's menu button on the bottom panel; its click opens the in-game menu.
     TGameButton InGameMenuButton;
     std::function<void()> OnInGameMenu;
+    // A lost round's board has mostly fallen: the question whether to try again.
+    std::function<void()> OnTimeForResultQuestion;
+    // A won round's board has been thrown off the screen: the results.
+    std::function<void()> OnBoardThrownAway;
 
     TObjectiveInfo ObjectiveInfo;
+    TTubeTimer TubeTimer;
+    TMannaEnergy MannaEnergy;
+    // Shows Score, counting up to it.
+    TJackpotScore ScoreCounter;
 
     TGameBoard GameBoard;
+    TLockerFiller LockerFiller;
+    TLockerFrames LockerFrames;
+    TOpeningLockers OpeningLockers;
+    TLockerPieces LockerPieces;
+    TShuffleAwayEffect ShuffleAwayEffect;
+    TLostBoardEffect LostBoardEffect;
+    TLockersAwayEffect LockersAwayEffect;
     TSwapEffect SwapEffect;
     TGroupedElementsEffect GroupedElementsEffect;
     TFallingElements FallingElements;
     TFlowingElements FlowingElements;
+    TMatchedCyanEffect MatchedCyan;
+    TStarsEffect Stars;
+    TWebEffect WebEffect;
+    TChainLockEffect ChainLockEffect;
+    TUniBubbleEffect UniBubbleEffect;
+    TCombos Combos;
+    TComboConveyer ComboConveyer;
+    // "Energy +" over the cabinet when a combo's reward arrives.
+    TSpritePopper EnergyBonusPop;
     TElementGather ElementGather;
     // The round's announcements, and the one for a newly found flower.
     TGameComment BoardComment1;
     TGameComment BoardComment2;
 
+    // Both saturate instead of wrapping.
     int Score = 0;
     int LevelScore = 0;
     bool RoundOver = false;
@@ -83,7 +125,9 @@ public:
 
 private:
     // -- frame and input (MainGameScene.cpp) --
-    void DrawScore();
+    void DrawPanels();
+    void DrawEnergyBonus();
+    void WireDisplayEvents();
     void MouseDown(const TPlatformEvent& event);
     void MouseMove(const TPlatformEvent& event);
     void MouseUp(const TPlatformEvent& event);
@@ -91,26 +135,42 @@ private:
 
     // -- the round (MainGameRound.cpp) --
     void ResetRoundComponents();
+    void StartDisplays();
     void SetGatheringTargets();
     void WireBoardEvents();
     void WireEffectEvents();
+    void WireLockerEvents();
+    void WireWholeBoardEvents();
     void WireSpecialTileEvents();
+    void WireSmallEffectEvents();
+    void ComboArrived(uint8_t matchXCount);
+    // Hidden while the round is paused.
+    std::vector<bool*> BoardEffectVisibility();
     void SwapFinished(TTileObjectKind swapObjKind);
     void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                           bool triggeredByBlaster);
+    // `countEnergy`: every cleared tile feeds the energy gauge (not after a blast).
     void CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
-                             uint8_t fallingMode);
+                             uint8_t fallingMode, bool countEnergy);
     void AddScore(int points);
     void FlyPotionsToSlots(const TBoardData& grid, const TSimpleObjectArray& mask);
     void ShuffleNoMoreMoves();
+    void ShuffleFinished(const TBoardData& shuffled);
+    void LockersFilled();
+    void GoldTileCleared(TPoint tilePos, uint8_t frameType);
+    // The board leaves the stage to an effect that draws it in its place.
+    void HandBoardToEffect();
     void RoundClear();
+    void CreditGoldBonus();
+    // The round-won announcement has gone: the board is thrown off the screen.
+    void ThrowBoardAway();
     // The player goes on to the next level (after a boss, to the next island), saved at once.
     void KeepProgress();
     // The objective has gone: the round is played.
     void BeginPlay();
     // A request whose effect the game does not have ends without animation: its completion runs
     // in this frame's effect step (or the next frame's, for a request made by input).
-    // TODO(round effects issue): each such request gets its effect.
+    // TODO(tools issue): the hammer, the struck tiles and the blaster get their effects.
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 
@@ -121,9 +181,9 @@ private:
     bool gamePause_ = false;
     bool earningsPending_ = false;
     int pausedTicks_ = 0;
-    // Game time played in this round, while it is neither paused nor over.
-    // TODO(round effects issue): the tube timer keeps it.
-    int playedMs_ = 0;
+    int energyBonusPicture_ = 0;
+    // The objective has gone and the round is played: the tube may run.
+    bool playStarted_ = false;
     uint8_t islandIdx_ = 1;
     int levelIdx_ = 1;
 };

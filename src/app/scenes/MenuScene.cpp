@@ -1,7 +1,7 @@
 #include "app/scenes/MenuScene.h"
 
+#include "app/GameProgress.h"
 #include "app/PlayerSession.h"
-#include "app/scenes/BookConversation.h"
 #include "app/scenes/SceneInput.h"
 #include "board/GameData.h"
 #include "engine/GameGlobals.h"
@@ -148,7 +148,7 @@ void TMenuScene::PrepareForPlayer(TGameSceneValues from) {
     services_.Host.FreeImageSet(HavenImageSet);
     services_.Host.LoadLateImage(BackdropFile);
     // TODO(economy issue): the palace clouds of the book's stage.
-    heroScene_.Choose(TBookConversation::WorksBought(player.Current));
+    heroScene_.Choose(services_.Progress.BuySlots.BoughtCount());
     services_.Music.RequestTrack(mtSplash);
 }
 
@@ -264,4 +264,13 @@ void TMenuScene::Mouse(const TPlatformEvent& event) {
     }
     RouteMouse(event, changePlayerLink_, playButton_, optionsButton_, highScoresButton_,
                exitButton_, helpButton_);
+}
+
+std::vector<TKeyStop> TMenuScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    if (menuPanel_.State() != mwsHidden)
+        AddKeyStops(stops, playButton_, optionsButton_, highScoresButton_, helpButton_,
+                    exitButton_);
+    if (welcomePanel_.State() != mwsHidden) AddKeyStops(stops, changePlayerLink_);
+    return stops;
 }

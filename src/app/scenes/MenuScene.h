@@ -29,6 +29,7 @@ public:
     void TransitionStarts(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     // Leaving the menu or the timer-mode question frees the menu's pictures when asked to.
     void FreeImagesIfAsked();

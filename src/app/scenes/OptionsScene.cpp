@@ -204,3 +204,11 @@ void TOptionsScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, creditsButton_, okButton_, sound_.Minus, sound_.Plus, music_.Minus,
                music_.Plus, music_.Box, sound_.Box, fullScreenBox_, tutorialBox_);
 }
+
+std::vector<TKeyStop> TOptionsScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, sound_.Box, sound_.Minus, sound_.Plus, music_.Box, music_.Minus, music_.Plus,
+                fullScreenBox_, tutorialBox_, creditsButton_, okButton_);
+    stops.back().Cancels = true; // Escape is OK: the settings are kept as they are
+    return stops;
+}

@@ -209,3 +209,16 @@ void TAddPlayerScene::Mouse(const TPlatformEvent& event) {
 void TAddPlayerScene::Key(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::KeyPress) nameInput_.KeyPress(static_cast<char>(event.Char));
 }
+
+// Escape is the scenes' own: the list and the name field answer it themselves.
+std::vector<TKeyStop> TPlayerSelectScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, newButton_, deleteButton_, okButton_);
+    return stops;
+}
+
+std::vector<TKeyStop> TAddPlayerScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, okButton_, cancelButton_);
+    return stops;
+}

@@ -18,6 +18,7 @@ public:
     void Enter(TGameSceneValues from) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
     // New while the list has room, Delete while it has a name.
     void RefreshButtons();
 
@@ -51,6 +52,7 @@ public:
     void Enter(TGameSceneValues from) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
     void Key(const TPlatformEvent& event) override;
 
     const TNameInput& NameInput() const { return nameInput_; }

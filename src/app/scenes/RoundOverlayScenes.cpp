@@ -28,12 +28,6 @@ void TObjectiveScene::Mouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseDown) round_.ObjectiveInfo.Press();
 }
 
-// ---- the moment after the round ---------------------------------------------------------------
-
-void TRoundMomentScene::DrawOver() {
-    if (++ticks_ == MomentTicks && after_) after_();
-}
-
 // ---- the tutorial -----------------------------------------------------------------------------
 
 TTutorialScene::TTutorialScene(const TGameServices& services, TMainGameScene& round,

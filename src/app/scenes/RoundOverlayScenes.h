@@ -1,13 +1,13 @@
 #pragma once
 // The scenes that lie over the round and draw its board first: the objective at the level's
 // start (gsObjectiveInfo), the moments after a won or a lost round (gsRoundClear, gsTimeUp), and
-// the tutorial's panel and tool tip (gsTutorial, gsTutorialToolTip).
+// the tutorial's panel and tool tip (gsTutorial, gsTutorialToolTip). A plain TRoundOverlayScene
+// serves the ends of the round, whose board effects say when to go on.
 #include "app/GameServices.h"
 #include "app/scenes/MainGameScene.h"
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
 
-#include <functional>
 #include <string>
 
 // A scene over the round: the board frame, then the scene's own bits.
@@ -40,24 +40,6 @@ public:
 
 private:
     void DrawOver() override;
-};
-
-// gsRoundClear and gsTimeUp: the board alone for a moment, then the round's end goes on.
-class TRoundMomentScene : public TRoundOverlayScene {
-public:
-    static constexpr int MomentTicks = 66;
-
-    TRoundMomentScene(const TGameServices& services, TMainGameScene& round,
-                      std::function<void()> after)
-        : TRoundOverlayScene(services, round), after_(std::move(after)) {}
-
-    void Enter(TGameSceneValues) override { ticks_ = 0; }
-
-private:
-    void DrawOver() override;
-
-    std::function<void()> after_;
-    int ticks_ = 0;
 };
 
 // gsTutorial and gsTutorialToolTip: the dark glass panel with its text and OK, which goes back to

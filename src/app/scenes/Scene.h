@@ -4,6 +4,7 @@
 // it. A unit may serve a small family of scenes; it then hears which one through the scene
 // values it is given.
 #include "app/GameSceneClass.h"
+#include "app/scenes/SceneKeyboard.h"
 #include "platform/PlatformEvents.h"
 
 class TScene {
@@ -22,4 +23,7 @@ public:
     virtual void Mouse(const TPlatformEvent&) {}
     // Typed characters and pressed keys.
     virtual void Key(const TPlatformEvent&) {}
+    // Where the keyboard may stop now (the controller walks them and clicks them as the mouse
+    // would); none for a scene that uses the keys itself.
+    virtual std::vector<TKeyStop> KeyStops() const { return {}; }
 };

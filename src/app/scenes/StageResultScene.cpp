@@ -78,3 +78,10 @@ void TStageResultScene::DrawOver() {
 void TStageResultScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, okButton_);
 }
+
+std::vector<TKeyStop> TStageResultScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, okButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true;
+    return stops;
+}

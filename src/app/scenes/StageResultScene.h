@@ -15,6 +15,7 @@ public:
     void TakeSizes() { okButton_.TakeSize(); }
     void Enter(TGameSceneValues from) override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& OkButton() const { return okButton_; }

@@ -1,5 +1,6 @@
 #include "app/scenes/StickerBookScene.h"
 
+#include "app/GameProgress.h"
 #include "app/PlayerSession.h"
 #include "app/scenes/SceneInput.h"
 #include "app/scenes/ScenePanels.h"
@@ -8,6 +9,7 @@
 #include "engine/LoadedImageListClass.h"
 #include "engine/PictureNames.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -15,16 +17,12 @@ namespace {
 constexpr int PanelMoveStep = 20;
 constexpr TPanelSlide TubeSlide{sdToDown, -GameSpace.Height / 4, PanelMoveStep};
 constexpr TPanelSlide BottomSlide{sdToUp, GameSpace.Height, PanelMoveStep};
-// The haven's first stage until the book knows the player's.
-constexpr int StageNumber = 1;
 constexpr TPoint PlayOffset{1170, 38};
 // The tube panel's pictures: frame, fill, glass.
 constexpr int TubeFrame = 0;
+constexpr int TubeFill = 1;
 constexpr int TubeGlass = 2;
-
-std::string StageBackground() {
-    return Pictures::StageBackgrounds.Name(StageNumber);
-}
+constexpr int FullHaven = 100;
 
 } // namespace
 
@@ -38,6 +36,9 @@ TStickerBookScene::TStickerBookScene(const TGameServices& services)
                  services_.Pictures);
     playButton_.ImageName = Pictures::BookPlayButton;
     playButton_.OnClick = [this] { PlayClick(); };
+    citizens_.OnSBItemTypeBoughtFullAlphaQuestion = [this](TStickerBookItemType type) {
+        return services_.Progress.StickerBook.IsInPicture(type);
+    };
 }
 
 void TStickerBookScene::TakeSizes() {
@@ -45,13 +46,30 @@ void TStickerBookScene::TakeSizes() {
     conversation_.TakeSizes();
 }
 
-// TODO(economy issue): the hero scene's music.
 void TStickerBookScene::Enter(TGameSceneValues) {
-    services_.Host.LoadLateImage(StageBackground() + ".jpg");
+    TGameProgress& progress = services_.Progress;
+    progress.StickerBook.UpdateStage();
+    ShowBackground();
+    if (!services_.Host.ImageSetLoaded(HavenImageSet)) services_.Host.LoadImageSet(HavenImageSet);
+    progress.BuySlots.Enabled = true;
+    if (services_.Flow.DeveloperMode)
+        progress.BuySlots.SetOwned(
+            {DeveloperStock, DeveloperStock, DeveloperStock, DeveloperStock, DeveloperStock});
+    progress.BuySlots.UpdateAffordable();
+    progress.SlotsInfo.HideNow();
     services_.Music.RequestTrack(mtUpgrade1);
-    if (conversation_.StartIfUntold()) return;
+    if (TellConversationIfUntold()) return;
     tubePanel_.Show();
     bottomPanel_.Show();
+}
+
+// The conversation of the player's works, unless it has been told: the panels wait for its end.
+bool TStickerBookScene::TellConversationIfUntold() {
+    if (conversation_.Running() || !conversation_.StartIfUntold()) return false;
+    tubePanel_.Hide();
+    bottomPanel_.Hide();
+    services_.Progress.SlotsInfo.Hide();
+    return true;
 }
 
 // The closing conversation leads to the ending; any other to the book's panels.
@@ -66,53 +84,111 @@ void TStickerBookScene::ConversationFinished(int conversation) {
 
 void TStickerBookScene::Leave(TGameSceneValues) {
     if (conversation_.Running()) conversation_.Skip();
-    services_.Host.FreeImage(StageBackground());
+    services_.Progress.SlotsInfo.HideNow();
+    services_.Progress.StickerBook.StopHighlight();
+    services_.Host.FreeImage(background_);
+    background_.clear();
     services_.Host.FreeImageSet(HavenImageSet);
 }
 
 void TStickerBookScene::TransitionStarts(TGameSceneValues) {
     tubePanel_.Hide();
     bottomPanel_.Hide();
+    services_.Progress.SlotsInfo.Hide();
 }
 
-// The next level was kept when the round was won; a level the game has no file for yet sends
-// the player to the map. TODO(economy issue): a completed island opens the next one on the map.
+void TStickerBookScene::ShowBackground() {
+    const std::string wanted = services_.Progress.StickerBook.BackgroundName();
+    if (wanted == background_) return;
+    if (!background_.empty()) services_.Host.FreeImage(background_);
+    background_ = wanted;
+    services_.Host.LoadLateImage(background_ + ".jpg");
+}
+
+// The finished game's closing conversation, then the ending; a completed island opens the next
+// on the map; otherwise the island's next level, unless the game has no file for it yet (then
+// the map).
 void TStickerBookScene::PlayClick() {
-    const TPlayerSaveRecord& record = services_.Player.Current;
-    if (TBookConversation::WorksBought(record) == TBookConversation::AllWorks) {
+    TGameProgress& progress = services_.Progress;
+    if (progress.StickerBook.GameFinished()) {
         tubePanel_.Hide();
         bottomPanel_.Hide();
         conversation_.Start(TBookConversation::ClosingConversation);
         return;
     }
-    const uint8_t island = record.UsableIsland();
-    const int level = record.UsableLevel();
-    if (services_.Levels.HasLevelFile(island, level))
-        services_.Host.StartLevelBehindTransition(island, level);
+    TBuySlots& slots = progress.BuySlots;
+    if (slots.AllBought(slots.IslandIdx)) {
+        if (progress.OpenCompletedIslands(services_.Player.Current))
+            services_.Host.SavePlayerSave(true);
+        services_.Host.TransitionTo(gsMap);
+        return;
+    }
+    const int level = slots.LevelIdx + 1;
+    if (services_.Levels.HasLevelFile(slots.IslandIdx, level))
+        services_.Host.StartLevelBehindTransition(slots.IslandIdx, level);
     else
         services_.Host.TransitionTo(gsMap);
+}
+
+int TStickerBookScene::TubePercent() const {
+    return std::clamp(services_.Progress.BuySlots.BonusPercentTotal(), 0, FullHaven);
 }
 
 void TStickerBookScene::Frame() {
     tubePanel_.Update();
     bottomPanel_.Update();
-    DrawImage(StageBackground(), 0, 0, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel,
-              FullChannel, 0);
+    ShowBackground();
+    DrawImage(background_, 0, 0, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel, FullChannel,
+              0);
+    TStickerBookObjects& book = services_.Progress.StickerBook;
+    book.TickHighlight();
+    book.Tick();
+    citizens_.Tick();
     DrawTube();
     bottomPanel_.Draw();
+    DrawSlots();
     if (bottomPanel_.State() != mwsHidden) playButton_.Draw(FullChannel);
+    services_.Progress.SlotsInfo.Tick();
     conversation_.Frame();
 }
 
 void TStickerBookScene::DrawTube() const {
     if (tubePanel_.State() == mwsHidden) return;
     const TPoint pos = tubePanel_.Position();
-    for (const int pattern : {TubeFrame, TubeGlass})
-        DrawImage(Pictures::BookProgressTube, pos.X, pos.Y, 0, 0, 0, 1, 1, FullChannel, FullChannel,
-                  FullChannel, FullChannel, pattern);
+    DrawImage(Pictures::BookProgressTube, pos.X, pos.Y, 0, 0, 0, 1, 1, FullChannel, FullChannel,
+              FullChannel, FullChannel, TubeFrame);
+    const float fill = static_cast<float>(TubePercent()) / FullHaven;
+    if (fill > 0)
+        DrawImage(Pictures::BookProgressTube, pos.X, pos.Y, 0, 0, 0, fill, 1, FullChannel,
+                  FullChannel, FullChannel, FullChannel, TubeFill);
+    DrawImage(Pictures::BookProgressTube, pos.X, pos.Y, 0, 0, 0, 1, 1, FullChannel, FullChannel,
+              FullChannel, FullChannel, TubeGlass);
+}
+
+// The slots ride on the bottom panel.
+void TStickerBookScene::DrawSlots() {
+    if (bottomPanel_.State() == mwsHidden) return;
+    TBuySlots& slots = services_.Progress.BuySlots;
+    const TPoint panel = bottomPanel_.Position();
+    slots.Left = panel.X + SlotsOffset.X;
+    slots.Top = panel.Y + SlotsOffset.Y;
+    slots.Tick();
 }
 
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
     if (conversation_.Mouse(event)) return;
-    RouteMouse(event, playButton_);
+    RouteMouse(event, playButton_, services_.Progress.BuySlots);
+}
+
+// While a conversation runs, only its skip button.
+std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    if (conversation_.Running()) {
+        AddKeyStops(stops, conversation_.SkipButton());
+        return stops;
+    }
+    for (int slot = 1; slot <= static_cast<int>(SlotsPerIsland); ++slot)
+        AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
+    AddKeyStops(stops, playButton_);
+    return stops;
 }

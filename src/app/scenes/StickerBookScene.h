@@ -1,21 +1,28 @@
 #pragma once
-// The sticker book (gsStickerBook) after a won round: the haven being rebuilt, the progress tube
-// sliding down from the top and the bottom panel rising with Play, which goes on to the next
-// level.
+// The sticker book (gsStickerBook) after a won round: the haven being rebuilt at its stage with
+// the stickers of the bought works and their walkers, the progress tube sliding down from the top
+// filled by the works' share of the haven, and the bottom panel rising with the current island's
+// four slots and Play, which goes on to the next level (or to the map for a newly opened island).
 // A conversation over the book comes first when the player's works have changed; the panels come
-// when it has ended; Play after the last work tells the closing conversation, then the ending.
-// TODO(economy issue): the haven's stage, its stickers, the upgrade slots and the birdie; the
-// progress tube's fill.
+// when it has ended; Play in the finished game tells the closing conversation, then the ending.
+// TODO(story issue): the birdie, the hero scene's music and the tutorial.
 #include "app/GameServices.h"
 #include "app/scenes/BookConversation.h"
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameMenuWindowClass.h"
+#include "progression/BuildingCitizensClass.h"
+
+#include <string>
 
 class TStickerBookScene : public TScene {
 public:
     static constexpr TPoint TubePanelRest{421, 0};
     static constexpr TPoint BottomPanelRest{23, 638};
+    // The slots on the bottom panel.
+    static constexpr TPoint SlotsOffset{24, 22};
+    // What developer mode puts into every stock here.
+    static constexpr float DeveloperStock = 9999;
 
     explicit TStickerBookScene(const TGameServices& services);
 
@@ -25,20 +32,32 @@ public:
     void TransitionStarts(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
+    // After a purchase here, or on entering: the conversation of the player's works, unless it
+    // has been told. True when it starts.
+    bool TellConversationIfUntold();
     TBookConversation& Conversation() { return conversation_; }
     const TBookConversation& Conversation() const { return conversation_; }
+    const TBuildingCitizens& Citizens() const { return citizens_; }
+    // The share of the haven the tube shows, 0..100.
+    int TubePercent() const;
 
 private:
     void PlayClick();
     void ConversationFinished(int conversation);
+    // The picture's background follows its stage, also when a purchase here moves it on.
+    void ShowBackground();
     void DrawTube() const;
+    void DrawSlots();
 
     TGameServices services_;
     TGameMenuWindow tubePanel_;
     TGameMenuWindow bottomPanel_;
     TGameButton playButton_;
+    TBuildingCitizens citizens_;
+    std::string background_;
     TBookConversation conversation_;
 };

@@ -1,0 +1,158 @@
+// The map through the recording device: the labels, the level buttons with their stamps, the
+// purse and the slot panel where they belong; a level button starts its level; buying on the
+// map; a completed island opens the next.
+#include "EconomyWalkKit.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+TPlayerSaveRecord Record(float fruit, int level = 1) {
+    TPlayerSaveRecord record = DefaultPlayerSave();
+    record.ElementStocks[elFruit] = fruit;
+    record.NextUncompletedLevel = level;
+    return record;
+}
+
+TPoint Centre(const TRecordedQuad& quad) {
+    float x = 0, y = 0;
+    for (const TQuadVertex& corner : quad.Corners) {
+        x += corner.X / 4;
+        y += corner.Y / 4;
+    }
+    return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
+}
+
+TPoint TopLeft(const TRecordedQuad& quad) {
+    float x = quad.Corners[0].X, y = quad.Corners[0].Y;
+    for (const TQuadVertex& corner : quad.Corners) {
+        x = std::min(x, corner.X);
+        y = std::min(y, corner.Y);
+    }
+    return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
+}
+
+struct TMapWalk : TEconomyWalk {
+    using TEconomyWalk::TEconomyWalk;
+    const TRecordingGraphicsDevice& Device() const { return Platform.Device; }
+    void Hover(const TGameButton& button) {
+        Push(TEventKind::MouseMove, {button.Left + 10, button.Top + 10});
+        Ticks(20);
+    }
+};
+
+} // namespace
+
+TEST(MapScene, LabelsSlotsPurseAndTheFirstLevelStandWhereTheyBelong) {
+    TMapWalk walk("map-layout");
+    ASSERT_TRUE(walk.ReachMapWith(Record(60)));
+    walk.Ticks(30);
+    auto labels = walk.Device().QuadsOf("RoomNames");
+    // The current island is hovered as the map opens: its label glows, added in light.
+    std::erase_if(labels, [](const TRecordedQuad& quad) { return quad.BlendMode != 0; });
+    ASSERT_EQ(labels.size(), 5u);
+    // Each label over its own island, in its upper part.
+    for (int island = 1; island <= 5; ++island) {
+        const auto area = TMapIslands::IslandArea(island);
+        const TPoint centre = Centre(labels[static_cast<size_t>(island - 1)]);
+        EXPECT_EQ(TMapIslands::IslandAt(centre.X, centre.Y), island);
+        EXPECT_LT(centre.Y, area[1] + area[3] / 3) << island;
+    }
+    const auto icons = walk.Device().QuadsOf("BuySlotIcons");
+    ASSERT_EQ(icons.size(), 4u);
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_EQ(TopLeft(icons[slot]), (TPoint{262 + 8 + 215 * slot, 660 + 9})) << slot + 1;
+    EXPECT_EQ(walk.Device().QuadsOf("BuySlotBuyButton").size(), 4u);
+    EXPECT_EQ(walk.Device().QuadsOf("ElementIcons").size(), 5u) << "the purse; no shop window";
+    // Island 1's first level, no stamp yet.
+    ASSERT_EQ(walk.Form->Map().LevelButtons().size(), 1u);
+    EXPECT_TRUE(walk.Device().QuadsOf("CompletedStamp").empty());
+    // 60 fruits cover the party tent: its notice has sounded and is kept.
+    EXPECT_TRUE(walk.Slots().Slot(1, 1).Notified);
+    EXPECT_TRUE(walk.Slots().BuyButton(1).Enabled);
+    EXPECT_FALSE(walk.Slots().BuyButton(2).Enabled);
+    EXPECT_TRUE(walk.Form->Progress().MapIslands.Announced(1)) << "the first island announced";
+}
+
+TEST(MapScene, CompletedLevelsCarryStampsAndALevelButtonStartsItsLevel) {
+    TMapWalk walk("map-levels");
+    ASSERT_TRUE(walk.ReachMapWith(Record(0, 3)));
+    walk.Ticks(2);
+    const auto& buttons = walk.Form->Map().LevelButtons();
+    ASSERT_EQ(buttons.size(), 3u);
+    EXPECT_TRUE(buttons[0].Completed);
+    EXPECT_TRUE(buttons[1].Completed);
+    EXPECT_FALSE(buttons[2].Completed);
+    EXPECT_EQ(walk.Device().QuadsOf("CompletedStamp").size(), 2u);
+    walk.Click(buttons[1].Centre);
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-02.zel");
+    EXPECT_TRUE(walk.Form->Progress().MapIslands.Entered(1));
+
+    // Won again: the replayed level does not move the player back.
+    walk.Round().ObjectiveInfo.Skip();
+    ASSERT_TRUE(walk.RunUntil(gsMainGame));
+    walk.Round().DeveloperWin();
+    ASSERT_TRUE(walk.RunUntil(gsStageResult));
+    EXPECT_EQ(walk.Form->Player().Current.NextUncompletedLevel, 3);
+}
+
+TEST(MapScene, TheShopWindowShowsWhileOverABuyButtonAndBuyingSpendsAndSaves) {
+    TMapWalk walk("map-buy");
+    ASSERT_TRUE(walk.ReachMapWith(Record(60)));
+    walk.Hover(walk.Slots().BuyButton(2));
+    EXPECT_EQ(walk.Form->Progress().SlotsInfo.Alpha(), 255) << "over a disabled button too";
+    EXPECT_EQ(walk.Device().QuadsOf("ShopWindow").size(), 1u);
+    EXPECT_TRUE(walk.Form->Progress().SlotsInfo.PriceUncovered(elFruit));
+
+    walk.Click(walk.Slots().BuyButton(1));
+    EXPECT_TRUE(walk.Slots().Slot(1, 1).Bought);
+    EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], 5);
+    EXPECT_EQ(walk.Form->Progress().SlotsInfo.Alpha(), 0);
+    const TPlayerSaveRecord saved = walk.Saved();
+    EXPECT_NE(saved.ElementSlots[0][0], 0);
+    EXPECT_FLOAT_EQ(saved.ElementStocks[elFruit], 5);
+    walk.Ticks(2);
+    EXPECT_EQ(walk.Device().QuadsOf("BuySlotBuyButton").size(), 3u);
+    EXPECT_EQ(walk.Device().QuadsOf("BuySlotIcons_Gray").size(), 1u);
+    // The second work is not covered, and a click on it buys nothing.
+    walk.Click(walk.Slots().BuyButton(2));
+    EXPECT_FALSE(walk.Slots().Slot(1, 2).Bought);
+}
+
+TEST(MapScene, TheLastWorkOfAnIslandGivesItsGoodsAndOpensTheNextIsland) {
+    TMapWalk walk("map-island");
+    TPlayerSaveRecord record = Record(200, 4);
+    record.ElementStocks[elGoldTile] = 30;
+    record.ElementStocks[elPotion] = 3;
+    record.ElementSlots[0] = {1, 1, 1, 0};
+    ASSERT_TRUE(walk.ReachMapWith(record));
+    walk.Click(walk.Slots().BuyButton(4));
+    ASSERT_TRUE(walk.Slots().AllBought(1));
+    EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], 200 - 150 + 155);
+    EXPECT_FLOAT_EQ(walk.Slots().Owned()[elSpider], 8);
+    EXPECT_EQ(walk.Slots().Owned()[elGoldTile], 5);
+
+    // Back through the menu: the map opens on island 2, the player's next level its first.
+    walk.Click(walk.Form->Map().MenuButton());
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    walk.Click(walk.Form->Menu().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsMap));
+    EXPECT_EQ(walk.Form->Progress().MapIslands.Current(), 2);
+    EXPECT_EQ(walk.Form->Player().Current.NextUncompletedIsland, 2);
+    EXPECT_EQ(walk.Form->Player().Current.NextUncompletedLevel, 1);
+    EXPECT_EQ(walk.Slots().IslandIdx, 2);
+    EXPECT_TRUE(walk.Form->Map().LevelButtons().empty()) << "island 2 has no level files yet";
+
+    // Island 1 again, a click on it: every level it has is done.
+    walk.Click({440, 520});
+    EXPECT_EQ(walk.Form->Progress().MapIslands.Current(), 1);
+    const auto& buttons = walk.Form->Map().LevelButtons();
+    ASSERT_EQ(buttons.size(), 3u);
+    EXPECT_TRUE(std::all_of(buttons.begin(), buttons.end(),
+                            [](const auto& button) { return button.Completed; }));
+    // A closed island stays closed to the mouse.
+    walk.Click({700, 200});
+    EXPECT_EQ(walk.Form->Progress().MapIslands.Current(), 1);
+}

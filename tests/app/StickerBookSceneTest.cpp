@@ -1,0 +1,111 @@
+// The sticker book through the real game: reached after a won round's results, a work bought
+// there puts its sticker into the picture (its conversation skipped), the tube fills, and Play
+// goes on to the next level or, once the island is complete, to the map with the next island
+// open.
+#include "EconomyWalkKit.h"
+
+namespace {
+
+struct TBookWalk : TEconomyWalk {
+    using TEconomyWalk::TEconomyWalk;
+
+    // A developer's first round, won at once, through its results into the book.
+    bool ReachBookAfterWin() {
+        if (!ReachMenuAsNewPlayer("ANNA", true)) return false;
+        Click(Form->Menu().PlayButton());
+        if (!RunUntil(gsConfirmWindow)) return false;
+        Click(Form->Confirm().Window().PositiveButton());
+        if (!PastOpeningStory(gsMap) || !PlayFromMap()) return false;
+        PressKey(TKey::F2);
+        if (!RunUntil(gsStageResult)) return false;
+        Click(Form->StageResult().OkButton());
+        if (!RunUntil(gsStickerBook)) return false;
+        SkipBookConversation();
+        return true;
+    }
+    // A work bought here, and the conversation it brings skipped.
+    void Buy(int slot) {
+        Click(Slots().BuyButton(slot));
+        SkipBookConversation();
+    }
+    TStickerBookObjects& Book() { return Form->Progress().StickerBook; }
+};
+
+size_t EntryIndex(const TStickerBookObjects& book, TStickerBookItemType type) {
+    for (size_t i = 0; i < book.Entries().size(); ++i)
+        if (book.Entries()[i].ItemType == type) return i;
+    return book.Entries().size();
+}
+
+} // namespace
+
+TEST(StickerBookScene, AWorkBoughtInTheBookFadesItsStickerInAndTheTubeFills) {
+    TBookWalk walk("book-buy");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], 9999) << "developer mode fills the purse";
+    EXPECT_EQ(walk.Form->StickerBook().TubePercent(), 0);
+    walk.Click(walk.Slots().BuyButton(1));
+    ASSERT_TRUE(walk.Slots().Slot(1, 1).Bought);
+    const TStickerBookItemType market = StickerOfSlot(1, 1);
+    EXPECT_TRUE(walk.Book().IsShown(market));
+    EXPECT_FALSE(walk.Book().IsInPicture(market));
+    walk.SkipBookConversation();
+    walk.Buy(2);
+    ASSERT_TRUE(walk.Slots().Slot(1, 2).Bought);
+    EXPECT_EQ(walk.Form->StickerBook().TubePercent(), 6 + 4);
+    walk.Ticks(45);
+    EXPECT_TRUE(walk.Book().IsInPicture(market));
+    EXPECT_EQ(walk.Platform.Device.QuadsOf("Upg1_1").size() +
+                  walk.Platform.Device.QuadsOf("Upg1_2").size(),
+              2u + (walk.Book().Highlighting() ? 1u : 0u));
+    // Saved with the book: the market's flag is in the record.
+    const TPlayerSaveRecord saved = walk.Saved();
+    EXPECT_NE(saved.StickerBook[EntryIndex(walk.Book(), market)], 0);
+
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    EXPECT_EQ(walk.Form->Levels().FileName(), "Level1-02.zel");
+    EXPECT_FALSE(walk.Platform.Device.HasLiveTexture("Upg1_1")) << "the haven's pictures go";
+}
+
+TEST(StickerBookScene, AfterTheIslandsLastWorkPlayOpensTheNextIslandOnTheMap) {
+    TBookWalk walk("book-island");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    for (int slot = 1; slot <= 4; ++slot) walk.Buy(slot);
+    ASSERT_TRUE(walk.Slots().AllBought(1));
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Book().Stage(), 3);
+    EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("ciBG4")) << "the finished island's stage";
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsMap));
+    EXPECT_EQ(walk.Form->Progress().MapIslands.Current(), 2);
+    EXPECT_TRUE(walk.Form->Progress().MapIslands.Unlocked(2));
+    EXPECT_EQ(walk.Form->Player().Current.NextUncompletedIsland, 2);
+
+    // The book's state survives the next start of the game.
+    walk.Form->Shutdown();
+    TPlayerSaveRecord saved = walk.Saved();
+    TGameProgress loaded;
+    loaded.LoadFrom(saved);
+    EXPECT_EQ(loaded.StickerBook.Stage(), 3);
+    EXPECT_TRUE(loaded.StickerBook.IsInPicture(StickerOfSlot(1, 1)));
+}
+
+TEST(StickerBookScene, AWorkBoughtInTheBookBringsItsConversationWhileThePanelsWait) {
+    TBookWalk walk("book-buy-talk");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    walk.Click(walk.Slots().BuyButton(1));
+    const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
+    EXPECT_TRUE(conversation.Running());
+    EXPECT_EQ(conversation.Dialog().Conversation(), 2); // the party tent's
+    walk.Ticks(60);                                     // long enough for a panel to slide in
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsHidden);
+    walk.SkipBookConversation();
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsShown);
+    // Told once: the book opened again stays quiet until the next work.
+    walk.Form->SetScene(gsMap);
+    walk.Tick();
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    EXPECT_FALSE(conversation.Running());
+}
