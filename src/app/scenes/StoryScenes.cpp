@@ -124,3 +124,11 @@ void TStoryScene::Narrate() {
 void TStoryScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, skipButton_);
 }
+
+// Skip is the one stop, and Escape skips too.
+std::vector<TKeyStop> TStoryScene::KeyStops() const {
+    std::vector<TKeyStop> stops;
+    AddKeyStops(stops, skipButton_);
+    for (TKeyStop& stop : stops) stop.Cancels = true;
+    return stops;
+}

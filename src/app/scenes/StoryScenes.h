@@ -31,6 +31,7 @@ public:
     void Leave(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& SkipButton() const { return skipButton_; }
     // The strip showing, from the family's first number.
