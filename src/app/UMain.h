@@ -115,6 +115,7 @@ public:
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
     const TPlayerSession& Player() const { return player_; }
+    TPlayerSession& Player() { return player_; }
     TGameProgress& Progress() { return progress_; }
     const TGameProgress& Progress() const { return progress_; }
     const TFlowMemory& Flow() const { return flow_; }
