@@ -2,6 +2,7 @@
 // lines and JSON say what a round came to, its greedy bot sees the lines a swap makes, and a
 // seeded round on the game's first level plays the same twice and always ends.
 #include "SimOptions.h"
+#include "app/NullPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,25 @@ TEST_F(SimRounds, ABotThatNeverMovesLosesByTimeAndARelaxedOneRunsIntoTheLimit) {
     const TSimRound endless = PlaySimRound(settings, 2);
     EXPECT_EQ(endless.Result, TSimResult::Error);
     EXPECT_NE(endless.Error.find("did not end"), std::string::npos);
+}
+
+TEST(SimBot, ChoosingAMoveLeavesTheGamesRandomSequenceAsItWas) {
+    TNullPlatform platform;
+    TSimProgramFolder folder(TOVAN_GAME_DIR, "-bot");
+    TSimSettings settings;
+    ASSERT_EQ(folder.PlaceLevel(std::string(TOVAN_GAME_DIR) + "/Levels/Level1-01.zel", settings),
+              "");
+    SetRandomSeed(5);
+    TFormMain form(platform.For(folder.Path(), folder.Path() + "errors.log"));
+    ASSERT_TRUE(form.StartLevel(1, 1));
+    for (const TSimBotKind bot : {TSimBotKind::Hint, TSimBotKind::Greedy}) {
+        const TRandomState before = SaveRandomState();
+        const int expected = Random(1000000);
+        RestoreRandomState(before);
+        EXPECT_TRUE(ChooseMove(bot, form.MainGame()).has_value());
+        EXPECT_EQ(Random(1000000), expected);
+    }
+    ReleaseRandomSeed();
 }
 
 TEST_F(SimRounds, AMissingLevelFileIsSaidNotPlayed) {

@@ -107,6 +107,12 @@ TLineWorth LineWorth(const TBoardData& grid, const TMainGameScene& round) {
     return worth;
 }
 
+// The board's hint and the bot's tie-breaks draw from the game's generator; it is put back, so
+// that a round plays as its recorded input alone would play it.
 std::optional<TSimMove> ChooseMove(TSimBotKind kind, const TMainGameScene& round) {
-    return kind == TSimBotKind::Greedy ? GreedyMove(round) : HintMove(round.GameBoard);
+    const TRandomState saved = SaveRandomState();
+    const std::optional<TSimMove> move =
+        kind == TSimBotKind::Greedy ? GreedyMove(round) : HintMove(round.GameBoard);
+    RestoreRandomState(saved);
+    return move;
 }
