@@ -148,6 +148,15 @@ TEST(SimBot, ChoosingAMoveLeavesTheGamesRandomSequenceAsItWas) {
     ReleaseRandomSeed();
 }
 
+TEST(SimRoundsWithoutContent, AGameFolderWithoutPicturesIsAnErrorNotACrash) {
+    TSimProgramFolder folder("no/such/game", "-empty");
+    TSimSettings settings;
+    settings.ProgramFolder = folder.Path();
+    const TSimRound round = PlaySimRound(settings, 1);
+    EXPECT_EQ(round.Result, TSimResult::Error);
+    EXPECT_FALSE(round.Error.empty());
+}
+
 TEST_F(SimRounds, AMissingLevelFileIsSaidNotPlayed) {
     EXPECT_NE(folder.PlaceLevel("no/such/Level1-01.zel", settings), "");
     settings.Level = 7; // no file for it in the folder

@@ -4,6 +4,7 @@
 #include "board/LevelParamsClass.h"
 #include "engine/GameGlobals.h"
 
+#include <exception>
 #include <memory>
 #include <unistd.h>
 
@@ -128,17 +129,25 @@ private:
 
 } // namespace
 
+// A game that cannot start (no pictures folder) is an error of the round, said in one line.
 TSimRound PlaySimRound(const TSimSettings& settings, uint64_t seed) {
-    TSimRun run(settings, seed);
-    return run.Play(seed);
+    try {
+        TSimRun run(settings, seed);
+        return run.Play(seed);
+    } catch (const std::exception& error) {
+        TSimRound failed;
+        failed.Seed = seed;
+        failed.Error = error.what();
+        return failed;
+    }
 }
 
 TSimProgramFolder::TSimProgramFolder(const fs::path& game, const std::string& tag)
     : root_(fs::temp_directory_path() / ("tovan-sim-" + std::to_string(getpid()) + tag)) {
     fs::remove_all(root_);
-    for (const char* content : {"Images", "Levels"}) fs::create_directories(root_ / content);
-    std::error_code ignored; // a game folder without one of them runs on the defaults
-    for (const char* content : {"Texts", "Sounds", "Voices", "Music"})
+    fs::create_directories(root_ / "Levels");
+    std::error_code ignored; // a game folder without one of them runs without it
+    for (const char* content : {"Images", "Texts", "Sounds", "Voices", "Music"})
         fs::create_directory_symlink(fs::absolute(game / content), root_ / content, ignored);
 }
 

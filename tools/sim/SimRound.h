@@ -41,9 +41,9 @@ struct TSimRound {
 
 TSimRound PlaySimRound(const TSimSettings& settings, uint64_t seed);
 
-// The rounds run in a program folder of their own: the game's texts, settings and sounds, no
-// pictures (nothing is seen, and decoding them would cost more than the rounds), and the level's
-// file where the game looks for it. Removed with the object.
+// The rounds run in a program folder of their own: the game's content, and the level's file where
+// the game looks for it. With the pictures the board plays as in the game and its replays (and
+// faster: a missing picture is drawn as a marker). Removed with the object.
 class TSimProgramFolder {
 public:
     // `game`: the built game folder; `tag` keeps folders of one process apart.
