@@ -158,7 +158,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, TSimOptions& options,
 
 std::string RoundLine(const std::string& level, const TSimRound& round) {
     std::string line = level + " seed " + std::to_string(round.Seed) + ": ";
-    if (round.Result == TSimResult::Error) return line + "error: " + round.Error;
+    if (round.Result == TSimResult::Error)
+        return line + "error: " + round.Error +
+               (GatheredText(round).empty() ? "" : ", gathered " + GatheredText(round));
     const char* medal = MedalName(round.Medal);
     return line + ResultName(round.Result) + " in " + std::to_string(round.ElapsedSeconds) +
            " of " + std::to_string(round.RoundTimeSeconds) + " s, medal " +

@@ -184,8 +184,9 @@ void TMainGameScene::WireBoardEvents() {
     GameBoard.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) {
         LockerFrames.RemoveLayers(mask);
     };
-    // TODO(whole round issue): ask the gathering whether a found flower still has a slot; while
-    // found flowers fly nowhere, one may always be added.
+    // A new flower may come while none is flying to its slot; found flowers leave the board at
+    // once for now, so one may always be added.
+    // TODO(decorations issue): the found flower's flight, whose rest answers this.
     GameBoard.OnCanAddFlowerQuestion = [](bool& canAddFlower) { canAddFlower = true; };
 }
 
@@ -232,7 +233,7 @@ void TMainGameScene::WireWholeBoardEvents() {
     BoardComment1.OnWavingFinished = [this](TGameCommentType type) {
         if (type == coGameRoundClear && RoundOver) ThrowBoardAway();
     };
-    // TODO(round panels issue): the energy cabinet and the bottom panel slide away too.
+    // TODO(decorations issue): the energy cabinet and the bottom panel slide away too.
     LockersAwayEffect.OnAboutSpreading = [this] {
         TubeTimer.SlideOut();
         ElementGather.Visible = false;
@@ -370,7 +371,7 @@ void TMainGameScene::SwapFinished(TTileObjectKind swapObjKind) {
         GameBoard.CheckMatches();
 }
 
-// TODO(whole round issue): the spiders count the cleared tiles too.
+// TODO(bosses issue): the spiders count the cleared tiles too.
 void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                                       bool triggeredByBlaster) {
     GameBoard.GroupedElementsRemoved(mask);
