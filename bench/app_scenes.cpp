@@ -108,6 +108,20 @@ void BM_InGameMenu(benchmark::State& state) {
     });
 }
 
+// The results window at rest over the won board, its numbers counting; fewer frames than its
+// 15 seconds, or its own time would take it away.
+void BM_StageResult(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
+        walk.Click(walk.Form->Menu().PlayButton());
+        if (!walk.RunUntil(gsConfirmWindow)) return false;
+        walk.Click(walk.Form->Confirm().Window().PositiveButton());
+        if (!walk.RunUntil(gsMap) || !ReachRoundFromMap(walk)) return false;
+        walk.PressKey(TKey::F2);
+        return walk.RunUntil(gsStageResult);
+    });
+}
+
 // The finished haven: every work's sticker and the zeppelin shown, every walker walking.
 void BM_StickerBookFull(benchmark::State& state) {
     TimeScene(state, [](TSceneWalk& walk) {
@@ -157,6 +171,7 @@ BENCHMARK(BM_Help);
 BENCHMARK(BM_Map);
 BENCHMARK(BM_MainGame);
 BENCHMARK(BM_InGameMenu);
+BENCHMARK(BM_StageResult)->Iterations(300);
 BENCHMARK(BM_StickerBookFull);
 // The first conversation lasts about 600 frames: all of them stay inside it.
 BENCHMARK(BM_ChapterDialog)->Iterations(400);

@@ -38,6 +38,21 @@ bool IsSlotKind(int slotKind) {
 
 } // namespace
 
+int GatherSlotOfCode(int code) {
+    if (IsFruitCode(code)) return ieFruit1 + code - ecFirstFruit;
+    if (IsFlowerCode(code)) return ieFlower1 + code - ecFirstFlower;
+    if (IsPotionCode(code)) return iePotion1 + code - ecPotion1;
+    return -1;
+}
+
+const char* GatherSlotName(int slotKind) {
+    static constexpr const char* Names[TElementGather::SlotCount] = {
+        "potions1", "potions2", "bananas",  "strawberries", "apples",    "grapes",
+        "oranges",  "plums",    "cherries", "guavas",       "flowers1",  "flowers2",
+        "flowers3", "flowers4", "spiders",  "goldtiles1",   "goldtiles2"};
+    return IsSlotKind(slotKind) ? Names[slotKind] : "";
+}
+
 int* TElementGather::TargetOf(int slotKind) {
     return IsSlotKind(slotKind) ? &(this->*Targets[slotKind]) : nullptr;
 }

@@ -7,6 +7,12 @@
 #include <array>
 #include <functional>
 
+// The gathering slot an element code fills; -1 for codes that fill none.
+int GatherSlotOfCode(int code);
+// A slot kind's short name ("bananas", "goldtiles1"), as replays and the round runner write it;
+// "" outside 0..16.
+const char* GatherSlotName(int slotKind);
+
 class TElementGather {
 public:
     static constexpr int SlotCount = IndividualElementKindCount;

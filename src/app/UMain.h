@@ -116,6 +116,7 @@ public:
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
     const TTextStrings& Texts() const { return TextStrings1; }
     const TPlayerSession& Player() const { return player_; }
+    TPlayerSession& Player() { return player_; }
     TGameProgress& Progress() { return progress_; }
     const TGameProgress& Progress() const { return progress_; }
     const TFlowMemory& Flow() const { return flow_; }

@@ -60,6 +60,15 @@ void ReleaseRandomSeed() {
     seedFixed = false;
 }
 
+TRandomState SaveRandomState() {
+    return {generator.state, generator.inc};
+}
+
+void RestoreRandomState(const TRandomState& saved) {
+    generator.state = saved.State;
+    generator.inc = saved.Increment;
+}
+
 int RoundHalfEven(double value) {
     // nearbyint rounds halves to even under the default rounding mode.
     return static_cast<int>(std::nearbyint(value));

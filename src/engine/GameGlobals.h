@@ -38,6 +38,14 @@ void Randomize();
 void SetRandomSeed(uint64_t seed);
 // Back to clock seeding (the game's normal state).
 void ReleaseRandomSeed();
+// The generator's place in its sequence: an onlooker (the round runner's bot asking the board for
+// a hint) puts it back afterwards, so that the game draws what it would have drawn.
+struct TRandomState {
+    uint64_t State = 0;
+    uint64_t Increment = 0;
+};
+TRandomState SaveRandomState();
+void RestoreRandomState(const TRandomState& saved);
 
 // Fraction to integer with halves going to the even neighbour (61.5 -> 62, 62.5 -> 62).
 int RoundHalfEven(double value);

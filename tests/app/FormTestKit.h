@@ -1,8 +1,8 @@
 #pragma once
 // The controller on the null platform: a program folder of its own with a first level, the
 // recording devices, a hand-driven clock, and mouse input in board terms.
-#include "NullPlatform.h"
 #include "TempFolder.h"
+#include "app/NullPlatform.h"
 #include "app/UMain.h"
 #include "board/LevelFile.h"
 #include "engine/GameGlobals.h"
@@ -71,14 +71,7 @@ struct TFormRig {
         const TPoint origin = TileOrigin(board.Left, board.Top, tile.X, tile.Y);
         return {origin.X + TileSize / 2, origin.Y + TileSize / 2};
     }
-    void Mouse(TEventKind kind, TPoint at, int button = 0) {
-        TPlatformEvent event;
-        event.Kind = kind;
-        event.X = at.X;
-        event.Y = at.Y;
-        event.Button = button;
-        Platform.Events.Push(event);
-    }
+    void Mouse(TEventKind kind, TPoint at, int button = 0) { Platform.PushMouse(kind, at, button); }
     // Press on a tile, move across it onto the other one, release there.
     void Drag(TPoint from, TPoint to) {
         const TPoint start = TileCentre(from);

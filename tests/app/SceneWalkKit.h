@@ -1,8 +1,8 @@
 #pragma once
 // The whole game on the null platform: the game's own content, a data folder of its own, the
 // scene changes written down, and input as a player gives it (clicks on widgets, typing, keys).
-#include "NullPlatform.h"
 #include "TempFolder.h"
+#include "app/NullPlatform.h"
 #include "app/UMain.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameGlobals.h"
@@ -69,12 +69,7 @@ struct TSceneWalk {
     }
 
     void Push(TEventKind kind, TPoint at = {}, int button = 0) {
-        TPlatformEvent event;
-        event.Kind = kind;
-        event.X = at.X;
-        event.Y = at.Y;
-        event.Button = button;
-        Platform.Events.Push(event);
+        Platform.PushMouse(kind, at, button);
     }
     // A press and a release on the point, then a few frames for what the click starts.
     void Click(TPoint at) {

@@ -1,9 +1,9 @@
 #include "ReplayPlayer.h"
 
 #include "LevelSource.h"
-#include "NullPlatform.h"
 #include "ReplayChecksum.h"
 #include "TempFolder.h"
+#include "app/NullPlatform.h"
 #include "engine/GameGlobals.h"
 #include "platform/AudioRecordingDevice.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -17,12 +17,6 @@ namespace {
 
 // A loop pass a little over one tick after the last one fires exactly one tick.
 constexpr double PassMs = GameTickMs + 1;
-
-// Gathering slots as the file names them, in slot order.
-constexpr std::array<const char*, IndividualElementKindCount> SlotNames{
-    "potions1", "potions2", "bananas",  "strawberries", "apples",    "grapes",
-    "oranges",  "plums",    "cherries", "guavas",       "flowers1",  "flowers2",
-    "flowers3", "flowers4", "spiders",  "goldtiles1",   "goldtiles2"};
 
 TPlatformEvent KeyPressOf(char character) {
     TPlatformEvent event;
@@ -202,7 +196,7 @@ public:
             const int* target = Form->MainGame().ElementGather.TargetOf(slot);
             if (target == nullptr || *target == 0) continue;
             if (!gathering.empty()) gathering += ' ';
-            gathering += std::string(SlotNames[slot]) + ' ' + std::to_string(remaining[slot]);
+            gathering += std::string(GatherSlotName(slot)) + ' ' + std::to_string(remaining[slot]);
         }
         outcome.End.Score = Form->MainGame().Score;
         outcome.End.Gathering = gathering;

@@ -39,6 +39,15 @@
 // silver time, bronze after.
 TMedalKind MedalFor(int elapsedSeconds, int silverReqTime, int goldReqTime);
 
+// What the results window shows of a won round.
+struct TRoundStats {
+    int PlayingTime = 0; // game seconds
+    int LevelScore = 0;
+    // The gold medal's bonus paid into the purse; elFruit and 0 without it.
+    TElementKind BonusElementKind = elFruit;
+    int BonusElementCount = 0;
+};
+
 class TMainGameScene : public TScene {
 public:
     static constexpr int PointsPerClearedTile = 3;
@@ -70,6 +79,8 @@ public:
     // What the round added is still to be kept or given back; set at level start, cleared when
     // the round is won or forfeited.
     bool EarningsPending() const { return earningsPending_; }
+    // The time ran out: whatever still lands on the board wins nothing and pays nothing.
+    bool RoundLost() const { return roundLost_; }
     // Gives back what the unfinished round added to the purse, once.
     void Forfeit();
     // Developer keys: every slot gathered 150 times (the round is won); the tools charged.
@@ -122,6 +133,7 @@ public:
     bool RoundOver = false;
     // Decided when the round is won.
     TMedalKind Medal = mdNone;
+    TRoundStats Stats;
 
 private:
     // -- frame and input (MainGameScene.cpp) --
@@ -161,7 +173,11 @@ private:
     // The board leaves the stage to an effect that draws it in its place.
     void HandBoardToEffect();
     void RoundClear();
+    // The elapsed game seconds of a won round.
+    int PlayedSeconds() const;
+    void KeepStats(int played);
     void CreditGoldBonus();
+    void LogRound(int played);
     // The round-won announcement has gone: the board is thrown off the screen.
     void ThrowBoardAway();
     // The player goes on to the next level (after a boss, to the next island), saved at once.
@@ -180,6 +196,7 @@ private:
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool gamePause_ = false;
     bool earningsPending_ = false;
+    bool roundLost_ = false;
     int pausedTicks_ = 0;
     int energyBonusPicture_ = 0;
     // The objective has gone and the round is played: the tube may run.

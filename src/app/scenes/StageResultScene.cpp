@@ -8,23 +8,45 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr TPanelSlide WindowSlide{sdToDown, -460, 60};
-// On the window: the medal with its turning shine, the level's score, OK.
-constexpr TPoint MedalOffset{180, 90};
-constexpr TPoint ShineOffset{132, 42};
+// On the window: the medal with its turning shine on the left, the statistics beside it, OK.
+constexpr TPoint MedalOffset{40, 100};
+constexpr TPoint ShineOffset{-8, 52};
 constexpr float ShineDegreesPerTick = 0.2f;
 constexpr float ShineScale = 2.35f;
 constexpr uint8_t ShineAlpha = 30;
-// The score's line is centred on the window at this height.
-constexpr TPoint ScoreOffset{260, 300};
-constexpr float ScoreRatio = 1.0f;
+// The statistics: a label and its value on each line.
+constexpr int StatsLabelX = 236;
+constexpr int StatsValueX = 350;
+constexpr int StatsTop = 140;
+constexpr int StatsLineHeight = 50;
+constexpr float StatsRatio = 0.9f;
 constexpr TPoint OkOffset{196, 360};
 constexpr float Centered = 0.5f;
-constexpr int White = 0;
+constexpr int Black = 3;
 constexpr int NoWidthLimit = 0;
+// The counting's tick sound, every few frames while the numbers run.
+constexpr int CountSoundEvery = 4;
+constexpr int SecondsPerMinute = 60;
+
+// The purse's names of the element kinds, as the bonus line shows them.
+constexpr const char* BonusKindNames[] = {"fruit", "flowers", "potions", "gold tiles", "spiders"};
+
+std::string PlayingTimeText(int seconds) {
+    const int rest = seconds % SecondsPerMinute;
+    return std::to_string(seconds / SecondsPerMinute) + (rest < 10 ? ":0" : ":") +
+           std::to_string(rest);
+}
+
+// A value counted up from 0: its share after `tick` of `ticks` frames.
+int CountedUp(int value, int tick, int ticks) {
+    return tick >= ticks ? value : static_cast<int>(int64_t{value} * tick / ticks);
+}
 
 } // namespace
 
@@ -33,9 +55,7 @@ TStageResultScene::TStageResultScene(const TGameServices& services, TMainGameSce
     window_.ShownTimerEnabled = true;
     window_.ShownTimeToTriggerEvent = ShownTimeMs;
     window_.OnPosUpdate = [this](TPoint pos) { Place(pos); };
-    window_.OnShowingComplete = [this] {
-        PlaySound(round_.Medal == mdGold ? "NotifyHigh" : "NotifyLow");
-    };
+    window_.OnShowingComplete = [this] { ShowingComplete(); };
     window_.OnShownTimerReached = [this] { window_.Hide(); };
     window_.OnHidingComplete = [this] { services_.Host.TransitionTo(gsStickerBook); };
     PreparePanel(window_, Pictures::ResultsWindow, WindowRest, WindowSlide, services_.Pictures);
@@ -50,14 +70,55 @@ void TStageResultScene::Place(TPoint windowPos) {
     PlaceButton(okButton_, windowPos, OkOffset);
 }
 
-// TODO(whole round issue): the statistics count up, the scoring dust and the pigeon.
 void TStageResultScene::Enter(TGameSceneValues) {
     ticks_ = 0;
+    countTicks_ = 0;
+    counting_ = false;
     window_.Show();
+}
+
+// TODO(story issue): the medal's animation, the scoring dust and the pigeon.
+void TStageResultScene::ShowingComplete() {
+    PlaySound(round_.Medal == mdGold ? "NotifyHigh" : "NotifyLow");
+    PlaySound("Bells");
+    counting_ = true;
+}
+
+void TStageResultScene::Count() {
+    if (!counting_ || countTicks_ >= CountingTicks) return;
+    ++countTicks_;
+    if (countTicks_ % CountSoundEvery == 0) PlaySound("ScoreCount");
+}
+
+TRoundStats TStageResultScene::CountedStats() const {
+    const TRoundStats& stats = round_.Stats;
+    TRoundStats shown = stats;
+    shown.PlayingTime = CountedUp(stats.PlayingTime, countTicks_, CountingTicks);
+    shown.LevelScore = CountedUp(stats.LevelScore, countTicks_, CountingTicks);
+    shown.BonusElementCount = CountedUp(stats.BonusElementCount, countTicks_, CountingTicks);
+    return shown;
+}
+
+void TStageResultScene::DrawStats(TPoint windowPos) const {
+    const TRoundStats shown = CountedStats();
+    std::vector<std::pair<const char*, std::string>> lines{
+        {"TIME", PlayingTimeText(shown.PlayingTime)}, {"SCORE", std::to_string(shown.LevelScore)}};
+    if (round_.Stats.BonusElementCount > 0)
+        lines.emplace_back("BONUS", "+" + std::to_string(shown.BonusElementCount) + " " +
+                                        BonusKindNames[shown.BonusElementKind]);
+    int y = windowPos.Y + StatsTop;
+    for (const auto& [label, value] : lines) {
+        services_.GameText.DrawText(windowPos.X + StatsLabelX, y, label, StatsRatio, 0, FullChannel,
+                                    NoWidthLimit, Black);
+        services_.GameText.DrawText(windowPos.X + StatsValueX, y, value, StatsRatio, 0, FullChannel,
+                                    NoWidthLimit, Black);
+        y += StatsLineHeight;
+    }
 }
 
 void TStageResultScene::DrawOver() {
     ++ticks_;
+    Count();
     window_.Update();
     window_.Draw();
     if (window_.State() == mwsHidden) return;
@@ -68,10 +129,7 @@ void TStageResultScene::DrawOver() {
     if (round_.Medal != mdNone)
         DrawImage(Pictures::ResultMedals, pos.X + MedalOffset.X, pos.Y + MedalOffset.Y, 0, 0, 0, 1,
                   1, FullChannel, FullChannel, FullChannel, FullChannel, round_.Medal);
-    const std::string score = std::to_string(round_.LevelScore);
-    const int width = services_.GameText.TextWidth(score, 0, ScoreRatio);
-    services_.GameText.DrawText(pos.X + ScoreOffset.X - width / 2, pos.Y + ScoreOffset.Y, score,
-                                ScoreRatio, 0, FullChannel, NoWidthLimit, White);
+    DrawStats(pos);
     okButton_.Draw(FullChannel);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The results of a won round (gsStageResult): over the board the results window drops in with
-// the medal and the level's score; OK, or the window's own time, takes it away, and the sticker
-// book comes behind the iris.
+// the medal and the round's statistics, which count up once it rests; OK, or the window's own
+// time, takes it away, and the sticker book comes behind the iris.
 #include "app/scenes/RoundOverlayScenes.h"
 #include "engine/GameMenuWindowClass.h"
 
@@ -9,6 +9,8 @@ class TStageResultScene : public TRoundOverlayScene {
 public:
     static constexpr TPoint WindowRest{423, 169};
     static constexpr int ShownTimeMs = 15000;
+    // Frames the statistics take to count up to their values.
+    static constexpr int CountingTicks = 60;
 
     TStageResultScene(const TGameServices& services, TMainGameScene& round);
 
@@ -19,12 +21,19 @@ public:
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& OkButton() const { return okButton_; }
+    // The statistics as the window shows them now.
+    TRoundStats CountedStats() const;
 
 private:
     void Place(TPoint windowPos);
     void DrawOver() override;
+    void ShowingComplete();
+    void Count();
+    void DrawStats(TPoint windowPos) const;
 
     TGameMenuWindow window_;
     TGameButton okButton_;
     int ticks_ = 0;
+    int countTicks_ = 0;
+    bool counting_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// What the controller runs on in tests: no window, no sound card, time by hand.
+// What the controller runs on without a window: no sound card, time by hand. The tests and the
+// headless round runner use it.
 #include "app/UMain.h"
 #include "engine/GameGlobals.h"
 #include "platform/AudioRecordingDevice.h"
@@ -25,5 +26,14 @@ struct TNullPlatform {
                 .ErrorLogFile = errorLogFile,
                 .DataFolder = dataFolder,
                 .Audio = &Audio};
+    }
+    // A mouse event for the next loop pass, at a point of the game area.
+    void PushMouse(TEventKind kind, TPoint at, int button = 0) {
+        TPlatformEvent event;
+        event.Kind = kind;
+        event.X = at.X;
+        event.Y = at.Y;
+        event.Button = button;
+        Events.Push(event);
     }
 };

@@ -1,0 +1,168 @@
+// The round runner in-process: its command line refuses what it cannot run with one line, its
+// lines and JSON say what a round came to, its greedy bot sees the lines a swap makes, and a
+// seeded round on the game's first level plays the same twice and always ends.
+#include "SimOptions.h"
+#include "app/NullPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SimOptions, ACommandLineGivesItsSettingsOrOneLineSayingWhatIsWrong) {
+    TSimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions({"--bot", "greedy", "--think", "20", "--relaxed", "--seed", "7",
+                                 "--rounds", "3", "--json", "1-02"},
+                                options, error))
+        << error;
+    EXPECT_EQ(options.Settings.Bot, TSimBotKind::Greedy);
+    EXPECT_EQ(options.Settings.ThinkTicks, 20);
+    EXPECT_TRUE(options.Settings.Relaxed);
+    EXPECT_EQ(options.Seed, 7u);
+    EXPECT_EQ(options.Rounds, 3);
+    EXPECT_TRUE(options.Json);
+    EXPECT_EQ(options.Settings.Island, 1);
+    EXPECT_EQ(options.Settings.Level, 2);
+
+    const std::vector<std::vector<std::string>> wrong{
+        {},
+        {"--bot", "lucky", "1-01"},
+        {"--think", "-1", "1-01"},
+        {"--rounds", "0", "1-01"},
+        {"--seed", "x", "1-01"},
+        {"--rounds"},
+        {"--fast", "1-01"},
+        {"1-01", "1-02"},
+        {"island"},
+    };
+    for (const auto& args : wrong) {
+        TSimOptions refused;
+        std::string message;
+        EXPECT_FALSE(ParseSimOptions(args, refused, message)) << args.size();
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(message.find('\n'), std::string::npos);
+    }
+}
+
+TEST(SimOptions, LevelNamesAndLevelFilesNameTheirIslandAndLevel) {
+    uint8_t island = 0;
+    int level = 0;
+    ASSERT_TRUE(ParseLevelName("Level2-10.zel", island, level));
+    EXPECT_EQ(island, 2);
+    EXPECT_EQ(level, 10);
+    EXPECT_TRUE(ParseLevelName("some/folder/Level1-03.zel", island, level));
+    EXPECT_EQ(level, 3);
+    for (const char* name : {"1-2", "0-01", "1-00", "Level1-01.txt", ""})
+        EXPECT_FALSE(ParseLevelName(name, island, level)) << name;
+}
+
+TEST(SimOutput, ARoundIsOneLineOrOneJsonObjectWithItsResultTimeMedalAndGathering) {
+    TSimRound won;
+    won.Seed = 4;
+    won.Result = TSimResult::Won;
+    won.ElapsedSeconds = 61;
+    won.RoundTimeSeconds = 180;
+    won.Medal = mdGold;
+    won.Score = 240;
+    won.Moves = 17;
+    won.Targets[ieFruit1] = 10;
+    won.Gathered[ieFruit1] = 10;
+    EXPECT_EQ(RoundJson("1-01", won),
+              R"({"level":"1-01","seed":4,"result":"won","elapsed_s":61,"round_time_s":180,)"
+              R"("medal":"gold","score":240,"moves":17,"gathered":{"bananas":10}})");
+    EXPECT_EQ(RoundLine("1-01", won), "1-01 seed 4: won in 61 of 180 s, medal gold, score 240, "
+                                      "moves 17, gathered bananas 10/10");
+    TSimRound lost = won;
+    lost.Result = TSimResult::Lost;
+    lost.Medal = mdNone;
+    EXPECT_NE(RoundJson("1-01", lost).find(R"("result":"lost")"), std::string::npos);
+    EXPECT_NE(RoundJson("1-01", lost).find(R"("medal":null)"), std::string::npos);
+    TSimRound failed;
+    failed.Error = "the level \"x\" did not start";
+    EXPECT_NE(RoundJson("1-01", failed).find(R"("error":"the level \"x\" did not start")"),
+              std::string::npos);
+
+    const std::string summary = SummaryText("1-01", {won, lost}, 0.5);
+    EXPECT_NE(summary.find("won 1 (50 %)"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("median time won 61.0 s"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("gold 1 silver 0 bronze 0"), std::string::npos) << summary;
+}
+
+class SimRounds : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.ProgramFolder = folder.Path();
+        const std::string error =
+            folder.PlaceLevel(std::string(TOVAN_GAME_DIR) + "/Levels/Level1-01.zel", settings);
+        ASSERT_EQ(error, "");
+    }
+    TSimProgramFolder folder{TOVAN_GAME_DIR, "-test"};
+    TSimSettings settings;
+};
+
+TEST_F(SimRounds, ASeededRoundPlaysTheSameTwiceAndEndsWithEveryBot) {
+    for (const TSimBotKind bot : {TSimBotKind::Hint, TSimBotKind::Greedy}) {
+        settings.Bot = bot;
+        const TSimRound first = PlaySimRound(settings, 11);
+        const TSimRound second = PlaySimRound(settings, 11);
+        ASSERT_NE(first.Result, TSimResult::Error) << first.Error;
+        EXPECT_EQ(first.Result, second.Result);
+        EXPECT_EQ(first.Ticks, second.Ticks);
+        EXPECT_EQ(first.Score, second.Score);
+        EXPECT_EQ(first.Moves, second.Moves);
+        EXPECT_GT(first.Moves, 0);
+        if (first.Result == TSimResult::Won) EXPECT_NE(first.Medal, mdNone);
+    }
+}
+
+TEST_F(SimRounds, ABotThatNeverMovesLosesByTimeAndARelaxedOneRunsIntoTheLimit) {
+    settings.ThinkTicks = 1 << 30;
+    const TSimRound lost = PlaySimRound(settings, 2);
+    EXPECT_EQ(lost.Result, TSimResult::Lost);
+    EXPECT_EQ(lost.ElapsedSeconds, lost.RoundTimeSeconds);
+    EXPECT_EQ(lost.Medal, mdNone);
+
+    settings.Relaxed = true;
+    settings.MaxSeconds = 200;
+    const TSimRound endless = PlaySimRound(settings, 2);
+    EXPECT_EQ(endless.Result, TSimResult::Error);
+    EXPECT_NE(endless.Error.find("did not end"), std::string::npos);
+}
+
+TEST(SimBot, ChoosingAMoveLeavesTheGamesRandomSequenceAsItWas) {
+    TNullPlatform platform;
+    TSimProgramFolder folder(TOVAN_GAME_DIR, "-bot");
+    TSimSettings settings;
+    ASSERT_EQ(folder.PlaceLevel(std::string(TOVAN_GAME_DIR) + "/Levels/Level1-01.zel", settings),
+              "");
+    SetRandomSeed(5);
+    TFormMain form(platform.For(folder.Path(), folder.Path() + "errors.log"));
+    ASSERT_TRUE(form.StartLevel(1, 1));
+    for (const TSimBotKind bot : {TSimBotKind::Hint, TSimBotKind::Greedy}) {
+        const TRandomState before = SaveRandomState();
+        const int expected = Random(1000000);
+        RestoreRandomState(before);
+        EXPECT_TRUE(ChooseMove(bot, form.MainGame()).has_value());
+        EXPECT_EQ(Random(1000000), expected);
+    }
+    ReleaseRandomSeed();
+}
+
+TEST(SimRoundsWithoutContent, AGameFolderWithoutPicturesIsAnErrorNotACrash) {
+    TSimProgramFolder folder("no/such/game", "-empty");
+    TSimSettings settings;
+    settings.ProgramFolder = folder.Path();
+    const TSimRound round = PlaySimRound(settings, 1);
+    EXPECT_EQ(round.Result, TSimResult::Error);
+    EXPECT_FALSE(round.Error.empty());
+}
+
+TEST_F(SimRounds, AMissingLevelFileIsSaidNotPlayed) {
+    EXPECT_NE(folder.PlaceLevel("no/such/Level1-01.zel", settings), "");
+    settings.Level = 7; // no file for it in the folder
+    const TSimRound round = PlaySimRound(settings, 1);
+    EXPECT_EQ(round.Result, TSimResult::Error);
+    EXPECT_FALSE(round.Error.empty());
+}
+
+} // namespace
