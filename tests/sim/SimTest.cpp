@@ -111,7 +111,9 @@ TEST_F(SimRounds, ASeededRoundPlaysTheSameTwiceAndEndsWithEveryBot) {
         EXPECT_EQ(first.Score, second.Score);
         EXPECT_EQ(first.Moves, second.Moves);
         EXPECT_GT(first.Moves, 0);
-        if (first.Result == TSimResult::Won) EXPECT_NE(first.Medal, mdNone);
+        if (first.Result == TSimResult::Won) {
+            EXPECT_NE(first.Medal, mdNone);
+        }
     }
 }
 
