@@ -430,17 +430,11 @@ bool TSdlGraphicsDevice::DrawKeptTurn(TTextureId texture, const TextureSlot& slo
     if (turnedPictures_ == nullptr || !TurnedQuadOf(texture, slot.Size, corners, quad))
         return false;
     quad.Key.Color = WithoutNearWhite(quad.Key.Color);
-    int left = 0;
-    int top = 0;
-    SDL_Texture* copy = turnedPictures_->Find(quad, slot.Texture, left, top);
+    SDL_Rect target{};
+    SDL_Texture* copy = turnedPictures_->Find(quad, slot.Texture, target);
     if (copy == nullptr) return false;
     ApplyBlendMode(blendMode_,
                    [&](SDL_BlendMode mode) { return SDL_SetTextureBlendMode(copy, mode); });
-    SDL_SetTextureScaleMode(copy, SDL_ScaleModeNearest);
-    int width = 0;
-    int height = 0;
-    SDL_QueryTexture(copy, nullptr, nullptr, &width, &height);
-    const SDL_Rect target{left, top, width, height};
     SDL_RenderCopy(renderer_, copy, nullptr, &target);
     return true;
 }

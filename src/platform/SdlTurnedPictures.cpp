@@ -81,7 +81,7 @@ bool TurnedQuadOf(TTextureId texture, TPixelSize textureSize, const TQuadCorners
 }
 
 SDL_Texture* TSdlTurnedPictures::Find(const TTurnedQuad& quad, SDL_Texture* picture,
-                                      int& targetLeft, int& targetTop) {
+                                      SDL_Rect& target) {
     auto found = std::find_if(kept_.begin(), kept_.end(),
                               [&](const Kept& kept) { return kept.Key == quad.Key; });
     if (found == kept_.end()) {
@@ -97,8 +97,10 @@ SDL_Texture* TSdlTurnedPictures::Find(const TTurnedQuad& quad, SDL_Texture* pict
         found = kept_.end() - 1;
     }
     found->LastUsed = frame_;
-    targetLeft = static_cast<int>(std::lround(quad.CentreX - static_cast<float>(found->Width) / 2));
-    targetTop = static_cast<int>(std::lround(quad.CentreY - static_cast<float>(found->Height) / 2));
+    target.x = static_cast<int>(std::lround(quad.CentreX - static_cast<float>(found->Width) / 2));
+    target.y = static_cast<int>(std::lround(quad.CentreY - static_cast<float>(found->Height) / 2));
+    target.w = found->Width;
+    target.h = found->Height;
     return found->Copy;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+struct SDL_Rect;
 struct SDL_Renderer;
 struct SDL_Texture;
 
@@ -49,9 +50,8 @@ public:
 
     // The kept copy of this turn, made now when it is asked for the second time; nullptr when
     // the caller draws it turned itself. The copy is tinted already and drawn as it is;
-    // targetLeft/Top is where its top-left corner goes.
-    SDL_Texture* Find(const TTurnedQuad& quad, SDL_Texture* picture, int& targetLeft,
-                      int& targetTop);
+    // target is where it goes, at its own size.
+    SDL_Texture* Find(const TTurnedQuad& quad, SDL_Texture* picture, SDL_Rect& target);
     // The picture is gone or changed: its copies go too.
     void Forget(TTextureId texture);
     // Once a frame: copies unused for a while are freed.
