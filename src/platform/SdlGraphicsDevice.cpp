@@ -157,6 +157,39 @@ void FitIntoDesktop(SDL_Window* window, TPixelSize gameSize) {
                           usable.y + top + (room.Height - size.Height) / 2);
 }
 
+// A window uncovered, resized or shown again may have lost the pixels kept from frame to frame.
+int RedrawOnWindowChange(void* device, SDL_Event* event) {
+    if (event->type != SDL_WINDOWEVENT) return 1;
+    auto* self = static_cast<TSdlGraphicsDevice*>(device);
+    if (event->window.windowID != self->WindowId()) return 1;
+    switch (event->window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        self->RedrawAll();
+        break;
+    default:
+        break;
+    }
+    return 1;
+}
+
+// An upright copy at another size than its picture's (a turned picture is drawn texel by texel or
+// from its kept copy at its own size).
+bool IsStretchedUpright(const TQuadCorners& c, TPixelSize size) {
+    if (c[0].Y != c[1].Y || c[0].X != c[3].X) return false;
+    const float width = std::fabs(c[1].X - c[0].X) - 0.5f;
+    const float height = std::fabs(c[3].Y - c[0].Y) - 0.5f;
+    const float sourceWidth = std::fabs(c[1].U - c[0].U) * static_cast<float>(size.Width);
+    const float sourceHeight = std::fabs(c[3].V - c[0].V) * static_cast<float>(size.Height);
+    constexpr float Tolerance = 0.01f;
+    return std::fabs(width - sourceWidth) > Tolerance ||
+           std::fabs(height - sourceHeight) > Tolerance;
+}
+
 } // namespace
 
 TPixelSize FittedWindowSize(TPixelSize gameSize, TPixelSize room) {
@@ -182,6 +215,7 @@ TSdlGraphicsDevice::TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface,
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
     if (textures_[NoTexture].Texture != nullptr)
         SDL_UpdateTexture(textures_[NoTexture].Texture, nullptr, &white, 4);
+    if (window_ != nullptr) SDL_AddEventWatch(RedrawOnWindowChange, this);
 }
 
 std::unique_ptr<TSdlGraphicsDevice>
@@ -261,6 +295,7 @@ std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize
 }
 
 TSdlGraphicsDevice::~TSdlGraphicsDevice() {
+    if (window_ != nullptr) SDL_DelEventWatch(RedrawOnWindowChange, this);
     turnedPictures_.reset();
     for (auto& slot : textures_)
         if (slot.Texture != nullptr) SDL_DestroyTexture(slot.Texture);
@@ -293,6 +328,7 @@ TTextureId TSdlGraphicsDevice::CreateTexture(std::string_view, int width, int he
         textures_.emplace_back();
     }
     textures_[id] = TextureSlot{texture, {realWidth, realHeight}};
+    textures_[id].Generation = nextGeneration_++;
     if (pixels != nullptr)
         textures_[id].Opaque = std::all_of(pixels, pixels + static_cast<size_t>(width) * height,
                                            [](uint32_t pixel) { return pixel >= 0xFF000000u; });
@@ -314,8 +350,37 @@ TPixelSize TSdlGraphicsDevice::TextureSize(TTextureId texture) const {
 }
 
 void TSdlGraphicsDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
-    SDL_SetRenderDrawColor(renderer_, red, green, blue, alpha);
-    SDL_RenderClear(renderer_);
+    const uint32_t argb = static_cast<uint32_t>(alpha) << 24 | static_cast<uint32_t>(red) << 16 |
+                          static_cast<uint32_t>(green) << 8 | blue;
+    if (!KeepsSteps()) {
+        ClearNow(argb);
+        return;
+    }
+    TDrawStep step;
+    step.IsClear = true;
+    step.ClearColor = argb;
+    steps_.push_back(step);
+}
+
+// Within a changed area only that area is cleared: the clip leaves the rest as it is.
+void TSdlGraphicsDevice::ClearNow(uint32_t argb) {
+    const SDL_Color color = ColorOf(argb);
+    SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, color.a);
+    if (SDL_RenderIsClipEnabled(renderer_)) {
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+        SDL_RenderFillRect(renderer_, nullptr);
+    } else {
+        SDL_RenderClear(renderer_);
+    }
+    drewThisFrame_ = true;
+}
+
+bool TSdlGraphicsDevice::KeepsSteps() const {
+    if (!software_ || stepsDrawn_) return false;
+    int width = 0;
+    int height = 0;
+    return SDL_GetRendererOutputSize(renderer_, &width, &height) == 0 &&
+           TPixelSize{width, height} == gameSize_;
 }
 
 void TSdlGraphicsDevice::ApplyTextureState(TextureSlot& slot, bool unblended) {
@@ -338,12 +403,33 @@ void TSdlGraphicsDevice::ApplyTextureState(TextureSlot& slot, bool unblended) {
 }
 
 void TSdlGraphicsDevice::DrawQuad(TTextureId texture, const TQuadCorners& corners) {
+    if (!KeepsSteps()) {
+        // Drawn past what the frame before knows: the next frame starts afresh.
+        redrawAll_ = true;
+        DrawQuadNow(texture, corners);
+        return;
+    }
+    TDrawStep step;
+    step.Texture = texture;
+    step.Generation = texture < textures_.size() ? textures_[texture].Generation : 0;
+    step.BlendMode = blendMode_;
+    step.Linear = linearFilter_;
+    std::copy(std::begin(corners), std::end(corners), step.Corners.begin());
+    steps_.push_back(step);
+}
+
+void TSdlGraphicsDevice::DrawQuadNow(TTextureId texture, const TQuadCorners& corners) {
+    drewThisFrame_ = true;
     TextureSlot& slot = texture < textures_.size() && textures_[texture].Texture != nullptr
                             ? textures_[texture]
                             : textures_[NoTexture];
     if (slot.Texture == nullptr) return;
+    // A large stretched picture seen again is drawn from its kept copy at the stretched size:
+    // stretching and blending at once costs the software renderer many times a plain blend.
+    const bool stretched = texture != NoTexture && IsStretchedUpright(corners, slot.Size);
     if (!QuadFarOutside(corners, gameSize_) &&
-        (DrawUprightQuad(slot, corners) || DrawKeptTurn(texture, slot, corners)))
+        ((stretched && DrawKeptTurn(texture, slot, corners)) || DrawUprightQuad(slot, corners) ||
+         DrawKeptTurn(texture, slot, corners)))
         return;
     ApplyTextureState(slot, false);
     if (slot.ColorMod != 0xFFFFFFFF) {
@@ -439,17 +525,74 @@ bool TSdlGraphicsDevice::DrawKeptTurn(TTextureId texture, const TextureSlot& slo
     return true;
 }
 
+// A frame without steps leaves the window's pixels as they are, as drawing nothing would.
+void TSdlGraphicsDevice::DrawChangedAreas() {
+    if (stepsDrawn_ || steps_.empty()) return;
+    const TPixelRect whole{0, 0, gameSize_.Width, gameSize_.Height};
+    const std::vector<TPixelRect> areas =
+        redrawAll_ ? std::vector<TPixelRect>{whole}
+                   : ChangedAreas(drawnSteps_, steps_, gameSize_,
+                                  [this](const TDrawStep& step) { return StretchesPicture(step); });
+    const int blendMode = blendMode_;
+    const bool linear = linearFilter_;
+    for (const TPixelRect& area : areas) DrawStepsInto(area, area == whole);
+    blendMode_ = blendMode;
+    linearFilter_ = linear;
+    drawnSteps_.swap(steps_);
+    steps_.clear();
+    redrawAll_ = false;
+    stepsDrawn_ = true;
+}
+
+// A stretched copy comes out differently cut at an area's edge (SDL rounds each cut's stretch
+// anew): such a step is drawn again whole or not at all.
+bool TSdlGraphicsDevice::StretchesPicture(const TDrawStep& step) const {
+    if (step.IsClear || step.Texture == NoTexture || step.Texture >= textures_.size()) return false;
+    TQuadCorners corners;
+    std::copy(step.Corners.begin(), step.Corners.end(), corners);
+    return IsStretchedUpright(corners, textures_[step.Texture].Size);
+}
+
+void TSdlGraphicsDevice::DrawStepsInto(const TPixelRect& area, bool wholeFrame) {
+    const SDL_Rect clip{area.X, area.Y, area.Width, area.Height};
+    SDL_RenderSetClipRect(renderer_, wholeFrame ? nullptr : &clip);
+    for (const TDrawStep& step : steps_) {
+        if (!wholeFrame && !Overlaps(StepBounds(step, gameSize_), area)) continue;
+        if (step.IsClear) {
+            ClearNow(step.ClearColor);
+            continue;
+        }
+        blendMode_ = step.BlendMode;
+        linearFilter_ = step.Linear;
+        TQuadCorners corners;
+        std::copy(step.Corners.begin(), step.Corners.end(), corners);
+        DrawQuadNow(step.Texture, corners);
+    }
+    SDL_RenderSetClipRect(renderer_, nullptr);
+}
+
+// A frame that changed nothing is not shown again: the window shows it already.
 void TSdlGraphicsDevice::EndFrame(bool present) {
-    if (present) SDL_RenderPresent(renderer_);
+    if (present) {
+        DrawChangedAreas();
+        if (drewThisFrame_ || !software_) SDL_RenderPresent(renderer_);
+    } else {
+        steps_.clear();
+        redrawAll_ = true;
+    }
+    stepsDrawn_ = false;
+    drewThisFrame_ = false;
     if (turnedPictures_ != nullptr) turnedPictures_->FrameEnded();
 }
 
 void TSdlGraphicsDevice::MarkTexturesLost() {
+    redrawAll_ = true;
     texturesLost_ = true;
     if (turnedPictures_ != nullptr) turnedPictures_->Clear();
 }
 
 bool TSdlGraphicsDevice::ReadFrame(TFramePixels& frame) {
+    DrawChangedAreas();
     SDL_Rect viewport{};
     SDL_RenderGetViewport(renderer_, &viewport);
     float scaleX = 1;

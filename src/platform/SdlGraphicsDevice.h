@@ -2,6 +2,7 @@
 // The game's graphics device on SDL_Renderer: a framed window of the game's size (or the desktop in
 // full screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
 #include "platform/GraphicsDevice.h"
+#include "platform/RedrawRegions.h"
 #include "platform/SdlTurnedPictures.h"
 
 #include <memory>
@@ -58,6 +59,8 @@ public:
 
     // The driver dropped the renderer's textures (device or targets reset).
     void MarkTexturesLost();
+    // The next frame is drawn whole (the window was uncovered, resized or its pixels lost).
+    void RedrawAll() { redrawAll_ = true; }
     bool IsSoftware() const { return software_; }
     uint32_t WindowId() const;
 
@@ -69,6 +72,7 @@ private:
         int Linear = -1;
         uint32_t ColorMod = 0xFFFFFFFF; // ARGB last given to the texture
         bool Opaque = false;            // every texel has alpha 255
+        uint32_t Generation = 0;        // tells a new picture in this slot from the one before
     };
     TSdlGraphicsDevice(SDL_Window* window, SDL_Surface* surface, SDL_Renderer* renderer,
                        TPixelSize gameSize);
@@ -80,6 +84,14 @@ private:
     void DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners, int count);
     // A turned picture drawn as its kept turned copy; false when none is kept for it.
     bool DrawKeptTurn(TTextureId texture, const TextureSlot& slot, const TQuadCorners& corners);
+    void DrawQuadNow(TTextureId texture, const TQuadCorners& corners);
+    void ClearNow(uint32_t argb);
+    // The software renderer keeps the frame's steps and at its end draws only where they differ
+    // from the frame before; the window's pixels stay from one frame to the next.
+    bool KeepsSteps() const;
+    void DrawChangedAreas();
+    bool StretchesPicture(const TDrawStep& step) const;
+    void DrawStepsInto(const TPixelRect& area, bool wholeFrame);
 
     SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;
@@ -94,4 +106,10 @@ private:
     std::vector<TextureSlot> textures_{1}; // slot 0 is NoTexture
     std::vector<TTextureId> freeSlots_;
     std::unique_ptr<TSdlTurnedPictures> turnedPictures_; // software renderer only
+    uint32_t nextGeneration_ = 1;
+    std::vector<TDrawStep> steps_;      // this frame's, not drawn yet
+    std::vector<TDrawStep> drawnSteps_; // the frame on screen
+    bool redrawAll_ = true;
+    bool stepsDrawn_ = false; // this frame's steps are on screen already (read back early)
+    bool drewThisFrame_ = false;
 };

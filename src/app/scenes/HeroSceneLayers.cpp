@@ -18,8 +18,8 @@ constexpr std::array<int, 16> HeroFrames{0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 4, 
 constexpr int HeroTicksPerFrame = 5;
 constexpr int CaptainFrames = 8;
 constexpr int CaptainTicksPerFrame = 4;
-// The mist drifts a pixel every other tick.
-constexpr int FogTicksPerPixel = 2;
+// The mist drifts a pixel every third tick: slow sea mist, and its band is drawn again that often.
+constexpr int FogTicksPerPixel = 3;
 constexpr int FogLayers = 3;
 constexpr int FogMaxAlpha = 110;
 constexpr int FogFadeTicks = 60;

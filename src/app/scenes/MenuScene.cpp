@@ -38,8 +38,11 @@ constexpr float ShineDegreesPerStep = 0.9f;
 constexpr uint8_t ShineAlpha = 35;
 // The title over the haven, rocking slowly.
 constexpr TPoint LogoPos{520, 24};
+// It moves every few ticks only: a third of a pixel per tick at its corners is no smoother to the
+// eye than a pixel every third tick, and a still title costs nothing to show.
 constexpr float LogoRockDegrees = 2.5f;
 constexpr float LogoRockPerTick = 0.035f;
+constexpr int LogoTicksPerStep = 3;
 // The haven behind the menu until the sticker book draws its own world there.
 // TODO(economy issue): the sticker book's world of the player's stage.
 constexpr const char* BackdropFile = "ciBG1.jpg";
@@ -232,7 +235,9 @@ void TMenuScene::DrawBackdrop() const {
 }
 
 void TMenuScene::DrawLogo() const {
-    const float angle = LogoRockDegrees * std::sin(static_cast<float>(ticks_) * LogoRockPerTick);
+    const int steppedTicks = ticks_ / LogoTicksPerStep * LogoTicksPerStep;
+    const float angle =
+        LogoRockDegrees * std::sin(static_cast<float>(steppedTicks) * LogoRockPerTick);
     DrawImage(Pictures::GameLogo, LogoPos.X, LogoPos.Y, angle, Centered, Centered, 1, 1,
               FullChannel, FullChannel, FullChannel, FullChannel, 0);
 }
