@@ -120,6 +120,16 @@ TEST(RoundSpiders, AClickedSpiderIsGatheredWhileWantedThenRollsAwayAndEachPaysOn
     ADD_FAILURE() << "no second spider stayed on the board";
 }
 
+TEST(RoundSpiders, TheTilesAHammerObjectStrikesKnockTheirSpidersOff) {
+    TSpiderRig rig("spiders-hammer", 3, 0);
+    ASSERT_TRUE(rig.WaveOnTheBoard(3));
+    // The hammer object strikes the tile beside the spider: the spider's tile is struck too.
+    const TPoint tile = rig.Spiders().Spider(0).Tile;
+    rig.Round().GameBoard.HammerStrike({tile.X == 12 ? tile.X - 1 : tile.X + 1, tile.Y});
+    rig.Ticks(2);
+    EXPECT_EQ(rig.Spiders().Spider(0).State, TSpiders::ssHit);
+}
+
 TEST(RoundSpiders, TimeUpKnocksEverySpiderOffAndNoneIsGatheredOrPaid) {
     TSpiderRig rig("spiders-time-up", 3, 2);
     ASSERT_TRUE(rig.WaveOnTheBoard(3));

@@ -262,7 +262,10 @@ void TMainGameScene::WireSpecialTileEvents() {
     };
     GameBoard.OnHammeredObjectsEffectRequest = [this](const TBoardData&,
                                                       const TSimpleObjectArray&) {
-        CompleteWithoutEffect([this] { GameBoard.HammeredTilesRemoved(); });
+        CompleteWithoutEffect([this] {
+            GameBoard.HammeredTilesRemoved();
+            CrawlingSpiders.KnockOffOnClearedTiles(GameBoard.TileStates());
+        });
     };
     GameBoard.OnMultiBubbleClicked = [this](TPoint tilePos, TPoint, int) {
         PlaySound("Collector");
