@@ -25,8 +25,8 @@ struct TQuietPlatform {
     TNullAudioDevice Audio;
 };
 
-// The first level's round on the recording device, its objective skipped; none without the
-// built content.
+// The first level's round on the recording device, its objective skipped, without a time limit;
+// none without the built content.
 struct TBenchRound {
     TQuietPlatform Platform;
     TFormMain Form;
@@ -43,6 +43,8 @@ struct TBenchRound {
         Form.LoadMainPictures();
         Form.StartLevel(1, 1);
         Form.MainGame().ObjectiveInfo.Skip();
+        // The time never runs out: every frame timed is one of the round, however many.
+        Form.MainGame().TubeTimer.RelaxedMode = rmYes;
     }
 };
 
@@ -54,6 +56,11 @@ std::unique_ptr<TBenchRound> StartBenchRound(benchmark::State& state) {
     }
     SetRandomSeed(5);
     return std::make_unique<TBenchRound>(gameFolder);
+}
+
+// A sum over the timed frames as a counter: its average a frame.
+benchmark::Counter PerFrame(int64_t sum, int64_t frames) {
+    return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
 }
 
 TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
@@ -158,14 +165,11 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         cyan += game.MatchedCyan.InUse();
         pieces += game.LockerPieces.RunningCount();
     }
-    const auto perFrame = [frames](int64_t sum) {
-        return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
-    };
-    state.counters["sprites_per_frame"] = perFrame(sprites);
-    state.counters["falling_in_flight"] = perFrame(falling);
-    state.counters["flowing_in_flight"] = perFrame(flowing);
-    state.counters["cyan_particles"] = perFrame(cyan);
-    state.counters["locker_pieces"] = perFrame(pieces);
+    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
+    state.counters["falling_in_flight"] = PerFrame(falling, frames);
+    state.counters["flowing_in_flight"] = PerFrame(flowing, frames);
+    state.counters["cyan_particles"] = PerFrame(cyan, frames);
+    state.counters["locker_pieces"] = PerFrame(pieces, frames);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameMidCascade)->Unit(benchmark::kMicrosecond);
@@ -190,8 +194,6 @@ void BM_MainGameFrameFullSpiderWave(benchmark::State& state) {
     TFormMain& form = round->Form;
     TMainGameScene& game = form.MainGame();
     TCrawlingSpiders& spiders = game.CrawlingSpiders;
-    // The time never runs out: every frame timed is one of the round.
-    game.TubeTimer.RelaxedMode = rmYes;
     // The board built, then every spider dropped in and landed.
     for (int i = 0; i < 400; ++i) form.OmegaTimer1Timer();
     StartFullSpiderWave(game);
@@ -219,13 +221,10 @@ void BM_MainGameFrameFullSpiderWave(benchmark::State& state) {
             spinning += spiders.Spider(slot).State == TCrawlingSpiders::ssSpinning ? 1 : 0;
         webs += game.GameBoard.WebCount();
     }
-    const auto perFrame = [frames](int64_t sum) {
-        return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
-    };
-    state.counters["sprites_per_frame"] = perFrame(sprites);
-    state.counters["spiders_on_board"] = perFrame(onBoard);
-    state.counters["spinning"] = perFrame(spinning);
-    state.counters["webs_on_board"] = perFrame(webs);
+    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
+    state.counters["spiders_on_board"] = PerFrame(onBoard, frames);
+    state.counters["spinning"] = PerFrame(spinning, frames);
+    state.counters["webs_on_board"] = PerFrame(webs, frames);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameFullSpiderWave)->Unit(benchmark::kMicrosecond);
