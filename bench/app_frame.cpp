@@ -4,6 +4,7 @@
 // stars, tearing webs, breaking chains, a bursting bubble, combo labels and the conveyer, the
 // round's comment, the panels, the tube and the gathering, all through the recording graphics
 // device with the game's own pictures, level and texts.
+// And one with a full spider wave: every one of the twenty spiders crawling, pausing or spinning.
 #include "app/UMain.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
@@ -11,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
@@ -22,6 +24,44 @@ struct TQuietPlatform {
     TRecordingDesktop Desktop;
     TNullAudioDevice Audio;
 };
+
+// The first level's round on the recording device, its objective skipped, without a time limit;
+// none without the built content.
+struct TBenchRound {
+    TQuietPlatform Platform;
+    TFormMain Form;
+
+    explicit TBenchRound(const std::string& gameFolder)
+        : Form({.Device = Platform.Device,
+                .Events = Platform.Events,
+                .Clock = Platform.Clock,
+                .Desktop = Platform.Desktop,
+                .ProgramFolder = gameFolder,
+                .ErrorLogFile = "",
+                .DataFolder = "",
+                .Audio = &Platform.Audio}) {
+        Form.LoadMainPictures();
+        Form.StartLevel(1, 1);
+        Form.MainGame().ObjectiveInfo.Skip();
+        // The time never runs out: every frame timed is one of the round, however many.
+        Form.MainGame().TubeTimer.RelaxedMode = rmYes;
+    }
+};
+
+std::unique_ptr<TBenchRound> StartBenchRound(benchmark::State& state) {
+    const std::string gameFolder = std::string(TOVAN_GAME_DIR) + "/";
+    if (!std::filesystem::exists(gameFolder + "Levels/Level1-01.zel")) {
+        state.SkipWithError("no built game content (Levels, Images) beside the game");
+        return nullptr;
+    }
+    SetRandomSeed(5);
+    return std::make_unique<TBenchRound>(gameFolder);
+}
+
+// A sum over the timed frames as a counter: its average a frame.
+benchmark::Counter PerFrame(int64_t sum, int64_t frames) {
+    return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
+}
 
 TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
     TSimpleObjectArray mask{};
@@ -84,24 +124,10 @@ void StirUp(TFormMain& form) {
 }
 
 void BM_MainGameFrameMidCascade(benchmark::State& state) {
-    const std::string gameFolder = std::string(TOVAN_GAME_DIR) + "/";
-    if (!std::filesystem::exists(gameFolder + "Levels/Level1-01.zel")) {
-        state.SkipWithError("no built game content (Levels, Images) beside the game");
-        return;
-    }
-    SetRandomSeed(5);
-    TQuietPlatform platform;
-    TFormMain form({.Device = platform.Device,
-                    .Events = platform.Events,
-                    .Clock = platform.Clock,
-                    .Desktop = platform.Desktop,
-                    .ProgramFolder = gameFolder,
-                    .ErrorLogFile = "",
-                    .DataFolder = "",
-                    .Audio = &platform.Audio});
-    form.LoadMainPictures();
-    form.StartLevel(1, 1);
-    form.MainGame().ObjectiveInfo.Skip();
+    const std::unique_ptr<TBenchRound> round = StartBenchRound(state);
+    if (!round) return;
+    TFormMain& form = round->Form;
+    TRecordingGraphicsDevice& device = round->Platform.Device;
     TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = game.ElementGather;
@@ -133,22 +159,74 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         }
         form.OmegaTimer1Timer();
         ++frames;
-        sprites += static_cast<int64_t>(platform.Device.Quads.size());
+        sprites += static_cast<int64_t>(device.Quads.size());
         falling += game.FallingElements.RunningCount();
         flowing += game.FlowingElements.RunningCount();
         cyan += game.MatchedCyan.InUse();
         pieces += game.LockerPieces.RunningCount();
     }
-    const auto perFrame = [frames](int64_t sum) {
-        return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
-    };
-    state.counters["sprites_per_frame"] = perFrame(sprites);
-    state.counters["falling_in_flight"] = perFrame(falling);
-    state.counters["flowing_in_flight"] = perFrame(flowing);
-    state.counters["cyan_particles"] = perFrame(cyan);
-    state.counters["locker_pieces"] = perFrame(pieces);
+    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
+    state.counters["falling_in_flight"] = PerFrame(falling, frames);
+    state.counters["flowing_in_flight"] = PerFrame(flowing, frames);
+    state.counters["cyan_particles"] = PerFrame(cyan, frames);
+    state.counters["locker_pieces"] = PerFrame(pieces, frames);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameMidCascade)->Unit(benchmark::kMicrosecond);
+
+// A wave that fills every spider slot and whose webs never run out, so that nobody leaves; the
+// board's webs torn first, so that it keeps its moves and its spiders keep spinning.
+constexpr int MostWebsKept = 12;
+void StartFullSpiderWave(TMainGameScene& game) {
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y) game.GameBoard.TearWeb({x, y});
+    TCrawlingSpiders& spiders = game.CrawlingSpiders;
+    spiders.MaxSpidersOnBoard = TCrawlingSpiders::SlotCount;
+    spiders.MaxWebs = 1000;
+    spiders.OneWebEveryProb = 4;
+    spiders.TakeBoardData(game.GameBoard.BoardData());
+    spiders.StartWave(game.GameBoard.WebCount());
+}
+
+void BM_MainGameFrameFullSpiderWave(benchmark::State& state) {
+    const std::unique_ptr<TBenchRound> round = StartBenchRound(state);
+    if (!round) return;
+    TFormMain& form = round->Form;
+    TMainGameScene& game = form.MainGame();
+    TCrawlingSpiders& spiders = game.CrawlingSpiders;
+    // The board built, then every spider dropped in and landed.
+    for (int i = 0; i < 400; ++i) form.OmegaTimer1Timer();
+    StartFullSpiderWave(game);
+    for (int i = 0; i < 2000 && spiders.SpidersOnBoard() < TCrawlingSpiders::SlotCount; ++i)
+        form.OmegaTimer1Timer();
+
+    int64_t frames = 0;
+    int64_t sprites = 0;
+    int64_t onBoard = 0;
+    int64_t spinning = 0;
+    int64_t webs = 0;
+    for (auto _ : state) {
+        const bool waveThinned =
+            spiders.SpidersOnBoard() < TCrawlingSpiders::SlotCount && spiders.SpidersToAdd() == 0;
+        if (waveThinned || game.GameBoard.WebCount() > MostWebsKept) {
+            state.PauseTiming();
+            StartFullSpiderWave(game);
+            state.ResumeTiming();
+        }
+        form.OmegaTimer1Timer();
+        ++frames;
+        sprites += static_cast<int64_t>(round->Platform.Device.Quads.size());
+        onBoard += spiders.SpidersOnBoard();
+        for (int slot = 0; slot < TCrawlingSpiders::SlotCount; ++slot)
+            spinning += spiders.Spider(slot).State == TCrawlingSpiders::ssSpinning ? 1 : 0;
+        webs += game.GameBoard.WebCount();
+    }
+    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
+    state.counters["spiders_on_board"] = PerFrame(onBoard, frames);
+    state.counters["spinning"] = PerFrame(spinning, frames);
+    state.counters["webs_on_board"] = PerFrame(webs, frames);
+    ReleaseRandomSeed();
+}
+BENCHMARK(BM_MainGameFrameFullSpiderWave)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -149,7 +149,7 @@ TEST_F(LevelToolTest, ADumpThatCannotBeWrittenFails) {
 }
 
 TEST_F(LevelToolTest, TheShippedLevelsAreSoundAndRoundTrip) {
-    for (const char* name : {"Level1-01", "Level1-02", "Level1-03"}) {
+    for (const char* name : {"Level1-01", "Level1-02", "Level1-03", "Level1-08"}) {
         SCOPED_TRACE(name);
         const std::string source =
             std::string(TOVAN_SOURCE_DIR "/content/levels/") + name + ".level";

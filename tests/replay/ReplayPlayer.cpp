@@ -240,6 +240,18 @@ private:
         Watch(round.TubeTimer.OnTimeUp, count(ReplayCounters::TimeUps));
         Watch(round.LostBoardEffect.OnTimeForDialogWindow, count(ReplayCounters::ResultQuestions));
         Watch(round.LockersAwayEffect.OnFinished, count(ReplayCounters::BoardsThrown));
+        WatchSpiders();
+    }
+
+    void WatchSpiders() {
+        TCrawlingSpiders& spiders = Form->MainGame().CrawlingSpiders;
+        const auto count = [this](const char* name) {
+            Counters[name] = 0;
+            return [this, name] { ++Counters[name]; };
+        };
+        Watch(spiders.OnAnySpiderLanding, count(ReplayCounters::SpidersLanded));
+        Watch(spiders.OnPutWeb, count(ReplayCounters::WebsSpun));
+        Watch(spiders.OnOneSpiderHit, count(ReplayCounters::SpidersHit));
     }
 
     TTempFolder dataFolder;

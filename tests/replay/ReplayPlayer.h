@@ -31,6 +31,9 @@ inline constexpr const char* ResultQuestions = "result-questions"; // a collapse
 inline constexpr const char* BoardsThrown = "boards-thrown";       // a won board thrown off
 inline constexpr const char* Balloons = "balloons";                // conversation balloons shown
 inline constexpr const char* Conversations = "conversations";      // conversations ended
+inline constexpr const char* SpidersLanded = "spiders-landed";     // spiders dropped onto the board
+inline constexpr const char* WebsSpun = "webs-spun";               // webs the spiders finished
+inline constexpr const char* SpidersHit = "spiders-hit"; // knocked spiders, hit played out
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

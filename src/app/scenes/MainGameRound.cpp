@@ -64,6 +64,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     slots.LevelIdx = levelIdx;
     slots.ResetLevelEarnings();
     SetGatheringTargets();
+    SetupSpiders();
     // The gold-tile upgrade makes the frames golden, and their tiles with them.
     const TTileKind tileKind = slots.HasUpgrade(upGoldTiles) ? tkUpgraded : tkStandard;
     FlowingElements.TileKind = tileKind;
@@ -131,6 +132,7 @@ void TMainGameScene::ResetRoundComponents() {
     WebEffect.Clear();
     ChainLockEffect.Clear();
     UniBubbleEffect.Stop();
+    CrawlingSpiders.Reset();
     Combos.Clear();
     ComboConveyer.Reset();
     EnergyBonusPop.Reset();
@@ -165,6 +167,7 @@ void TMainGameScene::WireBoardEvents() {
         GroupedElementsEffect.StartGrouping(grid, mask, triggeredByBlaster);
         if (!IsReducedEffectsMode()) MatchedCyan.Spray(mask);
         if (checkCombos) Combos.CheckCombo(grid, mask);
+        CrawlingSpiders.KnockOffByMap(mask);
     };
     GameBoard.OnOpeningLockersEffectRequest = [this](const TBoardData& grid,
                                                      const TSimpleObjectArray& lockersToOpen) {
@@ -259,7 +262,10 @@ void TMainGameScene::WireSpecialTileEvents() {
     };
     GameBoard.OnHammeredObjectsEffectRequest = [this](const TBoardData&,
                                                       const TSimpleObjectArray&) {
-        CompleteWithoutEffect([this] { GameBoard.HammeredTilesRemoved(); });
+        CompleteWithoutEffect([this] {
+            GameBoard.HammeredTilesRemoved();
+            CrawlingSpiders.KnockOffOnClearedTiles(GameBoard.TileStates());
+        });
     };
     GameBoard.OnMultiBubbleClicked = [this](TPoint tilePos, TPoint, int) {
         PlaySound("Collector");
@@ -303,6 +309,7 @@ void TMainGameScene::ComboArrived(uint8_t matchXCount) {
 
 // The board flies off and comes back reshuffled.
 void TMainGameScene::ShuffleNoMoreMoves() {
+    CrawlingSpiders.KnockOffAll();
     const TBoardData before = GameBoard.BoardData();
     HandBoardToEffect();
     ShuffleAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
@@ -371,7 +378,6 @@ void TMainGameScene::SwapFinished(TTileObjectKind swapObjKind) {
         GameBoard.CheckMatches();
 }
 
-// TODO(bosses issue): the spiders count the cleared tiles too.
 void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                                       bool triggeredByBlaster) {
     GameBoard.GroupedElementsRemoved(mask);
@@ -382,7 +388,6 @@ void TMainGameScene::GroupingFinished(const TBoardData& grid, const TSimpleObjec
 
 // Elements the gathering still wants fly to their slots; the others fall off the board. Every
 // cleared element pays into the purse. After the time has run out everything just falls.
-// TODO(tools issue): each spider shot down pays one elSpider.
 void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
                                          uint8_t fallingMode, bool countEnergy) {
     if (roundLost_) {
@@ -402,6 +407,7 @@ void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleOb
     });
     AddScore(PointsPerClearedTile * cleared);
     if (countEnergy) MannaEnergy.AddFruit(cleared);
+    FeedSpiders(cleared, countEnergy);
     FlowingElements.StartFlowing(grid, flowing);
     FallingElements.StartFalling(grid, falling, fallingMode);
 }
@@ -435,6 +441,8 @@ void TMainGameScene::RoundClear() {
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
+    // The spiders stop where they are until the board is thrown away.
+    CrawlingSpiders.Frozen = true;
     // A board in the middle of its reshuffle stands as it is.
     if (ShuffleAwayEffect.IsRunning()) {
         ShuffleAwayEffect.Clear();
@@ -501,6 +509,7 @@ void TMainGameScene::KeepProgress() {
 void TMainGameScene::ThrowBoardAway() {
     const TBoardData board = GameBoard.BoardData();
     HandBoardToEffect();
+    CrawlingSpiders.KnockOffAll();
     LockerFrames.FlyOut();
     LockersAwayEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
     LockersAwayEffect.Start(board);
@@ -519,6 +528,7 @@ void TMainGameScene::TimeUp() {
     HandBoardToEffect();
     LostBoardEffect.UniFruitCode = GameBoard.CurrentUniFruitCode();
     LostBoardEffect.StartCollapse(board);
+    CrawlingSpiders.KnockOffAll();
     BoardComment1.ShowComment(coTimeUp);
     services_.Host.SubmitScore();
     Forfeit();

@@ -86,6 +86,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireEffectEvents();
     WireLockerEvents();
     WireWholeBoardEvents();
+    WireSpiderEvents();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -99,6 +100,7 @@ void TMainGameScene::TakeSizes() {
     MatchedCyan.TakeSize();
     WebEffect.TakeSize();
     ChainLockEffect.TakeSize();
+    CrawlingSpiders.TakeSize();
 }
 
 // TODO(tools issue): the energy shares enable and disable the collector tools.
@@ -129,6 +131,7 @@ void TMainGameScene::Frame() {
     ChainLockEffect.Tick();
     WebEffect.Tick();
     UniBubbleEffect.Tick();
+    CrawlingSpiders.UpdateAndDraw();
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
@@ -172,6 +175,7 @@ void TMainGameScene::SetGamePause(bool paused) {
     GroupedElementsEffect.Visible = !paused;
     FallingElements.Visible = !paused;
     FlowingElements.Visible = !paused;
+    CrawlingSpiders.Visible = !paused;
     InGameMenuButton.Enabled = !paused;
 }
 
@@ -184,7 +188,8 @@ std::vector<bool*> TMainGameScene::BoardEffectVisibility() {
             &FallingElements.Visible, &FlowingElements.Visible,
             &MatchedCyan.Visible,     &Stars.Visible,
             &WebEffect.Visible,       &ChainLockEffect.Visible,
-            &UniBubbleEffect.Visible, &Combos.Visible};
+            &UniBubbleEffect.Visible, &Combos.Visible,
+            &CrawlingSpiders.Visible};
 }
 
 void TMainGameScene::Forfeit() {
@@ -257,7 +262,7 @@ void TMainGameScene::MouseDown(const TPlatformEvent& event) {
     InGameMenuButton.Press(event.X, event.Y, static_cast<TMouseButton>(event.Button));
     // A press hurries the round's announcement along.
     if (BoardComment1.State() == gcsWaving) BoardComment1.FinishWaving();
-    if (!BoardBusy())
+    if (!BoardBusy() && !SpiderClicked(event))
         GameBoard.MouseDown(event.X, event.Y, static_cast<TMouseButton>(event.Button));
 }
 

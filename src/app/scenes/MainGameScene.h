@@ -13,6 +13,7 @@
 #include "board/GameBoardClass.h"
 #include "effects/ChainLockEffectClass.h"
 #include "effects/CombosClass.h"
+#include "effects/CrawlingSpidersClass.h"
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
@@ -118,6 +119,7 @@ public:
     TWebEffect WebEffect;
     TChainLockEffect ChainLockEffect;
     TUniBubbleEffect UniBubbleEffect;
+    TCrawlingSpiders CrawlingSpiders;
     TCombos Combos;
     TComboConveyer ComboConveyer;
     // "Energy +" over the cabinet when a combo's reward arrives.
@@ -161,7 +163,8 @@ private:
     void SwapFinished(TTileObjectKind swapObjKind);
     void GroupingFinished(const TBoardData& grid, const TSimpleObjectArray& mask,
                           bool triggeredByBlaster);
-    // `countEnergy`: every cleared tile feeds the energy gauge (not after a blast).
+    // `countEnergy`: every cleared tile feeds the energy gauge and the next spider wave (not
+    // after a blast).
     void CollectClearedTiles(const TBoardData& grid, const TSimpleObjectArray& mask,
                              uint8_t fallingMode, bool countEnergy);
     void AddScore(int points);
@@ -191,6 +194,16 @@ private:
     void RunCompletionsWithoutEffect();
 
     void DrawPausedSign();
+
+    // -- the spiders (MainGameSpiders.cpp) --
+    void SetupSpiders();
+    void WireSpiderEvents();
+    void StartSpiderWave();
+    // A knocked spider's hit has played at the point: whether it is gathered.
+    bool SpiderKnockedOff(TPoint at);
+    // `countTiles`: the cleared tiles count towards the next wave (not after a blast).
+    void FeedSpiders(int clearedTiles, bool countTiles);
+    bool SpiderClicked(const TPlatformEvent& event);
 
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
