@@ -31,6 +31,7 @@ inline constexpr const char* ResultQuestions = "result-questions"; // a collapse
 inline constexpr const char* BoardsThrown = "boards-thrown";       // a won board thrown off
 inline constexpr const char* Balloons = "balloons";                // conversation balloons shown
 inline constexpr const char* Conversations = "conversations";      // conversations ended
+inline constexpr const char* BossesBeaten = "bosses-beaten";       // a guardian's energy ran out
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

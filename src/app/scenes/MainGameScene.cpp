@@ -86,6 +86,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireEffectEvents();
     WireLockerEvents();
     WireWholeBoardEvents();
+    WireBossEvents();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -119,6 +120,7 @@ void TMainGameScene::Frame() {
     if (!GameBoard.CanDraw && LockersAwayEffect.Phase() != TLockersAwayEffect::lpIdle)
         LockerFrames.Tick();
     GameBoard.UpdateAndDraw();
+    TickBoss();
     OpeningLockers.Tick();
     RunCompletionsWithoutEffect();
     LockerPieces.Tick();
@@ -173,6 +175,7 @@ void TMainGameScene::SetGamePause(bool paused) {
     FallingElements.Visible = !paused;
     FlowingElements.Visible = !paused;
     InGameMenuButton.Enabled = !paused;
+    PauseBoss(paused);
 }
 
 std::vector<bool*> TMainGameScene::BoardEffectVisibility() {
@@ -204,6 +207,7 @@ void TMainGameScene::DeveloperWin() {
         }
         ElementGather.Count(elSpider, 1);
     }
+    DeveloperStrikeBoss();
 }
 
 // TODO(tools issue): the three collector tools enabled.

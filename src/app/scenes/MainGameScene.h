@@ -31,7 +31,10 @@
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
 #include "engine/SpritePopperClass.h"
+#include "progression/BossClass.h"
+#include "progression/MonsterAuraClass.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -126,6 +129,24 @@ public:
     // The round's announcements, and the one for a newly found flower.
     TGameComment BoardComment1;
     TGameComment BoardComment2;
+    // The island guardians: on a boss level the current island's walks below the board, and the
+    // aura swells around it while it drains the tube.
+    TOwlBoss OwlBoss;
+    TSquirrelBoss SquirrelBoss;
+    TBeeBoss BeeBoss;
+    TBatBoss BatBoss;
+    TCatBoss CatBoss;
+    TMonsterAura MonsterAura;
+    bool BossLevel() const;
+    // The five, in the islands' order.
+    std::array<TBoss*, 5> Bosses();
+    // The guardian of the round's island.
+    TBoss& CurrentBoss();
+    const TBoss& CurrentBoss() const;
+    // The tools' blows on the boss (boss levels only): a hammer strike at a pixel, True when it
+    // reached the boss; the aerosol's spray rectangle, which wears it down.
+    bool StrikeBossAt(TPoint pixel);
+    void SprayBoss(const TRect& sprayRect);
 
     // Both saturate instead of wrapping.
     int Score = 0;
@@ -192,6 +213,22 @@ private:
 
     void DrawPausedSign();
 
+    // -- the boss (MainGameBoss.cpp) --
+    void WireBossEvents();
+    void ResetBosses();
+    // A boss level: the island's guardian takes the level's values and its pictures are loaded.
+    void PrepareBoss();
+    // The round-start comment has gone: the guardian may start draining.
+    void SwitchBossOn();
+    void TickBoss();
+    void PauseBoss(bool paused);
+    void BossHitCheck(TPoint fruitPos, bool& hitting, bool& absorbing);
+    // The aura is at its peak: the boss drains the tube.
+    void AuraPeaked();
+    // A boss win moves the player on to the next island once it is open.
+    bool MoveToNextIsland();
+    void DeveloperStrikeBoss();
+
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool gamePause_ = false;
@@ -201,6 +238,8 @@ private:
     int energyBonusPicture_ = 0;
     // The objective has gone and the round is played: the tube may run.
     bool playStarted_ = false;
+    // The level's objective is to beat the island's guardian.
+    bool bossLevel_ = false;
     uint8_t islandIdx_ = 1;
     int levelIdx_ = 1;
 };
