@@ -107,8 +107,12 @@ void TMonsterAura::SeedSpark(TSpark& spark) const {
 void TMonsterAura::Draw() const {
     if (!Visible || state_ == asOff) return;
     const auto alpha = static_cast<uint8_t>(std::clamp(bubbleAlpha_, 0, 255));
-    DrawImageBlend(Pictures::MonsterAura, Left + BubbleCentre.X, Top + BubbleCentre.Y, angle_, 0.5f,
-                   0.5f, bubbleSize_, bubbleSize_, 255, 255, 255, alpha, 0, AdditiveBlend);
+    // Pictures are placed by their top-left corner and scaled about their centre.
+    const int halfWidth = ImageTileWidth(Pictures::MonsterAura) / 2;
+    const int halfHeight = ImageTileHeight(Pictures::MonsterAura) / 2;
+    DrawImageBlend(Pictures::MonsterAura, Left + BubbleCentre.X - halfWidth,
+                   Top + BubbleCentre.Y - halfHeight, angle_, 0.5f, 0.5f, bubbleSize_, bubbleSize_,
+                   255, 255, 255, alpha, 0, AdditiveBlend);
     for (const TSpark& spark : sparks_) {
         const auto sparkAlpha =
             static_cast<uint8_t>(std::clamp(RoundHalfEven(spark.Alpha * intensity_), 0, 255));
