@@ -29,7 +29,7 @@ constexpr double PieceEasing = 1.0 / 20;
 constexpr std::array<TPoint, 6> PieceOffsets = {
     {{-110, -40}, {-70, -95}, {0, -120}, {70, -95}, {110, -40}, {40, 20}}};
 // The pictures: 260 x 200, the body's centre at (135, 108), the pieces around it.
-constexpr TPoint BodyCentre{135, 108};
+constexpr TPoint BodyCentreOffset{135, 108};
 constexpr int PieceHalf = 32;
 constexpr float TiltCentreX = 0.5f, TiltCentreY = 0.94f;
 constexpr uint32_t PlainColour = 0xFFFFFFFF;
@@ -62,6 +62,10 @@ TBoss::TBoss(TBossKind kind)
     breathing_.Init(0.98f, 1.02f, 0.002f, 0.002f);
     shaking_.Init(-2, 2, 1, 1);
     Reset();
+}
+
+TPoint TBoss::BodyCentre() const {
+    return {position_.X + BodyCentreOffset.X, position_.Y + BodyCentreOffset.Y};
 }
 
 void TBoss::SetEnergy(int energy) {
@@ -342,7 +346,8 @@ void TBoss::DrawDead() const {
               255, 255, 255, death.CurrentFrame());
     const std::string pieces = Pictures::BossPicture(island, "Pieces");
     for (size_t i = 0; i < pieces_.size(); ++i)
-        DrawImage(pieces, position_.X + BodyCentre.X - PieceHalf + RoundHalfEven(pieces_[i].X),
-                  position_.Y + BodyCentre.Y - PieceHalf + RoundHalfEven(pieces_[i].Y), 0, 0, 0, 1,
-                  1, 255, 255, 255, 255, static_cast<int>(i));
+        DrawImage(pieces,
+                  position_.X + BodyCentreOffset.X - PieceHalf + RoundHalfEven(pieces_[i].X),
+                  position_.Y + BodyCentreOffset.Y - PieceHalf + RoundHalfEven(pieces_[i].Y), 0, 0,
+                  0, 1, 1, 255, 255, 255, 255, static_cast<int>(i));
 }

@@ -100,6 +100,8 @@ public:
     double X() const { return x_; }
     double Y() const { return y_; }
     TPoint Position() const { return position_; }
+    // The middle of its body on the screen: where what it drains flies to.
+    TPoint BodyCentre() const;
     float Tilt() const { return tilt_; }
     int Jolt() const { return jolt_; }
     int AttemptClock() const { return attemptClock_; }

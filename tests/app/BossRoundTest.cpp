@@ -81,6 +81,7 @@ TEST(BossRound, AtTheAurasPeakTheBossDrainsTheTubeOnceAnAttempt) {
     EXPECT_EQ(round.MonsterAura.Top, round.OwlBoss.Position().Y + 55);
     const int before = round.TubeTimer.ElapsedMs();
     ASSERT_TRUE(TickUntil(rig, [&] { return round.MonsterAura.State() == asPeak; }));
+    EXPECT_TRUE(round.AbsorbedEnergy.Running()) << "the drained time flies to the boss";
     // The drain runs 1500 ms a tick until the absorbed seconds are taken, plus the ticks' own
     // time.
     rig.Ticks(30);
@@ -101,6 +102,7 @@ TEST(BossRound, InRelaxedModeTheAuraTakesNoTime) {
     ASSERT_TRUE(ReachPlay(rig));
     ASSERT_TRUE(TickUntil(rig, [&] { return round.MonsterAura.State() == asPeak; }));
     const int atPeak = round.TubeTimer.ElapsedMs();
+    EXPECT_FALSE(round.AbsorbedEnergy.Running());
     rig.Ticks(20);
     EXPECT_EQ(round.TubeTimer.ElapsedMs(), atPeak + 20 * GameTickMs);
 }

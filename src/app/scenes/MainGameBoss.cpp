@@ -12,6 +12,11 @@ constexpr TPoint AuraFromBoss{46, 55};
 // A beaten boss sinks off the screen when the board is thrown away.
 constexpr float BossLeavingStep = 8;
 constexpr int BossGoneVertPos = 780;
+// The drained energy leaves the tube just below its liquid's top, higher when the tube is nearly
+// empty.
+constexpr int SurfaceBelowLiquidTop = 8;
+constexpr int LowTubePercent = 11;
+constexpr int LowTubeRise = 45;
 // The developer's win: every boss struck this often.
 constexpr int DeveloperStrikes = 150;
 
@@ -60,6 +65,7 @@ void TMainGameScene::ResetBosses() {
     }
     MonsterAura.Reset();
     MonsterAura.Visible = false;
+    AbsorbedEnergy.Clear();
 }
 
 void TMainGameScene::PrepareBoss() {
@@ -102,6 +108,7 @@ void TMainGameScene::PauseBoss(bool paused) {
     TBoss& boss = CurrentBoss();
     if (!boss.IsDead()) boss.Visible = !paused;
     MonsterAura.Visible = !paused;
+    AbsorbedEnergy.Visible = !paused;
 }
 
 void TMainGameScene::BossHitCheck(TPoint fruitPos, bool& hitting, bool& absorbing) {
@@ -124,10 +131,15 @@ void TMainGameScene::SprayBoss(const TRect& sprayRect) {
     if (BossLevel() && !roundLost_) CurrentBoss().SprayContact(sprayRect);
 }
 
-// TODO(decorations issue): the drained energy flies from the tube to the boss.
+// Nothing is drained from a relaxed round's tube, which is not shown either.
 void TMainGameScene::AuraPeaked() {
-    if (RoundOver || roundLost_) return;
+    if (RoundOver || roundLost_ || TubeTimer.RelaxedMode == rmYes) return;
     TubeTimer.Absorb(CurrentBoss().OneAbsorbedTime);
+    const int percentLeft = TubeTimer.PercentLeft();
+    const int surface = TubeTimer.Top + TubeTimer.EnergyAdjustY + TubeTimer.PixelProgress() +
+                        SurfaceBelowLiquidTop - (percentLeft < LowTubePercent ? LowTubeRise : 0);
+    const TPoint from{TubeTimer.X() + TubeTimer.EnergyAdjustX + TubeTimer.EnergyWidth / 2, surface};
+    AbsorbedEnergy.Start(from, CurrentBoss().BodyCentre(), EnergyColorOf(percentLeft));
 }
 
 // Islands open by their works alone; a beaten guardian sends the player on to the next island

@@ -141,6 +141,7 @@ void TMainGameScene::Frame() {
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
+    AbsorbedEnergy.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
 }

@@ -11,6 +11,7 @@
 #include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
+#include "effects/AbsorbedEnergyClass.h"
 #include "effects/ChainLockEffectClass.h"
 #include "effects/CombosClass.h"
 #include "effects/FallingElementsClass.h"
@@ -137,6 +138,8 @@ public:
     TBatBoss BatBoss;
     TCatBoss CatBoss;
     TMonsterAura MonsterAura;
+    // What the boss drains, flying from the tube to it.
+    TAbsorbedEnergy AbsorbedEnergy;
     bool BossLevel() const;
     // The five, in the islands' order.
     std::array<TBoss*, 5> Bosses();
