@@ -4,24 +4,14 @@
 // stars, tearing webs, breaking chains, a bursting bubble, combo labels and the conveyer, the
 // round's comment, the panels, the tube and the gathering, all through the recording graphics
 // device with the game's own pictures, level and texts.
-#include "app/UMain.h"
+#include "BenchRound.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
-#include "platform/RecordingGraphicsDevice.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <string>
+#include <memory>
 
 namespace {
-
-struct TQuietPlatform {
-    TRecordingGraphicsDevice Device{GameSpace};
-    TQueuedEventSource Events;
-    TManualClock Clock;
-    TRecordingDesktop Desktop;
-    TNullAudioDevice Audio;
-};
 
 TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
     TSimpleObjectArray mask{};
@@ -84,24 +74,10 @@ void StirUp(TFormMain& form) {
 }
 
 void BM_MainGameFrameMidCascade(benchmark::State& state) {
-    const std::string gameFolder = std::string(TOVAN_GAME_DIR) + "/";
-    if (!std::filesystem::exists(gameFolder + "Levels/Level1-01.zel")) {
-        state.SkipWithError("no built game content (Levels, Images) beside the game");
-        return;
-    }
-    SetRandomSeed(5);
     TQuietPlatform platform;
-    TFormMain form({.Device = platform.Device,
-                    .Events = platform.Events,
-                    .Clock = platform.Clock,
-                    .Desktop = platform.Desktop,
-                    .ProgramFolder = gameFolder,
-                    .ErrorLogFile = "",
-                    .DataFolder = "",
-                    .Audio = &platform.Audio});
-    form.LoadMainPictures();
-    form.StartLevel(1, 1);
-    form.MainGame().ObjectiveInfo.Skip();
+    const std::unique_ptr<TFormMain> round = StartBenchRound(state, platform, 1);
+    if (!round) return;
+    TFormMain& form = *round;
     TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = game.ElementGather;

@@ -2,24 +2,14 @@
 // draining the tube with its aura at the peak and its sparks, fifty elements falling towards it
 // and asking whether they hit, the board below its top edge, the panels and the tube, with the
 // game's own pictures, the boss level of island 1 and texts.
-#include "app/UMain.h"
+#include "BenchRound.h"
 #include "engine/GameGlobals.h"
-#include "platform/RecordingGraphicsDevice.h"
 
 #include <benchmark/benchmark.h>
 #include <climits>
-#include <filesystem>
-#include <string>
+#include <memory>
 
 namespace {
-
-struct TQuietPlatform {
-    TRecordingGraphicsDevice Device{GameSpace};
-    TQueuedEventSource Events;
-    TManualClock Clock;
-    TRecordingDesktop Desktop;
-    TNullAudioDevice Audio;
-};
 
 // Every element of the board thrown off it at once.
 void ThrowEverything(TMainGameScene& game) {
@@ -31,24 +21,10 @@ void ThrowEverything(TMainGameScene& game) {
 }
 
 void BM_BossRoundFrameAbsorbing(benchmark::State& state) {
-    const std::string gameFolder = std::string(TOVAN_GAME_DIR) + "/";
-    if (!std::filesystem::exists(gameFolder + "Levels/Level1-12.zel")) {
-        state.SkipWithError("no built boss level (Levels/Level1-12.zel) beside the game");
-        return;
-    }
-    SetRandomSeed(5);
     TQuietPlatform platform;
-    TFormMain form({.Device = platform.Device,
-                    .Events = platform.Events,
-                    .Clock = platform.Clock,
-                    .Desktop = platform.Desktop,
-                    .ProgramFolder = gameFolder,
-                    .ErrorLogFile = "",
-                    .DataFolder = "",
-                    .Audio = &platform.Audio});
-    form.LoadMainPictures();
-    form.StartLevel(1, 12);
-    form.MainGame().ObjectiveInfo.Skip();
+    const std::unique_ptr<TFormMain> round = StartBenchRound(state, platform, 12);
+    if (!round) return;
+    TFormMain& form = *round;
     TMainGameScene& game = form.MainGame();
     // A tube that outlasts the run.
     game.TubeTimer.Time = 100000;
