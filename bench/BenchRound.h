@@ -27,8 +27,9 @@ inline std::unique_ptr<TFormMain> StartBenchRound(benchmark::State& state, TQuie
     char levelFile[32];
     std::snprintf(levelFile, sizeof levelFile, "Levels/Level1-%02d.zel", level);
     if (!std::filesystem::exists(gameFolder + levelFile)) {
-        state.SkipWithError(std::string("no built game content (") + levelFile +
-                            ") beside the game");
+        const std::string reason =
+            std::string("no built game content (") + levelFile + ") beside the game";
+        state.SkipWithError(reason.c_str());
         return nullptr;
     }
     SetRandomSeed(5);
