@@ -3,6 +3,8 @@
 // its defeat winning the round once, and where the player goes on from there.
 #include "FormTestKit.h"
 
+#include <filesystem>
+
 namespace {
 
 constexpr int BossEnergy = 12;
@@ -201,4 +203,22 @@ TEST(BossRound, APausedRoundHidesTheLivingBossAndItsAura) {
     round.SetGamePause(false);
     EXPECT_TRUE(round.OwlBoss.Visible);
     EXPECT_TRUE(round.MonsterAura.Visible);
+}
+
+TEST(BossRound, TheIslandsCreaturePicturesComeWithItsBossLevelAndGoAfter) {
+    TBossRig rig("boss-pictures", 12);
+    // The owl's pictures from the built game, and a normal level beside the boss level.
+    const std::filesystem::path owlFolder =
+        std::filesystem::path(TOVAN_GAME_DIR) / "Images/Creatures/Centaur";
+    ASSERT_TRUE(std::filesystem::exists(owlFolder / "OwlBossWalk.png"));
+    std::filesystem::copy(owlFolder, rig.Folder.Path("Images/Creatures/Centaur"));
+    WriteLevelFile(rig.Folder.Path("Levels") + "Level1-02.zel", FieldLevel({}));
+    ASSERT_TRUE(rig.Form->MainGame().StartLevel(1, 1));
+    EXPECT_TRUE(rig.Form->PictureLoaded("OwlBossWalk"));
+    EXPECT_TRUE(rig.Form->PictureLoaded("OwlBossFront"));
+    EXPECT_FALSE(rig.Form->PictureLoaded("SquirrelBossWalk"));
+    ASSERT_TRUE(rig.Form->MainGame().StartLevel(1, 2));
+    EXPECT_FALSE(rig.Form->PictureLoaded("OwlBossWalk")) << "a normal level frees the creatures";
+    EXPECT_FALSE(rig.Form->MainGame().BossLevel());
+    for (TBoss* boss : rig.Form->MainGame().Bosses()) EXPECT_FALSE(boss->Visible);
 }
