@@ -141,8 +141,10 @@ TEST(BossRound, TheBossDiesOnceAndWinsTheRoundOnceWithItsOwnComment) {
     const TPoint inside{owl.Position().X + 100, owl.Position().Y + 80};
     for (int hit = 1; hit < BossEnergy; ++hit) ASSERT_TRUE(round.StrikeBossAt(inside));
     EXPECT_FALSE(round.RoundOver);
+    EXPECT_TRUE(round.BossToSpray());
     ASSERT_TRUE(round.StrikeBossAt(inside));
     EXPECT_TRUE(owl.IsDead());
+    EXPECT_FALSE(round.BossToSpray());
     EXPECT_TRUE(round.RoundOver);
     EXPECT_EQ(rig.Form->Scene(), gsRoundClear);
     EXPECT_EQ(round.BoardComment1.CommentType(), coBossVictory);
@@ -185,6 +187,7 @@ TEST(BossRound, AfterTheTimeHasRunOutNothingHitsTheBoss) {
     const TPoint inside{round.OwlBoss.Position().X + 100, round.OwlBoss.Position().Y + 80};
     round.FallingElements.OnMonsterHitCheck(inside, hitting, absorbing);
     EXPECT_FALSE(hitting);
+    EXPECT_FALSE(round.BossToSpray());
     round.SprayBoss({inside.X, inside.Y, inside.X + 10, inside.Y + 10});
     EXPECT_EQ(round.OwlBoss.CurrentEnergy(), BossEnergy);
     EXPECT_FALSE(round.RoundOver);
@@ -221,4 +224,17 @@ TEST(BossRound, TheIslandsCreaturePicturesComeWithItsBossLevelAndGoAfter) {
     EXPECT_FALSE(rig.Form->PictureLoaded("OwlBossWalk")) << "a normal level frees the creatures";
     EXPECT_FALSE(rig.Form->MainGame().BossLevel());
     for (TBoss* boss : rig.Form->MainGame().Bosses()) EXPECT_FALSE(boss->Visible);
+}
+
+TEST(BossRound, TheAerosolWearsTheBossDownAPointEveryFiveContacts) {
+    TBossRig rig("boss-spray", 13);
+    TMainGameScene& round = rig.Form->MainGame();
+    ASSERT_TRUE(ReachPlay(rig));
+    TBoss& owl = round.OwlBoss;
+    ASSERT_EQ(owl.State(), bsPatrolling);
+    ASSERT_EQ(owl.Direction(), bdLeft);
+    const TPoint at = owl.Position();
+    const TRect spray{at.X + 50, at.Y + 10, at.X + 90, at.Y + 100};
+    for (int contact = 0; contact < 10; ++contact) round.SprayBoss(spray);
+    EXPECT_EQ(owl.CurrentEnergy(), BossEnergy - 2);
 }

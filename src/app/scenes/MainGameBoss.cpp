@@ -127,6 +127,10 @@ bool TMainGameScene::StrikeBossAt(TPoint pixel) {
     return hitting;
 }
 
+bool TMainGameScene::BossToSpray() const {
+    return BossLevel() && !roundLost_ && !CurrentBoss().IsDead();
+}
+
 void TMainGameScene::SprayBoss(const TRect& sprayRect) {
     if (BossLevel() && !roundLost_) CurrentBoss().SprayContact(sprayRect);
 }

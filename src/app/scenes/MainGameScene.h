@@ -147,9 +147,12 @@ public:
     TBoss& CurrentBoss();
     const TBoss& CurrentBoss() const;
     // The tools' blows on the boss (boss levels only): a hammer strike at a pixel, True when it
-    // reached the boss; the aerosol's spray rectangle, which wears it down.
+    // reached the boss; the aerosol's spray rectangle, which wears it down; whether a living boss
+    // is there for the aerosol at all.
+    // joins the tools at merge
     bool StrikeBossAt(TPoint pixel);
     void SprayBoss(const TRect& sprayRect);
+    bool BossToSpray() const;
 
     // Both saturate instead of wrapping.
     int Score = 0;
