@@ -144,7 +144,7 @@ public:
               ReplayCounters::BoardsBuilt, ReplayCounters::GoldTiles, ReplayCounters::Reshuffled,
               ReplayCounters::Combos, ReplayCounters::TimeUps, ReplayCounters::ResultQuestions,
               ReplayCounters::BoardsThrown, ReplayCounters::Balloons, ReplayCounters::Conversations,
-              ReplayCounters::BossesBeaten})
+              ReplayCounters::BossesBeaten, ReplayCounters::BossDrains})
             Counters[name] = 0;
         WatchRound();
     }
@@ -241,6 +241,7 @@ private:
         Watch(round.LostBoardEffect.OnTimeForDialogWindow, count(ReplayCounters::ResultQuestions));
         Watch(round.LockersAwayEffect.OnFinished, count(ReplayCounters::BoardsThrown));
         for (TBoss* boss : round.Bosses()) Watch(boss->OnDead, count(ReplayCounters::BossesBeaten));
+        Watch(round.MonsterAura.OnAuraPeak, count(ReplayCounters::BossDrains));
     }
 
     TTempFolder dataFolder;

@@ -32,6 +32,7 @@ inline constexpr const char* BoardsThrown = "boards-thrown";       // a won boar
 inline constexpr const char* Balloons = "balloons";                // conversation balloons shown
 inline constexpr const char* Conversations = "conversations";      // conversations ended
 inline constexpr const char* BossesBeaten = "bosses-beaten";       // a guardian's energy ran out
+inline constexpr const char* BossDrains = "boss-drains"; // an aura's peak: the tube drained
 } // namespace ReplayCounters
 
 struct TReplayOutcome {
