@@ -5,63 +5,14 @@
 // round's comment, the panels, the tube and the gathering, all through the recording graphics
 // device with the game's own pictures, level and texts.
 // And one with a full spider wave: every one of the twenty spiders crawling, pausing or spinning.
-#include "app/UMain.h"
+#include "BenchRound.h"
 #include "effects/EffectPattern.h"
 #include "engine/GameGlobals.h"
-#include "platform/RecordingGraphicsDevice.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace {
-
-struct TQuietPlatform {
-    TRecordingGraphicsDevice Device{GameSpace};
-    TQueuedEventSource Events;
-    TManualClock Clock;
-    TRecordingDesktop Desktop;
-    TNullAudioDevice Audio;
-};
-
-// The first level's round on the recording device, its objective skipped, without a time limit;
-// none without the built content.
-struct TBenchRound {
-    TQuietPlatform Platform;
-    TFormMain Form;
-
-    explicit TBenchRound(const std::string& gameFolder)
-        : Form({.Device = Platform.Device,
-                .Events = Platform.Events,
-                .Clock = Platform.Clock,
-                .Desktop = Platform.Desktop,
-                .ProgramFolder = gameFolder,
-                .ErrorLogFile = "",
-                .DataFolder = "",
-                .Audio = &Platform.Audio}) {
-        Form.LoadMainPictures();
-        Form.StartLevel(1, 1);
-        Form.MainGame().ObjectiveInfo.Skip();
-        // The time never runs out: every frame timed is one of the round, however many.
-        Form.MainGame().TubeTimer.RelaxedMode = rmYes;
-    }
-};
-
-std::unique_ptr<TBenchRound> StartBenchRound(benchmark::State& state) {
-    const std::string gameFolder = std::string(TOVAN_GAME_DIR) + "/";
-    if (!std::filesystem::exists(gameFolder + "Levels/Level1-01.zel")) {
-        state.SkipWithError("no built game content (Levels, Images) beside the game");
-        return nullptr;
-    }
-    SetRandomSeed(5);
-    return std::make_unique<TBenchRound>(gameFolder);
-}
-
-// A sum over the timed frames as a counter: its average a frame.
-benchmark::Counter PerFrame(int64_t sum, int64_t frames) {
-    return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
-}
 
 TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
     TSimpleObjectArray mask{};
@@ -124,10 +75,10 @@ void StirUp(TFormMain& form) {
 }
 
 void BM_MainGameFrameMidCascade(benchmark::State& state) {
-    const std::unique_ptr<TBenchRound> round = StartBenchRound(state);
+    TQuietPlatform platform;
+    const std::unique_ptr<TFormMain> round = StartBenchRound(state, platform, 1);
     if (!round) return;
-    TFormMain& form = round->Form;
-    TRecordingGraphicsDevice& device = round->Platform.Device;
+    TFormMain& form = *round;
     TMainGameScene& game = form.MainGame();
     // Out of reach: the round goes on and keeps cascading.
     TElementGather& gather = game.ElementGather;
@@ -159,17 +110,20 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         }
         form.OmegaTimer1Timer();
         ++frames;
-        sprites += static_cast<int64_t>(device.Quads.size());
+        sprites += static_cast<int64_t>(platform.Device.Quads.size());
         falling += game.FallingElements.RunningCount();
         flowing += game.FlowingElements.RunningCount();
         cyan += game.MatchedCyan.InUse();
         pieces += game.LockerPieces.RunningCount();
     }
-    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
-    state.counters["falling_in_flight"] = PerFrame(falling, frames);
-    state.counters["flowing_in_flight"] = PerFrame(flowing, frames);
-    state.counters["cyan_particles"] = PerFrame(cyan, frames);
-    state.counters["locker_pieces"] = PerFrame(pieces, frames);
+    const auto perFrame = [frames](int64_t sum) {
+        return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
+    };
+    state.counters["sprites_per_frame"] = perFrame(sprites);
+    state.counters["falling_in_flight"] = perFrame(falling);
+    state.counters["flowing_in_flight"] = perFrame(flowing);
+    state.counters["cyan_particles"] = perFrame(cyan);
+    state.counters["locker_pieces"] = perFrame(pieces);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameMidCascade)->Unit(benchmark::kMicrosecond);
@@ -189,9 +143,10 @@ void StartFullSpiderWave(TMainGameScene& game) {
 }
 
 void BM_MainGameFrameFullSpiderWave(benchmark::State& state) {
-    const std::unique_ptr<TBenchRound> round = StartBenchRound(state);
+    TQuietPlatform platform;
+    const std::unique_ptr<TFormMain> round = StartBenchRound(state, platform, 1);
     if (!round) return;
-    TFormMain& form = round->Form;
+    TFormMain& form = *round;
     TMainGameScene& game = form.MainGame();
     TCrawlingSpiders& spiders = game.CrawlingSpiders;
     // The board built, then every spider dropped in and landed.
@@ -215,7 +170,7 @@ void BM_MainGameFrameFullSpiderWave(benchmark::State& state) {
         }
         form.OmegaTimer1Timer();
         ++frames;
-        sprites += static_cast<int64_t>(round->Platform.Device.Quads.size());
+        sprites += static_cast<int64_t>(platform.Device.Quads.size());
         onBoard += spiders.SpidersOnBoard();
         for (int slot = 0; slot < TCrawlingSpiders::SlotCount; ++slot)
             spinning += spiders.Spider(slot).State == TCrawlingSpiders::ssSpinning ? 1 : 0;

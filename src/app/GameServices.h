@@ -41,6 +41,8 @@ public:
     virtual void LoadImageSet(int set) = 0;
     virtual bool ImageSetLoaded(int set) const = 0;
     virtual void FreeImageSet(int set) = 0;
+    // The creature set (6) of creature kind 0..4: the guardian of island kind + 1.
+    virtual void LoadCreatureImageSet(int creatureKind) = 0;
     // "Help1.jpg" from the late-load folder, unless a picture of that name is loaded.
     virtual void LoadLateImage(const std::string& fileName) = 0;
     // A picture of the main set ("Extras.jpg") again after a scene freed it, unless loaded.

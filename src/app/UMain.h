@@ -200,6 +200,7 @@ private:
                     std::function<void(bool positive)> answered) override;
     void LoadImageSet(int set) override { LoadImageSet(set, true, true); }
     void FreeImageSet(int set) override;
+    void LoadCreatureImageSet(int creatureKind) override;
     void LoadLateImage(const std::string& fileName) override;
     void LoadMainSetImage(const std::string& fileName) override;
     // A single picture of the folder, unless one of its name is loaded; a missing one is logged.

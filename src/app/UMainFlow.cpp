@@ -191,6 +191,13 @@ void TFormMain::FreeImageSet(int set) {
     LoadedImageList.Unload(set, OmegaImageList1);
 }
 
+void TFormMain::LoadCreatureImageSet(int creatureKind) {
+    const std::string folder = ImageSetFolder(CreatureImageSet, creatureKind);
+    if (folder.empty()) return;
+    imageSetLoader_.Start(CreatureImageSet, platform_.ProgramFolder + folder, false, true);
+    imageSetLoader_.LoadRest(OmegaImageList1);
+}
+
 void TFormMain::LoadLateImage(const std::string& fileName) {
     LoadSingleImage(LateLoadFolder, fileName);
 }

@@ -8,7 +8,10 @@
 #include <algorithm>
 
 void TStarsEffect::StarsAt(TPoint tile) {
-    const TPoint corner = TileScreenPos(tile);
+    StarsAtPixel(TileScreenPos(tile));
+}
+
+void TStarsEffect::StarsAtPixel(TPoint corner) {
     for (TStar& star : groups_[next_]) {
         star.X = corner.X + 8 * Random(5);
         star.Y = corner.Y + 6 + 4 * Random(4);

@@ -15,6 +15,8 @@ public:
 
     // Four new stars on the tile, in the next group of the ring.
     void StarsAt(TPoint tile);
+    // The same at a pixel: where a thrown element struck the boss.
+    void StarsAtPixel(TPoint corner);
     // Stars on every element tile that holds a found flower.
     void StarsOnFoundFlowers(const TBoardData& board);
     void Tick();

@@ -42,11 +42,13 @@ struct TFormRig {
     // Seeds the generator, writes the level, builds the controller and starts the round on
     // the level, the logos, the splash and the objective skipped.
     explicit TFormRig(const char* name, uint64_t seed, const TLevelTargets& targets = {})
-        : Folder(name) {
+        : TFormRig(FieldLevel(targets), name, seed) {}
+    // The same on a level of the test's own.
+    TFormRig(const TLevelRecord& level, const char* name, uint64_t seed) : Folder(name) {
         SetRandomSeed(seed);
         for (const char* content : {"Images", "Texts", "Sounds", "Voices", "Music"})
             Folder.Path(content);
-        WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", FieldLevel(targets));
+        WriteLevelFile(Folder.Path("Levels") + "Level1-01.zel", level);
         Form = std::make_unique<TFormMain>(Platform.For(Folder.Path(), Folder.Path() + "err.log"));
         Form->LoadMainPictures();
         if (!Form->StartLevel(1, 1)) ADD_FAILURE() << "the rig's level did not start";

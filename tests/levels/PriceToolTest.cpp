@@ -84,6 +84,15 @@ TEST(PriceSource, EachIslandIsCheckedAgainstWhatItsLevelsAndTheIslandsBeforePay)
     EXPECT_FALSE(EstimateIslands(source, levels)[0].Affordable);
 }
 
+TEST(PriceSource, ABossLevelPaysAFruitForEveryHitItsGuardianTakes) {
+    TLevelRecord boss = Level(0);
+    boss[lfObjective] = goBossMode;
+    boss[lfBossEnergy] = 40;
+    EXPECT_EQ(LevelEarningsEstimate(boss)[elFruit], 40);
+    boss[lfObjective] = goNormalMode;
+    EXPECT_EQ(LevelEarningsEstimate(boss)[elFruit], 0) << "the energy of no boss pays nothing";
+}
+
 TEST(PriceTool, BuildsTheFileOnlyFromAnAffordableSource) {
     TScratchFolder folder;
     WriteAll(folder / "prices.prices", FullSource("slot 1-1 fruit 10"));

@@ -143,8 +143,8 @@ public:
               ReplayCounters::Cascades, ReplayCounters::Shuffles, ReplayCounters::RoundStarts,
               ReplayCounters::BoardsBuilt, ReplayCounters::GoldTiles, ReplayCounters::Reshuffled,
               ReplayCounters::Combos, ReplayCounters::TimeUps, ReplayCounters::ResultQuestions,
-              ReplayCounters::BoardsThrown, ReplayCounters::Balloons,
-              ReplayCounters::Conversations})
+              ReplayCounters::BoardsThrown, ReplayCounters::Balloons, ReplayCounters::Conversations,
+              ReplayCounters::BossesBeaten, ReplayCounters::BossDrains})
             Counters[name] = 0;
         WatchRound();
     }
@@ -240,6 +240,8 @@ private:
         Watch(round.TubeTimer.OnTimeUp, count(ReplayCounters::TimeUps));
         Watch(round.LostBoardEffect.OnTimeForDialogWindow, count(ReplayCounters::ResultQuestions));
         Watch(round.LockersAwayEffect.OnFinished, count(ReplayCounters::BoardsThrown));
+        for (TBoss* boss : round.Bosses()) Watch(boss->OnDead, count(ReplayCounters::BossesBeaten));
+        Watch(round.MonsterAura.OnAuraPeak, count(ReplayCounters::BossDrains));
         WatchSpiders();
     }
 

@@ -34,6 +34,8 @@ inline constexpr const char* Conversations = "conversations";      // conversati
 inline constexpr const char* SpidersLanded = "spiders-landed";     // spiders dropped onto the board
 inline constexpr const char* WebsSpun = "webs-spun";               // webs the spiders finished
 inline constexpr const char* SpidersHit = "spiders-hit"; // knocked spiders, hit played out
+inline constexpr const char* BossesBeaten = "bosses-beaten";       // a guardian's energy ran out
+inline constexpr const char* BossDrains = "boss-drains"; // an aura's peak: the tube drained
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

@@ -125,6 +125,9 @@ TElementsCount LevelEarningsEstimate(const TLevelRecord& level) {
         if (const auto field = TargetFieldOfCode(code))
             earned[IsFlowerCode(code) ? elFlower : elFruit] += static_cast<float>(level[*field]);
     earned[elSpider] = static_cast<float>(level[lfTargetSpiders]);
+    // A guardian is beaten by one thrown element per energy point, each paid into the purse.
+    if (level[lfObjective] == goBossMode)
+        earned[elFruit] += static_cast<float>(level[lfBossEnergy]);
     for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y) {
             earned[elGoldTile] += level.FrameLayers(x, y);

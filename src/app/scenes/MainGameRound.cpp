@@ -58,6 +58,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     if (!services_.Levels.LoadLevel(islandIdx, levelIdx)) return false;
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
+    bossLevel_ = services_.Levels.Objective() == goBossMode;
     earningsPending_ = true;
     TBuySlots& slots = services_.Progress.BuySlots;
     slots.IslandIdx = islandIdx;
@@ -83,6 +84,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
         ElementGather.SlideIn();
         services_.Music.RequestTrack(Random(3) < 2 ? mtMainGame1 : mtMainGame2);
     }
+    PrepareBoss();
     ObjectiveInfo.Show(services_.Levels.Objective());
     services_.Scene.SetValue(gsObjectiveInfo);
     return true;
@@ -137,6 +139,7 @@ void TMainGameScene::ResetRoundComponents() {
     ComboConveyer.Reset();
     EnergyBonusPop.Reset();
     completionsWithoutEffect_.clear();
+    ResetBosses();
 }
 
 void TMainGameScene::SetGatheringTargets() {
@@ -234,12 +237,14 @@ void TMainGameScene::WireWholeBoardEvents() {
         if (OnTimeForResultQuestion) OnTimeForResultQuestion();
     };
     BoardComment1.OnWavingFinished = [this](TGameCommentType type) {
-        if (type == coGameRoundClear && RoundOver) ThrowBoardAway();
+        if ((type == coGameRoundClear || type == coBossVictory) && RoundOver) ThrowBoardAway();
+        if (type == coGo) SwitchBossOn();
     };
     // TODO(decorations issue): the energy cabinet and the bottom panel slide away too.
     LockersAwayEffect.OnAboutSpreading = [this] {
         TubeTimer.SlideOut();
         ElementGather.Visible = false;
+        if (bossLevel_) CurrentBoss().StartLeaving();
     };
     LockersAwayEffect.OnFinished = [this] {
         if (OnBoardThrownAway) OnBoardThrownAway();
@@ -433,8 +438,8 @@ void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObje
         }
 }
 
-// Runs once, and never after the time has run out.
-// TODO(bosses issue): a boss's defeat clears the round too, with its own comment and progress.
+// Runs once, and never after the time has run out: from the gathering's completion or the
+// guardian's defeat.
 void TMainGameScene::RoundClear() {
     if (RoundOver || roundLost_) return;
     RoundOver = true;
@@ -456,7 +461,7 @@ void TMainGameScene::RoundClear() {
     if (Medal == mdGold) CreditGoldBonus();
     services_.Scene.SetValue(gsRoundClear);
     services_.Music.RequestTrack(mtLevelClear);
-    BoardComment1.ShowComment(coGameRoundClear);
+    BoardComment1.ShowComment(bossLevel_ ? coBossVictory : coGameRoundClear);
     services_.Host.SubmitScore();
     KeepProgress();
     LogRound(played);
@@ -492,13 +497,13 @@ void TMainGameScene::LogRound(int played) {
                                          std::max(played, LeastLoggedSeconds));
 }
 
-// A boss win does not move the player on: the next island opens when the four works of this
-// one are bought. A replayed level never moves the progress back.
+// The next level of the island; after its guardian, the next island once its works have opened
+// it. A replayed level never moves the progress back.
 void TMainGameScene::KeepProgress() {
     TPlayerSaveRecord& record = services_.Player.Current;
     const bool ahead = islandIdx_ > record.UsableIsland() ||
                        (islandIdx_ == record.UsableIsland() && levelIdx_ >= record.UsableLevel());
-    if (ahead) {
+    if (!MoveToNextIsland() && ahead) {
         record.NextUncompletedIsland = islandIdx_;
         record.NextUncompletedLevel = levelIdx_ + 1;
     }

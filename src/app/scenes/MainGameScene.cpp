@@ -87,6 +87,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireLockerEvents();
     WireWholeBoardEvents();
     WireSpiderEvents();
+    WireBossEvents();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -121,6 +122,7 @@ void TMainGameScene::Frame() {
     if (!GameBoard.CanDraw && LockersAwayEffect.Phase() != TLockersAwayEffect::lpIdle)
         LockerFrames.Tick();
     GameBoard.UpdateAndDraw();
+    TickBoss();
     OpeningLockers.Tick();
     RunCompletionsWithoutEffect();
     LockerPieces.Tick();
@@ -142,6 +144,7 @@ void TMainGameScene::Frame() {
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
     FlowingElements.Tick();
+    AbsorbedEnergy.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
 }
@@ -177,6 +180,7 @@ void TMainGameScene::SetGamePause(bool paused) {
     FlowingElements.Visible = !paused;
     CrawlingSpiders.Visible = !paused;
     InGameMenuButton.Enabled = !paused;
+    PauseBoss(paused);
 }
 
 std::vector<bool*> TMainGameScene::BoardEffectVisibility() {
@@ -209,6 +213,7 @@ void TMainGameScene::DeveloperWin() {
         }
         ElementGather.Count(elSpider, 1);
     }
+    DeveloperStrikeBoss();
 }
 
 // TODO(tools issue): the three collector tools enabled.

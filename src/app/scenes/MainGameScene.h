@@ -11,6 +11,7 @@
 #include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
+#include "effects/AbsorbedEnergyClass.h"
 #include "effects/ChainLockEffectClass.h"
 #include "effects/CombosClass.h"
 #include "effects/CrawlingSpidersClass.h"
@@ -32,7 +33,10 @@
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
 #include "engine/SpritePopperClass.h"
+#include "progression/BossClass.h"
+#include "progression/MonsterAuraClass.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -128,6 +132,29 @@ public:
     // The round's announcements, and the one for a newly found flower.
     TGameComment BoardComment1;
     TGameComment BoardComment2;
+    // The island guardians: on a boss level the current island's walks below the board, and the
+    // aura swells around it while it drains the tube.
+    TOwlBoss OwlBoss;
+    TSquirrelBoss SquirrelBoss;
+    TBeeBoss BeeBoss;
+    TBatBoss BatBoss;
+    TCatBoss CatBoss;
+    TMonsterAura MonsterAura;
+    // What the boss drains, flying from the tube to it.
+    TAbsorbedEnergy AbsorbedEnergy;
+    bool BossLevel() const;
+    // The five, in the islands' order.
+    std::array<TBoss*, 5> Bosses();
+    // The guardian of the round's island.
+    TBoss& CurrentBoss();
+    const TBoss& CurrentBoss() const;
+    // The tools' blows on the boss (boss levels only): a hammer strike at a pixel, True when it
+    // reached the boss; the aerosol's spray rectangle, which wears it down; whether a living boss
+    // is there for the aerosol at all.
+    // joins the tools at merge
+    bool StrikeBossAt(TPoint pixel);
+    void SprayBoss(const TRect& sprayRect);
+    bool BossToSpray() const;
 
     // Both saturate instead of wrapping.
     int Score = 0;
@@ -204,6 +231,21 @@ private:
     // `countTiles`: the cleared tiles count towards the next wave (not after a blast).
     void FeedSpiders(int clearedTiles, bool countTiles);
     bool SpiderClicked(const TPlatformEvent& event);
+    // -- the boss (MainGameBoss.cpp) --
+    void WireBossEvents();
+    void ResetBosses();
+    // A boss level: the island's guardian takes the level's values and its pictures are loaded.
+    void PrepareBoss();
+    // The round-start comment has gone: the guardian may start draining.
+    void SwitchBossOn();
+    void TickBoss();
+    void PauseBoss(bool paused);
+    void BossHitCheck(TPoint fruitPos, bool& hitting, bool& absorbing);
+    // The aura is at its peak: the boss drains the tube.
+    void AuraPeaked();
+    // A boss win moves the player on to the next island once it is open.
+    bool MoveToNextIsland();
+    void DeveloperStrikeBoss();
 
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
@@ -214,6 +256,8 @@ private:
     int energyBonusPicture_ = 0;
     // The objective has gone and the round is played: the tube may run.
     bool playStarted_ = false;
+    // The level's objective is to beat the island's guardian.
+    bool bossLevel_ = false;
     uint8_t islandIdx_ = 1;
     int levelIdx_ = 1;
 };
