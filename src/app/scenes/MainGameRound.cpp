@@ -58,6 +58,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     if (!services_.Levels.LoadLevel(islandIdx, levelIdx)) return false;
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
+    SetToolAvailability();
     earningsPending_ = true;
     TBuySlots& slots = services_.Progress.BuySlots;
     slots.IslandIdx = islandIdx;
@@ -135,6 +136,7 @@ void TMainGameScene::ResetRoundComponents() {
     ComboConveyer.Reset();
     EnergyBonusPop.Reset();
     completionsWithoutEffect_.clear();
+    ResetTools();
 }
 
 void TMainGameScene::SetGatheringTargets() {
@@ -208,10 +210,10 @@ void TMainGameScene::WireLockerEvents() {
 }
 
 // The board is built: it draws itself again and the frames come in.
-// TODO(tools issue): the three collector tools become accessible.
 void TMainGameScene::LockersFilled() {
     GameBoard.CanDraw = true;
     LockerFrames.FlyIn();
+    MakeCollectorToolsAccessible();
 }
 
 // Each lost frame layer is a gold tile: it flies to its slot and pays into the purse.
@@ -251,12 +253,6 @@ void TMainGameScene::HandBoardToEffect() {
 
 // Specials the first levels do not spawn still end soundly: each request is completed at once.
 void TMainGameScene::WireSpecialTileEvents() {
-    GameBoard.OnHammerEffectRequest = [this](TPoint hammerPos) {
-        CompleteWithoutEffect([this, hammerPos] {
-            GameBoard.StartSmallShake(hammerPos);
-            GameBoard.HammerStrike(hammerPos);
-        });
-    };
     GameBoard.OnHammeredObjectsEffectRequest = [this](const TBoardData&,
                                                       const TSimpleObjectArray&) {
         CompleteWithoutEffect([this] { GameBoard.HammeredTilesRemoved(); });
@@ -345,11 +341,8 @@ void TMainGameScene::WireEffectEvents() {
         [this](const TBoardData& grid, const TSimpleObjectArray& mask, bool triggeredByBlaster) {
             GroupingFinished(grid, mask, triggeredByBlaster);
         };
-    // Found flowers and tool items leave the board; their flights come with their holders.
+    // Found flowers leave the board; their flight comes with their holder.
     GroupedElementsEffect.OnNewFlowerAcquired = [this](TPoint tilePos) {
-        GameBoard.RemoveTile(tilePos);
-    };
-    GroupedElementsEffect.OnNewToolAcquired = [this](TPoint tilePos, int) {
         GameBoard.RemoveTile(tilePos);
     };
     FlowingElements.OnOneFruitArrived = [this](TElementKind kind, uint8_t index) {
@@ -432,6 +425,7 @@ void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObje
 void TMainGameScene::RoundClear() {
     if (RoundOver || roundLost_) return;
     RoundOver = true;
+    PutDownTools();
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
@@ -510,6 +504,7 @@ void TMainGameScene::ThrowBoardAway() {
 void TMainGameScene::TimeUp() {
     if (RoundOver || roundLost_ || services_.Scene.Value() != gsMainGame) return;
     roundLost_ = true;
+    PutDownTools();
     services_.Scene.SetValue(gsTimeUp);
     GameBoard.CanMatch = false;
     // Whatever rebuilt or reshuffled the board ends; the board collapses as the board holds it.

@@ -86,6 +86,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireEffectEvents();
     WireLockerEvents();
     WireWholeBoardEvents();
+    WireTools();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -101,7 +102,6 @@ void TMainGameScene::TakeSizes() {
     ChainLockEffect.TakeSize();
 }
 
-// TODO(tools issue): the energy shares enable and disable the collector tools.
 void TMainGameScene::WireDisplayEvents() {
     TubeTimer.OnAlmostTimeUp = [this] { BoardComment1.ShowComment(coTimeRunningOut); };
     TubeTimer.OnTimeUp = [this] { TimeUp(); };
@@ -129,6 +129,7 @@ void TMainGameScene::Frame() {
     ChainLockEffect.Tick();
     WebEffect.Tick();
     UniBubbleEffect.Tick();
+    TickHammers();
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
@@ -138,6 +139,7 @@ void TMainGameScene::Frame() {
     DrawEnergyBonus();
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
+    DrawTools();
     FlowingElements.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
@@ -172,6 +174,9 @@ void TMainGameScene::SetGamePause(bool paused) {
     GroupedElementsEffect.Visible = !paused;
     FallingElements.Visible = !paused;
     FlowingElements.Visible = !paused;
+    ObjectHammer.Visible = !paused;
+    ToolHammer.Visible = !paused;
+    PauseTools(paused);
     InGameMenuButton.Enabled = !paused;
 }
 
@@ -206,9 +211,10 @@ void TMainGameScene::DeveloperWin() {
     }
 }
 
-// TODO(tools issue): the three collector tools enabled.
 void TMainGameScene::DeveloperCharge() {
-    if (!gamePause_) MannaEnergy.AddFruit(DeveloperChargeSteps);
+    if (gamePause_) return;
+    energyReached_.fill(true);
+    MannaEnergy.AddFruit(DeveloperChargeSteps);
 }
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
@@ -249,14 +255,18 @@ void TMainGameScene::Mouse(const TPlatformEvent& event) {
 // own blocking animation runs.
 bool TMainGameScene::BoardBusy() const {
     return LockerFiller.Running() || LockerFrames.Flying() || ShuffleAwayEffect.IsRunning() ||
-           GameBoard.IsBlasterWaveEarly();
+           GameBoard.IsBlasterWaveEarly() || ObjectHammer.Running() || ToolHammer.Running();
 }
 
+// A press that a tool had, before or after, never reaches the board.
 void TMainGameScene::MouseDown(const TPlatformEvent& event) {
-    if (event.Button == mbLeft) GameBoard.SetMouseHeld(true);
+    const bool toolHeld = ToolHeld();
     InGameMenuButton.Press(event.X, event.Y, static_cast<TMouseButton>(event.Button));
     // A press hurries the round's announcement along.
     if (BoardComment1.State() == gcsWaving) BoardComment1.FinishWaving();
+    ToolsMouseDown(event);
+    if (toolHeld || ToolHeld()) return;
+    if (event.Button == mbLeft) GameBoard.SetMouseHeld(true);
     if (!BoardBusy())
         GameBoard.MouseDown(event.X, event.Y, static_cast<TMouseButton>(event.Button));
 }
@@ -264,7 +274,9 @@ void TMainGameScene::MouseDown(const TPlatformEvent& event) {
 // Dragging with the button held works like clicking every tile on the way.
 void TMainGameScene::MouseMove(const TPlatformEvent& event) {
     InGameMenuButton.Hover(event.X, event.Y);
-    if (GameBoard.MouseHeld() && !BoardBusy()) GameBoard.MouseDown(event.X, event.Y, mbLeft);
+    ToolsMouseMove(event);
+    if (GameBoard.MouseHeld() && !ToolHeld() && !BoardBusy())
+        GameBoard.MouseDown(event.X, event.Y, mbLeft);
 }
 
 void TMainGameScene::MouseUp(const TPlatformEvent& event) {
