@@ -2,13 +2,13 @@
 // The game's shared vocabulary: enumerations, element codes, the tile record, the board grid and
 // the small records the board exchanges with its effects. Plain bytes with value semantics: a
 // grid is copied by copying it.
-#include "engine/Geometry.h"
-#include "engine/TextKinds.h"   // the font and language kinds belong to the vocabulary too
-#include "engine/WidgetKinds.h" // and so do the mouse buttons and the question buttons
-
 #include <cstdint>
 #include <cstring>
 #include <functional>
+
+#include "engine/Geometry.h"
+#include "engine/TextKinds.h"   // the font and language kinds belong to the vocabulary too
+#include "engine/WidgetKinds.h" // and so do the mouse buttons and the question buttons
 
 // ---- Enumerations (one byte each, ordinal 0 first) ----
 
@@ -61,24 +61,12 @@ inline constexpr uint8_t ecBroomItem = 105;
 inline constexpr uint8_t ecAerosolItem = 106;
 inline constexpr uint8_t ecShuffleMark = 255; // only ever inside the shuffle
 
-constexpr bool IsMatchableCode(int code) {
-    return code >= 1 && code <= ecPotion2;
-}
-constexpr bool IsFruitCode(int code) {
-    return code >= ecFirstFruit && code <= ecLastFruit;
-}
-constexpr bool IsFlowerCode(int code) {
-    return code >= ecFirstFlower && code <= ecLastFlower;
-}
-constexpr bool IsPotionCode(int code) {
-    return code == ecPotion1 || code == ecPotion2;
-}
-constexpr bool IsItemCode(int code) {
-    return code >= ecHammerObject && code <= ecAerosolItem;
-}
-constexpr bool IsToolItemCode(int code) {
-    return code >= ecMagicKeyItem && code <= ecAerosolItem;
-}
+constexpr bool IsMatchableCode(int code) { return code >= 1 && code <= ecPotion2; }
+constexpr bool IsFruitCode(int code) { return code >= ecFirstFruit && code <= ecLastFruit; }
+constexpr bool IsFlowerCode(int code) { return code >= ecFirstFlower && code <= ecLastFlower; }
+constexpr bool IsPotionCode(int code) { return code == ecPotion1 || code == ecPotion2; }
+constexpr bool IsItemCode(int code) { return code >= ecHammerObject && code <= ecAerosolItem; }
+constexpr bool IsToolItemCode(int code) { return code >= ecMagicKeyItem && code <= ecAerosolItem; }
 // The one mapping of a tool item on the board to the tool it fills: 104 the magic key, 105 the
 // broom, 106 the aerosol; toNone for any other code.
 constexpr TToolKind ToolKindOfItem(int code) {
@@ -95,9 +83,7 @@ inline constexpr int TileSize = 52;
 constexpr bool IsBoardCell(int x, int y) {
     return x >= 1 && x <= BoardColumns && y >= 1 && y <= BoardRows;
 }
-constexpr bool IsBoardCell(TPoint p) {
-    return IsBoardCell(p.X, p.Y);
-}
+constexpr bool IsBoardCell(TPoint p) { return IsBoardCell(p.X, p.Y); }
 
 // ---- Tile record (20 bytes; the same layout in memory, in the grid and in level files) ----
 
@@ -106,11 +92,11 @@ struct TBoardTile {
     uint8_t BackgroundStyle = 0;   // 0 plain, otherwise the alternate background
     uint8_t LockerColor = 0;       // 1..3 for okLocker
     uint8_t ElementCode = 0;
-    uint8_t Web = 0;         // a spider web covers the tile
-    uint8_t ChainLevel = 0;  // 0 none, 1 or 2 chain strength
-    uint8_t FruitBomb = 0;   // not 0: the element carries a fruit bomb
-    uint8_t WormState = 0;   // 0 no worm, 1 eating, 2 eaten husk
-    int32_t WormTime = 0;    // ms in the current worm state
+    uint8_t Web = 0;        // a spider web covers the tile
+    uint8_t ChainLevel = 0; // 0 none, 1 or 2 chain strength
+    uint8_t FruitBomb = 0;  // not 0: the element carries a fruit bomb
+    uint8_t WormState = 0;  // 0 no worm, 1 eating, 2 eaten husk
+    int32_t WormTime = 0;   // ms in the current worm state
     int32_t BlasterCode = 0; // code a multi bubble (103) removes
     int32_t FallOffset = 0;  // pixels travelled towards the cell below (0..51)
 
@@ -165,13 +151,13 @@ using TTileStateGrid = TBoardGrid<uint8_t>;
 
 #pragma pack(push, 1)
 struct TSwappedObjectsData {
-    TPoint Object1Pos;       // the tile selected first
-    TPoint Object2Pos;       // the tile selected second
-    uint8_t ObjectKind[2]{}; // each tile's object kind
-    bool IsSpecial[2]{};     // each tile holds a special object
-    uint8_t ImageIdx[2]{};   // locker colour for a locker, element code for an element
-    uint8_t BombFlag[2]{};   // each tile's fruit-bomb byte
-    uint8_t WormState[2]{};  // each tile's worm state
+    TPoint Object1Pos;        // the tile selected first
+    TPoint Object2Pos;        // the tile selected second
+    uint8_t ObjectKind[2]{};  // each tile's object kind
+    bool IsSpecial[2]{};      // each tile holds a special object
+    uint8_t ImageIdx[2]{};    // locker colour for a locker, element code for an element
+    uint8_t BombFlag[2]{};    // each tile's fruit-bomb byte
+    uint8_t WormState[2]{};   // each tile's worm state
 };
 #pragma pack(pop)
 static_assert(sizeof(TSwappedObjectsData) == 26);
@@ -226,6 +212,5 @@ TPoint CenteredBoardOrigin(const TBoardData& board);
 
 // ---- Events shared by several components ----
 
-using TOnMonsterHitCheckEvent =
-    std::function<void(TPoint fruitPos, bool& hitting, bool& absorbing)>;
+using TOnMonsterHitCheckEvent = std::function<void(TPoint fruitPos, bool& hitting, bool& absorbing)>;
 using TCommonPosUpdateEvent = std::function<void(int x, int y)>;
