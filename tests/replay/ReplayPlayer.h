@@ -31,6 +31,13 @@ inline constexpr const char* ResultQuestions = "result-questions"; // a collapse
 inline constexpr const char* BoardsThrown = "boards-thrown";       // a won board thrown off
 inline constexpr const char* Balloons = "balloons";                // conversation balloons shown
 inline constexpr const char* Conversations = "conversations";      // conversations ended
+// The player's tools, each counted when it acts on the board.
+inline constexpr const char* KeyUses = "key-uses";         // lockers the key turned in
+inline constexpr const char* BroomUses = "broom-uses";     // webs the broom swept
+inline constexpr const char* AerosolUses = "aerosol-uses"; // sprays to their end
+inline constexpr const char* HammerUses = "hammer-uses";   // the collector tools put down
+inline constexpr const char* BombUses = "bomb-uses";
+inline constexpr const char* BlasterUses = "blaster-uses";
 } // namespace ReplayCounters
 
 struct TReplayOutcome {
