@@ -1,6 +1,5 @@
 #include "effects/AerosolClass.h"
 
-#include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
 #include <algorithm>
@@ -85,8 +84,6 @@ void TAerosol::FinishSpray() {
 
 void TAerosol::DrawEffects() const {
     if (Phase() != tpApplying || spraySize_ <= 0) return;
-    const TPoint centre = Pos();
-    const float scale = static_cast<float>(spraySize_) / SprayPictureSize;
-    DrawImage(Pictures::AerosolSpray, centre.X, centre.Y, 0, 0.5f, 0.5f, scale, scale, 255, 255,
-              255, 255, 0);
+    DrawCentred(Pictures::AerosolSpray, Pos(), static_cast<float>(spraySize_) / SprayPictureSize,
+                255, 0);
 }

@@ -1,7 +1,7 @@
 #include "effects/FlyingToolsClass.h"
 
 #include "effects/EffectPattern.h"
-#include "engine/ImageDrawing.h"
+#include "effects/PlayerToolClass.h"
 #include "engine/PictureNames.h"
 
 #include <cmath>
@@ -57,6 +57,7 @@ void TFlyingTools::Draw(const TFlight& flight) {
     const double y = flight.From.Y + (flight.To.Y - flight.From.Y) * t -
                      ArcHeight * std::sin(t * 3.14159265358979);
     const auto scale = static_cast<float>(0.6 + 0.4 * t);
-    DrawImage(PictureOf(flight.Kind), static_cast<int>(std::lround(x)),
-              static_cast<int>(std::lround(y)), 0, 0.5f, 0.5f, scale, scale, 255, 255, 255, 255, 0);
+    DrawCentred(PictureOf(flight.Kind),
+                {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))}, scale, 255,
+                0);
 }

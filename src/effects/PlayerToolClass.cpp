@@ -51,7 +51,12 @@ void TPlayerTool::StepReturn() {
     pos.Y += static_cast<int>(std::lround(dy / distance * GlideStep));
 }
 
+void DrawCentred(std::string_view picture, TPoint centre, float scale, uint8_t alpha, int pattern) {
+    DrawImage(picture, centre.X - ImageTileWidth(picture) / 2,
+              centre.Y - ImageTileHeight(picture) / 2, 0, 0.5f, 0.5f, scale, scale, 255, 255, 255,
+              alpha, pattern);
+}
+
 void TPlayerTool::DrawTool(std::string_view picture, int pattern, uint8_t alpha) const {
-    const TPoint at = phase_ == tpHanging ? HangPos : pos_;
-    DrawImage(picture, at.X, at.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, alpha, pattern);
+    DrawCentred(picture, Pos(), 1, alpha, pattern);
 }

@@ -6,6 +6,9 @@
 
 #include <string_view>
 
+// Draws a picture with its middle at a screen point, scaled about its middle.
+void DrawCentred(std::string_view picture, TPoint centre, float scale, uint8_t alpha, int pattern);
+
 class TPlayerTool {
 public:
     enum TPhase : uint8_t { tpHanging, tpCarried, tpApplying, tpWaiting, tpGliding };

@@ -1,6 +1,5 @@
 #include "effects/UseCountToolClass.h"
 
-#include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
 
@@ -63,8 +62,8 @@ void TUseCountTool::UpdateAndDraw() {
 
 void TUseCountTool::DrawCounter() const {
     const TPoint at{HangPos.X + CounterOffset.X, HangPos.Y + CounterOffset.Y};
-    DrawImage(Pictures::ToolCounterBadge, at.X, at.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, 255, 0);
-    DrawImage(Pictures::ToolCounter, at.X, at.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, 255, count_);
+    DrawCentred(Pictures::ToolCounterBadge, at, 1, 255, 0);
+    DrawCentred(Pictures::ToolCounter, at, 1, 255, count_);
 }
 
 namespace {
