@@ -1,18 +1,10 @@
 // The board's side of the player's tools: targets, the highlight, what applying does, and the
 // tool items that come with new elements.
 #include "GameBoardTestKit.h"
-#include "engine/SoundByName.h"
 
 #include <string>
 
 namespace {
-
-struct TSoundLog : TNamedSoundTarget {
-    std::vector<std::string> Played;
-    TSoundLog() { SetEffectSoundTarget(this); }
-    ~TSoundLog() override { SetEffectSoundTarget(nullptr); }
-    void Play(std::string_view name) override { Played.emplace_back(name); }
-};
 
 int CountHighlighted(const TGameBoard& board) {
     int count = 0;
