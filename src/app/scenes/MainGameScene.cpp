@@ -176,6 +176,7 @@ void TMainGameScene::SetGamePause(bool paused) {
     FlowingElements.Visible = !paused;
     ObjectHammer.Visible = !paused;
     ToolHammer.Visible = !paused;
+    FlyingTools.Visible = !paused;
     PauseTools(paused);
     InGameMenuButton.Enabled = !paused;
 }

@@ -189,6 +189,8 @@ void TMainGameScene::MakeCollectorToolsAccessible() {
     for (TCollectorBombTool& tool : CollectorTools) tool.Accessible = !gamePause_;
 }
 
+// TODO(decorations issue): the shuffle button's shine with the sound.
+// TODO(tutorial issue): on island 1 level 4 the first two shares start the tool tip's hint.
 void TMainGameScene::EnergyReached(uint8_t level) {
     for (int i = 0; i < level && i < static_cast<int>(energyReached_.size()); ++i)
         energyReached_[i] = true;
