@@ -13,6 +13,7 @@ namespace {
 constexpr int HookX = 84;
 constexpr int FirstHookY = 128;
 constexpr int HookSpacing = 86;
+constexpr int LowestHook = 5;
 constexpr TPoint HookPos(int hook) {
     return {HookX, FirstHookY + hook * HookSpacing};
 }
@@ -30,7 +31,7 @@ void TMainGameScene::WireTools() {
     for (TNewToolKind kind : {tlHammer, tlBomb, tlBlaster}) {
         TCollectorBombTool& tool = CollectorTools[IndexOf(kind)];
         tool.ToolKind = kind;
-        tool.HangPos = HookPos(5 - IndexOf(kind));
+        tool.HangPos = HookPos(LowestHook - IndexOf(kind));
         WireCollectorTool(tool);
     }
     WireMagicKey();
