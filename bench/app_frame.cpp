@@ -14,6 +14,11 @@
 
 namespace {
 
+// A sum over the timed frames as a counter: its average a frame.
+benchmark::Counter PerFrame(int64_t sum, int64_t frames) {
+    return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
+}
+
 TSimpleObjectArray RowsOf(const TGameBoard& board, int firstRow, int lastRow) {
     TSimpleObjectArray mask{};
     const TBoardData grid = board.BoardData();
@@ -116,14 +121,11 @@ void BM_MainGameFrameMidCascade(benchmark::State& state) {
         cyan += game.MatchedCyan.InUse();
         pieces += game.LockerPieces.RunningCount();
     }
-    const auto perFrame = [frames](int64_t sum) {
-        return benchmark::Counter(frames > 0 ? static_cast<double>(sum) / frames : 0);
-    };
-    state.counters["sprites_per_frame"] = perFrame(sprites);
-    state.counters["falling_in_flight"] = perFrame(falling);
-    state.counters["flowing_in_flight"] = perFrame(flowing);
-    state.counters["cyan_particles"] = perFrame(cyan);
-    state.counters["locker_pieces"] = perFrame(pieces);
+    state.counters["sprites_per_frame"] = PerFrame(sprites, frames);
+    state.counters["falling_in_flight"] = PerFrame(falling, frames);
+    state.counters["flowing_in_flight"] = PerFrame(flowing, frames);
+    state.counters["cyan_particles"] = PerFrame(cyan, frames);
+    state.counters["locker_pieces"] = PerFrame(pieces, frames);
     ReleaseRandomSeed();
 }
 BENCHMARK(BM_MainGameFrameMidCascade)->Unit(benchmark::kMicrosecond);

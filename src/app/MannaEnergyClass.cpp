@@ -25,10 +25,17 @@ void TMannaEnergy::AddFruit(int steps) {
     counter_ = std::clamp(counter_ + std::max(0, steps), 0, std::max(0, FullRequiredFruits));
 }
 
+int TMannaEnergy::Share(uint8_t level) const {
+    return RoundHalfEven(FullRequiredFruits * ReqEnergyFactors[level - 1]);
+}
+
 void TMannaEnergy::Spend(uint8_t level) {
     if (level < 1 || level > FactorLevels) return;
-    const int share = RoundHalfEven(FullRequiredFruits * ReqEnergyFactors[level - 1]);
-    counter_ = std::max(0, counter_ - share);
+    counter_ = std::max(0, counter_ - Share(level));
+}
+
+bool TMannaEnergy::Covers(uint8_t level) const {
+    return level >= 1 && level <= FactorLevels && counter_ >= Share(level);
 }
 
 void TMannaEnergy::Reset() {

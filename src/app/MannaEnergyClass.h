@@ -22,6 +22,8 @@ public:
     void AddFruit(int steps = 1);
     // A tool of level 1..3 was used: its share leaves the counter, never below 0.
     void Spend(uint8_t level);
+    // The counter still holds the share of a tool of level 1..3: the tool can be paid for.
+    bool Covers(uint8_t level) const;
     void Reset();
     void UpdateAndDraw();
 
@@ -29,6 +31,7 @@ public:
     double Level() const { return level_; }
 
 private:
+    int Share(uint8_t level) const;
     void Follow();
     void Report();
     void Draw() const;

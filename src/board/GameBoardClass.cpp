@@ -127,6 +127,7 @@ void TGameBoard::UpdateAndDraw() {
     StepHintTimer();
     StepNoMoreMovesTimer();
     StepBounces();
+    StepToolHighlight();
     MarkFallingColumns();
     GravityStep();
 
@@ -313,7 +314,7 @@ void TGameBoard::DrawElements() {
             if (IsHintTile(x, y)) continue;
             const TPoint at = ElementPoint(x, y);
             DrawTileObject(tile, at.X, at.Y, look);
-            // A player tool's highlight is drawn over its target element here.
+            DrawToolHighlight(x, y, at);
         }
 }
 

@@ -41,8 +41,8 @@ public:
     int OneHammerEveryProb = 0;
     uint8_t MaxFruitBombsOnBoard = 0;
     int OneFruitBombEveryInterval = 0;
-    // Chances of tool items on the board. TODO(player tools issue): the rules that place them,
-    // asking the player's tool counts.
+    // Chances of tool items on the board; an item comes only while the player holds fewer than
+    // MaxToolCount of its tool.
     TToolKind MaxToolKind = toAerosol;
     int OneMagicKeyEveryProb = 0;
     int OneBroomEveryProb = 0;
@@ -73,6 +73,10 @@ public:
     std::function<void(const TSimpleObjectArray& framesToRemove)> OnRemoveLockerFrames;
     std::function<void(bool& canAddFlower)> OnCanAddFlowerQuestion;
     std::function<void(TFlowerIdxSet& flowerIdxSet)> OnUnobtainedFlowerIdxSetRequest;
+    // How many magic keys, brooms and aerosols the player holds.
+    std::function<void(int& count)> OnAcquiredMagicKeysQuestion;
+    std::function<void(int& count)> OnAcquiredBroomsQuestion;
+    std::function<void(int& count)> OnAcquiredAerosolsQuestion;
     std::function<void()> OnFruitBubbleAdded;
     std::function<void()> OnFruitBlasterAdded;
     std::function<void()> OnFruitBombAdded;
@@ -167,6 +171,30 @@ public:
     // Places a potion (17 or 18) on a locker or element cell; False when the cell cannot take it.
     bool PutPotion(TPoint pos, uint8_t code);
 
+    // ---- The player's tools (GameBoardClassTools.cpp) ----
+    // Every query but IsNoCell is False off the board.
+    bool IsNoCell(TPoint pos) const;
+    bool IsLocker(TPoint pos) const;
+    bool HasRemovableWeb(TPoint pos) const;
+    bool IsStrikable(TPoint pos) const;
+    uint8_t ElementCodeAt(TPoint pos) const;
+    void OpenLocker(TPoint pos);
+    // Worms whose tile centre lies inside the rectangle (screen pixels, edges included) leave.
+    void SprayWorms(const TRect& rect);
+    // 1 the hammer's tile, 2 the bomb's 2x2 block, 3 every tile of the blaster's code.
+    void SetToolHighlight(TPoint pos, uint8_t toolType);
+    void ClearToolHighlight();
+    bool IsToolHighlighted(TPoint pos) const;
+    int ToolHighlightAlpha() const { return HighlightAlpha; }
+    void HammerToolStrike(TPoint pos);
+    void BombToolExplode(TPoint pos);
+    void BlasterToolFire(TPoint pos, TPoint toolPos);
+
+    static constexpr int MaxToolCount = 9;
+    static constexpr int HighlightAlphaStart = -20;
+    static constexpr int HighlightAlphaStep = 10;
+    static constexpr int HighlightAlphaTop = 100;
+
     // Tries of the shuffle until it finds a board with a move and without a ready line.
     static constexpr int ShuffleAttempts = 20;
     static constexpr int CascadeDelayMs = 300;
@@ -253,6 +281,10 @@ private:
     void StepShakeDecay();
     void ProcessBlasterRing(int ring);
     void SpawnSpecialElement(TPoint pos);
+    void SpawnToolItem(TPoint pos);
+    void Explode(TPoint pos);
+    void StepToolHighlight();
+    void DrawToolHighlight(int x, int y, TPoint at) const;
     int CountCode(uint8_t code) const;
     int CountBombs() const;
     void SetRingAmplitudes(TPoint centre, int everywhere, const int byRing[4]);
@@ -329,4 +361,6 @@ private:
     int PotionGlow = 0; // -60..120; drawn clamped to 0..80
     bool PotionGlowRising = true;
     std::vector<TRingCell> RingCells;
+    TBoardGrid<bool> ToolHighlight;
+    int HighlightAlpha = HighlightAlphaStart;
 };

@@ -53,7 +53,7 @@ void TGameBoard::SpawnElement(TPoint pos) {
     ++UniFruitSpawnCounter;
     ++FruitBombSpawnCounter;
     SpawnSpecialElement(pos);
-    // Tool items (magic key, broom, aerosol) are decided here, after the special elements.
+    SpawnToolItem(pos);
 }
 
 // ---- Falling ----

@@ -154,10 +154,8 @@ void TGameBoard::AddCollectables(TSimpleObjectArray& mask) const {
     for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y) {
             const TBoardTile& tile = Grid(x, y);
-            const bool item =
-                tile.ObjectKind == okFruit &&
-                (tile.ElementCode == ecFoundFlower ||
-                 (tile.ElementCode >= ecMagicKeyItem && tile.ElementCode <= ecAerosolItem));
+            const bool item = tile.ObjectKind == okFruit && (tile.ElementCode == ecFoundFlower ||
+                                                             IsToolItemCode(tile.ElementCode));
             if (item || IsBottomPotion(x, y)) mask(x, y) = 1;
         }
 }

@@ -194,5 +194,5 @@ void TGameBoard::ResetRound() {
     NewFlowerThreshold();
     FairyWaiting = {};
     Reveals = {};
-    // The player tools' highlight is cleared with the tools' own rules.
+    ClearToolHighlight();
 }

@@ -222,12 +222,16 @@ void TGameBoard::DetonateFruitBombs(const TSimpleObjectArray& map) {
             if (map(x, y) == 0 || Grid(x, y).FruitBomb == 0) continue;
             // A bomb goes off once.
             Grid(x, y).FruitBomb = 0;
-            const TPoint cell{x, y};
-            Raise(OnExplossionEffectRequest, cell);
-            BanEnemies(cell);
-            BlowBlock(cell);
-            StartShake(cell);
+            Explode({x, y});
         }
+}
+
+// A fruit bomb or the bomb tool: the blast, the enemies in its block, the block, the shake.
+void TGameBoard::Explode(TPoint pos) {
+    Raise(OnExplossionEffectRequest, pos);
+    BanEnemies(pos);
+    BlowBlock(pos);
+    StartShake(pos);
 }
 
 void TGameBoard::BanEnemies(TPoint pos) {

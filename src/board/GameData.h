@@ -66,6 +66,13 @@ constexpr bool IsFruitCode(int code) { return code >= ecFirstFruit && code <= ec
 constexpr bool IsFlowerCode(int code) { return code >= ecFirstFlower && code <= ecLastFlower; }
 constexpr bool IsPotionCode(int code) { return code == ecPotion1 || code == ecPotion2; }
 constexpr bool IsItemCode(int code) { return code >= ecHammerObject && code <= ecAerosolItem; }
+constexpr bool IsToolItemCode(int code) { return code >= ecMagicKeyItem && code <= ecAerosolItem; }
+// The one mapping of a tool item on the board to the tool it fills: 104 the magic key, 105 the
+// broom, 106 the aerosol; toNone for any other code.
+constexpr TToolKind ToolKindOfItem(int code) {
+    return IsToolItemCode(code) ? static_cast<TToolKind>(code - ecMagicKeyItem + toMagicKey)
+                                : toNone;
+}
 
 // ---- Board geometry ----
 

@@ -107,10 +107,8 @@ public:
     // Every cell the board's state grid shows as cleared (falling or empty).
     void KnockOffOnClearedTiles(const TTileStateGrid& states);
     // A strike at one cell (the hammer, the bomb).
-    // joins the tools at merge
     void KnockOffAtTile(TPoint tile);
     // A spray: every spider whose sprite centre lies inside the rectangle.
-    // joins the tools at merge
     void KnockOffInRect(const TRect& rect);
     // A click at a screen point: every spider whose body is under it; False when none.
     bool KnockOffAtPoint(TPoint point);
@@ -118,7 +116,6 @@ public:
     void KnockOffAll();
 
     // Spiders crawling, pausing, anchoring, spinning or dropping in.
-    // joins the tools at merge (the aerosol asks whether enemies are there)
     int SpidersOnBoard() const;
     void UpdateAndDraw();
 

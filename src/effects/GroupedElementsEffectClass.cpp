@@ -71,7 +71,7 @@ void TGroupedElementsEffect::HandOverItems() {
             }
         }
     };
-    handOver([](int code) { return code >= ecMagicKeyItem && code <= ecAerosolItem; },
+    handOver([](int code) { return IsToolItemCode(code); },
              [this](TPoint tile, int code) {
                  if (OnNewToolAcquired) OnNewToolAcquired(tile, code);
              });

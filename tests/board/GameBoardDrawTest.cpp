@@ -166,3 +166,25 @@ TEST_F(GameBoardDraw, TheHintWigglesAwayFromItsPartner) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GameBoardDraw, AToolsHighlightGlowsOverItsTilesAfterADarkPause) {
+    TBoardHarness h(GridOf({"7.7"}));
+    h.Board.Left = 266;
+    h.Board.Top = 95;
+    h.Board.SetToolHighlight({1, 1}, 3);
+    h.Tick();
+    EXPECT_TRUE(Recorder.CallsOf("ToolHighlight").empty()) << "dark while the alpha is below 0";
+    Recorder.Clear();
+    h.Ticks(10);
+    Recorder.Clear();
+    h.Tick();
+    const auto glows = Recorder.CallsOf("ToolHighlight");
+    ASSERT_GE(glows.size(), 2u);
+    const TRecordedImageCall* glow = At("ToolHighlight", Cell(1, 1).X - 2, Cell(1, 1).Y - 2);
+    ASSERT_NE(glow, nullptr);
+    EXPECT_EQ(glow->Alpha, TGameBoard::HighlightAlphaTop);
+}
+
+} // namespace

@@ -1,16 +1,8 @@
 #include "GameBoardTestKit.h"
-#include "engine/SoundByName.h"
 
 #include <string>
 
 namespace {
-
-struct TSoundLog : TNamedSoundTarget {
-    std::vector<std::string> Played;
-    TSoundLog() { SetEffectSoundTarget(this); }
-    ~TSoundLog() override { SetEffectSoundTarget(nullptr); }
-    void Play(std::string_view name) override { Played.emplace_back(name); }
-};
 
 TFlowerIdxSet SetOf(std::initializer_list<int> codes) {
     TFlowerIdxSet set;

@@ -2,11 +2,14 @@
 // Grids drawn as text and a stand-in for the controller, so board tests read like the board.
 #include "board/GameBoardClass.h"
 #include "engine/GameGlobals.h"
+#include "engine/SoundByName.h"
 
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Codes 1..4 in 2x2 blocks: no line and no possible move anywhere.
@@ -65,6 +68,14 @@ inline TBoardData GridOf(std::initializer_list<const char*> rows, TBoardData gri
     }
     return grid;
 }
+
+// Every sound the board plays, by name, while it lives.
+struct TSoundLog : TNamedSoundTarget {
+    std::vector<std::string> Played;
+    TSoundLog() { SetEffectSoundTarget(this); }
+    ~TSoundLog() override { SetEffectSoundTarget(nullptr); }
+    void Play(std::string_view name) override { Played.emplace_back(name); }
+};
 
 inline bool SameTile(const TBoardTile& a, const TBoardTile& b) {
     return std::memcmp(&a, &b, sizeof(TBoardTile)) == 0;

@@ -60,9 +60,16 @@ private:
     std::istringstream words;
 };
 
+// "2-01": an island and a level.
+bool ParseIslandLevel(const std::string& name, TReplay& replay) {
+    char dash = 0;
+    std::istringstream parts(name);
+    return parts >> replay.Island >> dash >> replay.Level && dash == '-' && parts.peek() == EOF &&
+           replay.Island > 0 && replay.Level > 0;
+}
+
 bool ParseLevel(TLineReader& reader, TReplay& replay) {
     std::string name;
-    char dash = 0;
     if (!reader.Read(name)) return false;
     // A file of the fixture folder itself, never a path.
     if (name.ends_with(LevelSourceExtension) && name.size() > std::strlen(LevelSourceExtension) &&
@@ -70,11 +77,12 @@ bool ParseLevel(TLineReader& reader, TReplay& replay) {
         replay.LevelSource = name;
         replay.Island = 1;
         replay.Level = 1;
-        return true;
+        // "as 2-01": played in that level's place, for what the level's number decides.
+        std::string as, place;
+        if (!reader.Read(as)) return true;
+        return as == "as" && reader.Read(place) && ParseIslandLevel(place, replay);
     }
-    std::istringstream parts(name);
-    return parts >> replay.Island >> dash >> replay.Level && dash == '-' && parts.peek() == EOF &&
-           replay.Island > 0 && replay.Level > 0;
+    return ParseIslandLevel(name, replay);
 }
 
 // "type WORDS", "key NAME" or "close" after the tick; true when the word was one of them.

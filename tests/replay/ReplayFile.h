@@ -41,7 +41,8 @@ struct TReplay {
     // "start book": the haven book of a new player, as a won round opens it.
     bool FromBook = false;
     // A level of the game ("level 1-02"), or a level source of tests/fixtures/levels/
-    // ("level few-moves.level") played as the first level.
+    // ("level few-moves.level") played as the first level, or in another level's place
+    // ("level tools.level as 2-01").
     int Island = 0;
     int Level = 0;
     std::string LevelSource;

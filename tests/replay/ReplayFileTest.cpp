@@ -72,6 +72,16 @@ TEST(ReplayFile, ALevelSourceOfTheFixturesIsPlayedAsTheFirstLevel) {
     EXPECT_EQ(replay.Level, 1);
     EXPECT_FALSE(replay.Expected.has_value());
     EXPECT_EQ(ParseError("level ../few-moves.level\nseed 1\nticks 5\n").substr(0, 7), "line 1:");
+    // In another level's place.
+    ASSERT_TRUE(ParseReplay("level tools.level as 2-03\nseed 1\nticks 5\n", replay, error))
+        << error;
+    EXPECT_EQ(replay.LevelSource, "tools.level");
+    EXPECT_EQ(replay.Island, 2);
+    EXPECT_EQ(replay.Level, 3);
+    for (const char* bad : {"level tools.level 2-03\n", "level tools.level as\n",
+                            "level tools.level as 0-01\n", "level tools.level as 2-01 x\n"})
+        EXPECT_EQ(ParseError(std::string(bad) + "seed 1\nticks 5\n").substr(0, 7), "line 1:")
+            << bad;
 }
 
 TEST(ReplayFile, RefusesWhatItCannotPlayAndNamesTheLine) {

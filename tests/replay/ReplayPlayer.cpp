@@ -88,9 +88,9 @@ public:
     TFixtureLevelFolder() : folder("replay-level") {}
 
     // Returns what went wrong, or an empty string.
-    std::string Prepare(const TReplayContent& content, const std::string& sourceName) {
+    std::string Prepare(const TReplayContent& content, const TReplay& replay) {
         const std::string linkError = LinkContent(content.GameFolder);
-        return linkError.empty() ? CompileLevel(content.LevelSourceFolder, sourceName) : linkError;
+        return linkError.empty() ? CompileLevel(content.LevelSourceFolder, replay) : linkError;
     }
     std::string Path() const { return folder.Path(); }
 
@@ -107,7 +107,8 @@ private:
         }
         return error ? "cannot link the game's content: " + error.message() : "";
     }
-    std::string CompileLevel(const std::string& sourceFolder, const std::string& sourceName) const {
+    std::string CompileLevel(const std::string& sourceFolder, const TReplay& replay) const {
+        const std::string& sourceName = replay.LevelSource;
         const std::optional<std::string> text = ReadTextFile(sourceFolder + sourceName);
         if (!text) return SourceMessage(sourceName, 0, "cannot be read");
         TLevelSource source;
@@ -116,7 +117,8 @@ private:
             return SourceMessage(sourceName, fault.Line, fault.Message);
         const std::vector<std::string> problems = CheckLevelSource(sourceName, source);
         if (!problems.empty()) return problems.front();
-        return WriteLevelFile(folder.Path("Levels") + TLevelParams::LevelFileName(1, 1),
+        return WriteLevelFile(folder.Path("Levels") +
+                                  TLevelParams::LevelFileName(replay.Island, replay.Level),
                               source.Record);
     }
 
@@ -147,6 +149,7 @@ public:
               ReplayCounters::BossesBeaten, ReplayCounters::BossDrains})
             Counters[name] = 0;
         WatchRound();
+        WatchTools();
     }
     ~TReplayRun() {
         Form.reset();
@@ -256,6 +259,21 @@ private:
         Watch(spiders.OnOneSpiderHit, count(ReplayCounters::SpidersHit));
     }
 
+    void WatchTools() {
+        TMainGameScene& round = Form->MainGame();
+        const auto count = [this](const char* name) { return [this, name] { ++Counters[name]; }; };
+        const char* collectorUses[] = {ReplayCounters::HammerUses, ReplayCounters::BombUses,
+                                       ReplayCounters::BlasterUses};
+        for (const char* name : collectorUses) Counters[name] = 0;
+        for (const char* name :
+             {ReplayCounters::KeyUses, ReplayCounters::BroomUses, ReplayCounters::AerosolUses})
+            Counters[name] = 0;
+        Watch(round.MagicKey.OnTileClick, count(ReplayCounters::KeyUses));
+        Watch(round.Broom.OnTileBroomingFinished, count(ReplayCounters::BroomUses));
+        Watch(round.Aerosol.OnEnemiesExistQuestion, count(ReplayCounters::AerosolUses));
+        for (int i = 0; i < 3; ++i) Watch(round.CollectorTools[i].OnClick, count(collectorUses[i]));
+    }
+
     TTempFolder dataFolder;
     TNullPlatform Platform;
     std::unique_ptr<TFormMain> Form;
@@ -271,7 +289,7 @@ TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
     TReplayOutcome outcome;
     std::optional<TFixtureLevelFolder> fixtureLevel;
     if (!replay.LevelSource.empty()) {
-        outcome.Error = fixtureLevel.emplace().Prepare(content, replay.LevelSource);
+        outcome.Error = fixtureLevel.emplace().Prepare(content, replay);
         if (!outcome.Error.empty()) return outcome;
     }
     TReplayRun run(replay.Seed, fixtureLevel ? fixtureLevel->Path() : content.GameFolder);

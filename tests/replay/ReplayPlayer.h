@@ -33,9 +33,16 @@ inline constexpr const char* Balloons = "balloons";                // conversati
 inline constexpr const char* Conversations = "conversations";      // conversations ended
 inline constexpr const char* SpidersLanded = "spiders-landed";     // spiders dropped onto the board
 inline constexpr const char* WebsSpun = "webs-spun";               // webs the spiders finished
-inline constexpr const char* SpidersHit = "spiders-hit"; // knocked spiders, hit played out
-inline constexpr const char* BossesBeaten = "bosses-beaten";       // a guardian's energy ran out
-inline constexpr const char* BossDrains = "boss-drains"; // an aura's peak: the tube drained
+inline constexpr const char* SpidersHit = "spiders-hit";     // knocked spiders, hit played out
+inline constexpr const char* BossesBeaten = "bosses-beaten"; // a guardian's energy ran out
+inline constexpr const char* BossDrains = "boss-drains";     // an aura's peak: the tube drained
+// The player's tools, each counted when it acts on the board.
+inline constexpr const char* KeyUses = "key-uses";         // lockers the key turned in
+inline constexpr const char* BroomUses = "broom-uses";     // webs the broom swept
+inline constexpr const char* AerosolUses = "aerosol-uses"; // sprays to their end
+inline constexpr const char* HammerUses = "hammer-uses";   // the collector tools put down
+inline constexpr const char* BombUses = "bomb-uses";
+inline constexpr const char* BlasterUses = "blaster-uses";
 } // namespace ReplayCounters
 
 struct TReplayOutcome {

@@ -59,6 +59,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
     bossLevel_ = services_.Levels.Objective() == goBossMode;
+    SetToolAvailability();
     earningsPending_ = true;
     TBuySlots& slots = services_.Progress.BuySlots;
     slots.IslandIdx = islandIdx;
@@ -140,6 +141,7 @@ void TMainGameScene::ResetRoundComponents() {
     EnergyBonusPop.Reset();
     completionsWithoutEffect_.clear();
     ResetBosses();
+    ResetTools();
 }
 
 void TMainGameScene::SetGatheringTargets() {
@@ -214,10 +216,10 @@ void TMainGameScene::WireLockerEvents() {
 }
 
 // The board is built: it draws itself again and the frames come in.
-// TODO(tools issue): the three collector tools become accessible.
 void TMainGameScene::LockersFilled() {
     GameBoard.CanDraw = true;
     LockerFrames.FlyIn();
+    MakeCollectorToolsAccessible();
 }
 
 // Each lost frame layer is a gold tile: it flies to its slot and pays into the purse.
@@ -259,12 +261,6 @@ void TMainGameScene::HandBoardToEffect() {
 
 // Specials the first levels do not spawn still end soundly: each request is completed at once.
 void TMainGameScene::WireSpecialTileEvents() {
-    GameBoard.OnHammerEffectRequest = [this](TPoint hammerPos) {
-        CompleteWithoutEffect([this, hammerPos] {
-            GameBoard.StartSmallShake(hammerPos);
-            GameBoard.HammerStrike(hammerPos);
-        });
-    };
     GameBoard.OnHammeredObjectsEffectRequest = [this](const TBoardData&,
                                                       const TSimpleObjectArray&) {
         CompleteWithoutEffect([this] {
@@ -357,11 +353,8 @@ void TMainGameScene::WireEffectEvents() {
         [this](const TBoardData& grid, const TSimpleObjectArray& mask, bool triggeredByBlaster) {
             GroupingFinished(grid, mask, triggeredByBlaster);
         };
-    // Found flowers and tool items leave the board; their flights come with their holders.
+    // Found flowers leave the board; their flight comes with their holder.
     GroupedElementsEffect.OnNewFlowerAcquired = [this](TPoint tilePos) {
-        GameBoard.RemoveTile(tilePos);
-    };
-    GroupedElementsEffect.OnNewToolAcquired = [this](TPoint tilePos, int) {
         GameBoard.RemoveTile(tilePos);
     };
     FlowingElements.OnOneFruitArrived = [this](TElementKind kind, uint8_t index) {
@@ -443,6 +436,7 @@ void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObje
 void TMainGameScene::RoundClear() {
     if (RoundOver || roundLost_) return;
     RoundOver = true;
+    PutDownTools();
     // What the round gathered is kept.
     earningsPending_ = false;
     GameBoard.CanMatch = false;
@@ -524,6 +518,7 @@ void TMainGameScene::ThrowBoardAway() {
 void TMainGameScene::TimeUp() {
     if (RoundOver || roundLost_ || services_.Scene.Value() != gsMainGame) return;
     roundLost_ = true;
+    PutDownTools();
     services_.Scene.SetValue(gsTimeUp);
     GameBoard.CanMatch = false;
     // Whatever rebuilt or reshuffled the board ends; the board collapses as the board holds it.

@@ -88,6 +88,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireWholeBoardEvents();
     WireSpiderEvents();
     WireBossEvents();
+    WireTools();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -104,7 +105,6 @@ void TMainGameScene::TakeSizes() {
     CrawlingSpiders.TakeSize();
 }
 
-// TODO(tools issue): the energy shares enable and disable the collector tools.
 void TMainGameScene::WireDisplayEvents() {
     TubeTimer.OnAlmostTimeUp = [this] { BoardComment1.ShowComment(coTimeRunningOut); };
     TubeTimer.OnTimeUp = [this] { TimeUp(); };
@@ -134,6 +134,7 @@ void TMainGameScene::Frame() {
     WebEffect.Tick();
     UniBubbleEffect.Tick();
     CrawlingSpiders.UpdateAndDraw();
+    TickHammers();
     GameBoard.DrawHint();
     BoardComment1.Update();
     BoardComment2.Update();
@@ -143,6 +144,7 @@ void TMainGameScene::Frame() {
     DrawEnergyBonus();
     // Gathering, then what flies over everything.
     ElementGather.UpdateAndDraw();
+    DrawTools();
     FlowingElements.Tick();
     AbsorbedEnergy.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
@@ -179,6 +181,10 @@ void TMainGameScene::SetGamePause(bool paused) {
     FallingElements.Visible = !paused;
     FlowingElements.Visible = !paused;
     CrawlingSpiders.Visible = !paused;
+    ObjectHammer.Visible = !paused;
+    ToolHammer.Visible = !paused;
+    FlyingTools.Visible = !paused;
+    PauseTools(paused);
     InGameMenuButton.Enabled = !paused;
     PauseBoss(paused);
 }
@@ -216,9 +222,10 @@ void TMainGameScene::DeveloperWin() {
     DeveloperStrikeBoss();
 }
 
-// TODO(tools issue): the three collector tools enabled.
 void TMainGameScene::DeveloperCharge() {
-    if (!gamePause_) MannaEnergy.AddFruit(DeveloperChargeSteps);
+    if (gamePause_) return;
+    energyReached_.fill(true);
+    MannaEnergy.AddFruit(DeveloperChargeSteps);
 }
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
@@ -259,22 +266,30 @@ void TMainGameScene::Mouse(const TPlatformEvent& event) {
 // own blocking animation runs.
 bool TMainGameScene::BoardBusy() const {
     return LockerFiller.Running() || LockerFrames.Flying() || ShuffleAwayEffect.IsRunning() ||
-           GameBoard.IsBlasterWaveEarly();
+           GameBoard.IsBlasterWaveEarly() || ObjectHammer.Running() || ToolHammer.Running();
 }
 
+// A press that a tool had, before or after, never reaches the board.
 void TMainGameScene::MouseDown(const TPlatformEvent& event) {
-    if (event.Button == mbLeft) GameBoard.SetMouseHeld(true);
+    const bool toolHeld = ToolHeld();
     InGameMenuButton.Press(event.X, event.Y, static_cast<TMouseButton>(event.Button));
     // A press hurries the round's announcement along.
     if (BoardComment1.State() == gcsWaving) BoardComment1.FinishWaving();
-    if (!BoardBusy() && !SpiderClicked(event))
+    ToolsMouseDown(event);
+    if (toolHeld || ToolHeld()) return;
+    // A press on a spider knocks it off and goes no further.
+    if (!BoardBusy() && SpiderClicked(event)) return;
+    if (event.Button == mbLeft) GameBoard.SetMouseHeld(true);
+    if (!BoardBusy())
         GameBoard.MouseDown(event.X, event.Y, static_cast<TMouseButton>(event.Button));
 }
 
 // Dragging with the button held works like clicking every tile on the way.
 void TMainGameScene::MouseMove(const TPlatformEvent& event) {
     InGameMenuButton.Hover(event.X, event.Y);
-    if (GameBoard.MouseHeld() && !BoardBusy()) GameBoard.MouseDown(event.X, event.Y, mbLeft);
+    ToolsMouseMove(event);
+    if (GameBoard.MouseHeld() && !ToolHeld() && !BoardBusy())
+        GameBoard.MouseDown(event.X, event.Y, mbLeft);
 }
 
 void TMainGameScene::MouseUp(const TPlatformEvent& event) {

@@ -12,17 +12,23 @@
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
 #include "effects/AbsorbedEnergyClass.h"
+#include "effects/AerosolClass.h"
+#include "effects/BroomClass.h"
 #include "effects/ChainLockEffectClass.h"
+#include "effects/CollectorBombToolClass.h"
 #include "effects/CombosClass.h"
 #include "effects/CrawlingSpidersClass.h"
 #include "effects/FallingElementsClass.h"
 #include "effects/FlowingElementsClass.h"
+#include "effects/FlyingToolsClass.h"
 #include "effects/GroupedElementsEffectClass.h"
+#include "effects/HammerEffectClass.h"
 #include "effects/LockerFillerClass.h"
 #include "effects/LockerFramesClass.h"
 #include "effects/LockerPiecesClass.h"
 #include "effects/LockersAwayEffectClass.h"
 #include "effects/LostBoardEffectClass.h"
+#include "effects/MagicKeyClass.h"
 #include "effects/MatchedCyanEffectClass.h"
 #include "effects/OpeningLockersClass.h"
 #include "effects/ShuffleAwayEffectClass.h"
@@ -151,10 +157,21 @@ public:
     // The tools' blows on the boss (boss levels only): a hammer strike at a pixel, True when it
     // reached the boss; the aerosol's spray rectangle, which wears it down; whether a living boss
     // is there for the aerosol at all.
-    // joins the tools at merge
     bool StrikeBossAt(TPoint pixel);
     void SprayBoss(const TRect& sprayRect);
     bool BossToSpray() const;
+
+    // The player's tools, their hammer effects and the items flying to them.
+    TMagicKey MagicKey;
+    TBroom Broom;
+    TAerosol Aerosol;
+    // The hammer, the bomb and the blaster, by TNewToolKind - 1.
+    std::array<TCollectorBombTool, 3> CollectorTools;
+    THammerEffect ObjectHammer; // hammer objects clicked on the board
+    THammerEffect ToolHammer;   // the hammer tool
+    TFlyingTools FlyingTools;
+    // A tool is in the player's hand or acting: the board gets no mouse.
+    bool ToolHeld() const;
 
     // Both saturate instead of wrapping.
     int Score = 0;
@@ -216,7 +233,7 @@ private:
     void BeginPlay();
     // A request whose effect the game does not have ends without animation: its completion runs
     // in this frame's effect step (or the next frame's, for a request made by input).
-    // TODO(tools issue): the hammer, the struck tiles and the blaster get their effects.
+    // TODO(small board effects issue): the struck tiles and the blaster's charge get their effects.
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 
@@ -246,6 +263,37 @@ private:
     // A boss win moves the player on to the next island once it is open.
     bool MoveToNextIsland();
     void DeveloperStrikeBoss();
+    // -- the player's tools (MainGameTools.cpp) --
+    void WireTools();
+    void WireMagicKey();
+    void WireBroom();
+    void WireAerosol();
+    void WireCollectorTool(TCollectorBombTool& tool);
+    void CollectorToolUsed(TNewToolKind kind, TPoint tile, TPoint toolPos);
+    void ToolItemCollected(TPoint tilePos, int itemCode);
+    TUseCountTool* UseCountTool(TToolKind kind);
+    void ResetTools();
+    void SetToolAvailability();
+    void MakeCollectorToolsAccessible();
+    void EnergyReached(uint8_t level);
+    // The collector tools follow the gauge and what its counter can still pay for.
+    void SyncCollectorTools();
+    void PauseTools(bool paused);
+    void PutDownTools();
+    void TickHammers();
+    void DrawTools();
+    // Press and move for the tools, by the rules of which tool may have them.
+    void ToolsMouseDown(const TPlatformEvent& event);
+    void ToolsMouseMove(const TPlatformEvent& event);
+    // What the tools do to the board's pests; the board part today.
+    void SprayEnemies(const TRect& rect);
+    bool EnemiesExist() const;
+    // A hammer blow on a tile knocks off its spider and hits a guardian whose body is there.
+    void StrikeWithHammer(TPoint tile);
+    TPoint TileCentre(TPoint tile) const;
+    void ExplodeBombTool(TPoint tile);
+    std::array<bool, 3> energyReached_{};
+    bool toolsAccessible_ = false;
 
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
