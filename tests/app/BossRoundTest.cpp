@@ -237,4 +237,10 @@ TEST(BossRound, TheAerosolWearsTheBossDownAPointEveryFiveContacts) {
     const TRect spray{at.X + 50, at.Y + 10, at.X + 90, at.Y + 100};
     for (int contact = 0; contact < 10; ++contact) round.SprayBoss(spray);
     EXPECT_EQ(owl.CurrentEnergy(), BossEnergy - 2);
+    // The aerosol itself: the guardian is an enemy worth spraying, and its cloud wears it too.
+    bool enemies = false;
+    round.Aerosol.OnEnemiesExistQuestion(enemies);
+    EXPECT_TRUE(enemies);
+    for (int contact = 0; contact < 5; ++contact) round.Aerosol.OnSpraySizeChange(spray);
+    EXPECT_EQ(owl.CurrentEnergy(), BossEnergy - 3);
 }

@@ -146,4 +146,31 @@ TEST(RoundSpiders, TimeUpKnocksEverySpiderOffAndNoneIsGatheredOrPaid) {
     EXPECT_LE(rig.SpidersPaid(), paidBefore);
 }
 
+// The tools reach the spiders: the aerosol asks for them and sprays the ones under its cloud, the
+// hammer knocks off the one on its tile.
+TEST(RoundSpiders, TheAerosolAndTheHammerKnockSpidersOff) {
+    TSpiderRig rig("spiders-tools", 3, 3);
+    ASSERT_TRUE(rig.WaveOnTheBoard(3));
+    TMainGameScene& round = rig.Round();
+    bool enemies = false;
+    round.Aerosol.OnEnemiesExistQuestion(enemies);
+    EXPECT_TRUE(enemies);
+
+    const TSpiders& spiders = rig.Spiders();
+    const auto centreOf = [&](int slot) {
+        const TPoint anchor = spiders.Spider(slot).Anchor;
+        return TPoint{anchor.X + spiders.SpiderAdjustX + spiders.SpiderWidth / 2,
+                      anchor.Y + spiders.SpiderAdjustY + spiders.SpiderHeight / 2};
+    };
+    const TPoint sprayed = centreOf(0);
+    round.Aerosol.OnSpraySizeChange({sprayed.X - 2, sprayed.Y - 2, sprayed.X + 3, sprayed.Y + 3});
+    EXPECT_EQ(spiders.Spider(0).State, TSpiders::ssHit);
+
+    for (int slot = 1; slot < 3; ++slot) {
+        if (spiders.Spider(slot).State > TSpiders::ssSpinning) continue;
+        round.ToolHammer.OnHit(spiders.Spider(slot).Tile);
+        EXPECT_EQ(spiders.Spider(slot).State, TSpiders::ssHit) << "slot " << slot;
+    }
+}
+
 } // namespace
