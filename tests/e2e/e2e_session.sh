@@ -94,6 +94,23 @@ e2e_press() {
     xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
 }
 
+# e2e_press_until SCENE X Y: presses the point every two seconds until the game reports SCENE
+# (a scene that has only just come may still be sliding its buttons in on a busy machine);
+# fails after 30 s.
+e2e_press_until() {
+    local i
+    for i in $(seq 1 15); do
+        e2e_press "$2" "$3"
+        for _ in $(seq 1 10); do
+            [ "$(e2e_last_scene)" = "$1" ] && return 0
+            sleep 0.2
+        done
+    done
+    echo "FAIL: pressing ($2, $3) never brought $1 (last scene: $(e2e_last_scene))"
+    cat "$e2e_log"
+    exit 1
+}
+
 # e2e_walk_to SCENE [NAME]: plays on as a new player does (the logos and the splash pressed
 # through, NAME typed as the first player, Play, Yes to the timer question, Skip of the opening
 # story, the map's Play, a

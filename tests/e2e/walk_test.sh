@@ -73,10 +73,12 @@ e2e_wait_scene gsConfirmWindow
 e2e_press $e2e_confirm_positive
 e2e_wait_scene gsMenu
 
-e2e_press $e2e_menu_exit
-e2e_wait_scene gsConfirmWindow
-e2e_press $e2e_confirm_positive
-for i in $(seq 1 100); do kill -0 "$e2e_gamepid" 2>/dev/null || break; sleep 0.1; done
+e2e_press_until gsConfirmWindow $e2e_menu_exit
+# Yes, pressed again while the question may still be sliding in on a busy machine.
+for i in $(seq 1 15); do
+    e2e_press $e2e_confirm_positive
+    for _ in $(seq 1 10); do kill -0 "$e2e_gamepid" 2>/dev/null || break 2; sleep 0.2; done
+done
 kill -0 "$e2e_gamepid" 2>/dev/null && { echo "FAIL: the exit question did not end the game"; exit 1; }
 wait "$e2e_gamepid"
 status=$?
