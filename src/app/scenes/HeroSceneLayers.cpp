@@ -88,10 +88,14 @@ int THeroSceneLayers::FogAlpha() const {
 void THeroSceneLayers::AdvanceLightning(bool withSounds) {
     if (flashTick_ < FlashTicks) ++flashTick_;
     if (--nextFlash_ > 0) return;
-    nextFlash_ = FlashMinGapTicks + Random(FlashGapSpreadTicks);
+    nextFlash_ = FlashMinGapTicks + WeatherRandom(FlashGapSpreadTicks);
     flashTick_ = 0;
-    bolt_ = Random(LightningBolts);
+    bolt_ = WeatherRandom(LightningBolts);
     if (withSounds) PlaySound("Lightning");
+}
+
+int THeroSceneLayers::WeatherRandom(int range) {
+    return static_cast<int>(weather_() % static_cast<unsigned>(range));
 }
 
 int THeroSceneLayers::FlashAlpha() const {

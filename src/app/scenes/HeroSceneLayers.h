@@ -5,6 +5,8 @@
 // them over the screen: the menu idles most of the time. Reduced effects keep the hero alone.
 #include "app/GameServices.h"
 
+#include <random>
+
 class THeroSceneLayers {
 public:
     static constexpr int SceneCount = 21;
@@ -40,6 +42,9 @@ private:
     void AdvanceLightning(bool withSounds);
     void DrawLightning() const;
     void DrawFilm() const;
+    // The weather has dice of its own: the game's seeded dice stay with the rounds, whatever
+    // scene draws the sky.
+    int WeatherRandom(int range);
 
     TSceneHost& host_;
     int scene_ = -1;
@@ -47,4 +52,5 @@ private:
     int nextFlash_ = FlashMinGapTicks;
     int flashTick_ = FlashTicks; // past the flash: dark
     int bolt_ = 0;
+    std::minstd_rand weather_;
 };

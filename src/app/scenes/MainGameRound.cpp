@@ -61,6 +61,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     bossLevel_ = services_.Levels.Objective() == goBossMode;
     SetToolAvailability();
     earningsPending_ = true;
+    ShowBackdrop();
     TBuySlots& slots = services_.Progress.BuySlots;
     slots.IslandIdx = islandIdx;
     slots.LevelIdx = levelIdx;

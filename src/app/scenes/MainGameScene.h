@@ -9,6 +9,7 @@
 #include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
 #include "app/TubeTimerClass.h"
+#include "app/scenes/HeroSceneLayers.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
 #include "effects/AbsorbedEnergyClass.h"
@@ -63,7 +64,8 @@ class TMainGameScene : public TScene {
 public:
     static constexpr int PointsPerClearedTile = 3;
 
-    explicit TMainGameScene(const TGameServices& services);
+    // The hero scene is the menu's: the round shows it behind the board, without its thunder.
+    TMainGameScene(const TGameServices& services, THeroSceneLayers& heroScene);
 
     // Everything that takes a size from its pictures does so once they are loaded.
     void TakeSizes();
@@ -295,7 +297,14 @@ private:
     std::array<bool, 3> energyReached_{};
     bool toolsAccessible_ = false;
 
+    // -- the world behind the board --
+    // The player's sticker-book world and hero scene, ready for the round.
+    void ShowBackdrop();
+    void DrawBackdrop() const;
+
     TGameServices services_;
+    THeroSceneLayers& heroScene_;
+    std::string backdrop_; // the world picture behind the board
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool gamePause_ = false;
     bool earningsPending_ = false;
