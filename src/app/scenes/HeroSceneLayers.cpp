@@ -15,11 +15,12 @@ namespace {
 constexpr float HalfSizeScale = 2.0f;
 // The hero breathes through his six frames and rests a moment on the first.
 constexpr std::array<int, 16> HeroFrames{0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 4, 3, 2, 1};
-constexpr int HeroTicksPerFrame = 5;
+constexpr int HeroTicksPerFrame = 4;
 constexpr int CaptainFrames = 8;
 constexpr int CaptainTicksPerFrame = 4;
-// The mist drifts a pixel every third tick: slow sea mist, and its band is drawn again that often.
-constexpr int FogTicksPerPixel = 3;
+// The layers move on every fourth tick together (the captain's pace): on the ticks between, a
+// resting menu has nothing to draw again. The mist drifts a pixel each time: slow sea mist.
+constexpr int FogTicksPerPixel = 4;
 constexpr int FogLayers = 3;
 constexpr int FogMaxAlpha = 110;
 constexpr int FogFadeTicks = 60;
@@ -27,7 +28,7 @@ constexpr std::array<uint8_t, THeroSceneLayers::FlashTicks> FlashProfile{180, 90
                                                                          140, 60, 20, 0, 0};
 constexpr int LightningBolts = 2;
 constexpr int FilmFrames = 2;
-constexpr int FilmTicksPerFrame = 3;
+constexpr int FilmTicksPerFrame = 4;
 constexpr uint8_t FilmAlpha = 60;
 
 } // namespace

@@ -38,11 +38,11 @@ constexpr float ShineDegreesPerStep = 0.9f;
 constexpr uint8_t ShineAlpha = 35;
 // The title over the haven, rocking slowly.
 constexpr TPoint LogoPos{520, 24};
-// It moves every few ticks only: a third of a pixel per tick at its corners is no smoother to the
-// eye than a pixel every third tick, and a still title costs nothing to show.
+// It moves every fourth tick, with the hero scene: a third of a pixel per tick at its corners is
+// no smoother to the eye than a pixel every fourth tick, and a still title costs nothing to show.
 constexpr float LogoRockDegrees = 2.5f;
 constexpr float LogoRockPerTick = 0.035f;
-constexpr int LogoTicksPerStep = 3;
+constexpr int LogoTicksPerStep = 4;
 // The haven behind the menu until the sticker book draws its own world there.
 // TODO(economy issue): the sticker book's world of the player's stage.
 constexpr const char* BackdropFile = "ciBG1.jpg";
