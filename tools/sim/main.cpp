@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
         rounds.Cpu += std::clock() - start;
         rounds.Rounds.push_back(round);
         failed = failed || round.Result == TSimResult::Error;
+        // A line as each round ends: what a long run has played shows, even if it dies.
         std::cout << (options.Json ? RoundJson(level.Label, round) : RoundLine(level.Label, round))
-                  << "\n";
+                  << std::endl;
         if (options.Memory && IsMemoryCheckpoint(index + 1, options.Rounds))
             report << "memory after round " << index + 1 << " of " << options.Rounds << ": "
                    << ResidentKilobytes() << " kB resident" << std::endl;
