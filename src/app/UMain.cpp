@@ -330,6 +330,8 @@ void TFormMain::DrawFrame() {
     SceneTransition1.UpdateAndDraw();
     DrawFrameRate();
     OmegaScreen1.EndScene();
+    if (++framesDrawn_ % FramesPerTestReport == 0 && platform_.TestReport)
+        platform_.TestReport("frames: " + std::to_string(framesDrawn_));
 }
 
 // Developer mode with the timer flat out shows what it reaches, past the start scenes.

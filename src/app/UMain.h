@@ -63,7 +63,8 @@ struct TFormPlatform {
     // The sound card to play on; nullptr: the controller opens the real one (silent when there
     // is none) and owns it.
     TAudioDevice* Audio = nullptr;
-    // Lines for the end-to-end tests (pictures drawn but missing, the score); none when empty.
+    // Lines for the end-to-end tests and long runs (pictures drawn but missing, the score, the
+    // frames drawn); none when empty.
     std::function<void(const std::string&)> TestReport = {};
     // Full screen (true) or windowed for this run, over the player's setting; none: the setting.
     std::optional<bool> StartFullScreen = {};
@@ -73,6 +74,10 @@ struct TFormPlatform {
 
 class TFormMain : private TSceneHost {
 public:
+    // The test report counts the frames drawn, a line every so many ("frames: 1500"): how a long
+    // run tells its CPU time per frame.
+    static constexpr int FramesPerTestReport = 500;
+
     // Builds everything: screen on the device, timer, pictures, sound, texts and the scenes, and
     // starts the first level. Throws TFatalError when the game cannot start (no pictures folder:
     // nothing could be drawn).
@@ -312,4 +317,5 @@ private:
     bool closing_ = false;
     bool shutDown_ = false;
     bool soundsLoaded_ = false;
+    long framesDrawn_ = 0;
 };

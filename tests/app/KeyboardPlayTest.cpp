@@ -1,6 +1,7 @@
 // The shell played with the keyboard alone: Tab and the arrows walk a scene's buttons, Enter or
 // Space press the one in focus as a click would, Escape presses the scene's way back, and a key
-// used that way never also types into the scene.
+// used that way never also types into the scene; Enter, Space or Escape go on from the logos and
+// the loaded splash.
 #include "SceneWalkKit.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,29 @@ TEST(KeyboardPlay, AnOptionsSwitchTogglesOnceAndTheMouseTakesTheFocusBack) {
     EXPECT_EQ(walk.Scene(), gsOptions);
     Press(walk, TKey::Escape, 27);
     ASSERT_TRUE(walk.RunUntil(gsMenu));
+}
+
+TEST(KeyboardPlay, TheLogosAndTheLoadedSplashGoOnWithAKeyThatNeverTypesIntoTheName) {
+    TSceneWalk walk("keys-start");
+    walk.Tick();
+    ASSERT_EQ(walk.Scene(), gsCompanyLogos);
+    Press(walk, TKey::Tab); // no stop to walk to, and not a key that goes on
+    EXPECT_EQ(walk.Scene(), gsCompanyLogos);
+    Press(walk, TKey::Escape, 27);
+    ASSERT_EQ(walk.Scene(), gsSplash);
+    // Still loading: a key waits as a press would.
+    ASSERT_FALSE(walk.Form->Splash().Ready());
+    Press(walk, TKey::Enter, 13);
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Scene(), gsSplash);
+    for (int i = 0; i < 600 && !walk.Form->Splash().Ready(); ++i) walk.Tick();
+    ASSERT_TRUE(walk.Form->Splash().Ready());
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Scene(), gsSplash);
+    Press(walk, TKey::Space, ' ');
+    ASSERT_TRUE(walk.RunUntil(gsAddInitialPlayer));
+    walk.Ticks(5);
+    EXPECT_EQ(walk.Form->AddPlayer().NameInput().Text(), "");
 }
 
 TEST(KeyboardPlay, TheNameFieldKeepsItsEnterUntilAButtonIsChosen) {

@@ -276,4 +276,18 @@ TEST_F(Controller, TheTestReportNamesEachMissingPictureOnce) {
     EXPECT_EQ(lines(Pictures::BackgroundTile), 0);
 }
 
+TEST_F(Controller, TheTestReportCountsTheFramesDrawn) {
+    std::vector<std::string> report;
+    testReport = [&report](const std::string& line) {
+        if (line.rfind("frames: ", 0) == 0) report.push_back(line);
+    };
+    StartRound();
+    form->FormShow();
+    for (int tick = 0; tick < 2 * TFormMain::FramesPerTestReport + 10; ++tick)
+        form->OmegaTimer1Timer();
+    EXPECT_EQ(report, (std::vector<std::string>{
+                          "frames: " + std::to_string(TFormMain::FramesPerTestReport),
+                          "frames: " + std::to_string(2 * TFormMain::FramesPerTestReport)}));
+}
+
 } // namespace

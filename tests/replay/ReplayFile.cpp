@@ -26,7 +26,6 @@ struct TMouseWord {
 };
 constexpr std::array<TMouseWord, 3> MouseWords{
     {{"down", TReplayMouse::Down}, {"move", TReplayMouse::Move}, {"up", TReplayMouse::Up}}};
-constexpr std::array<const char*, 7> KeyNames{"escape", "enter", "f2", "f3", "f5", "f10", "f11"};
 
 std::string WithoutComment(const std::string& line) {
     return line.substr(0, line.find('#'));
@@ -95,7 +94,8 @@ bool ParseKeyboardInput(const std::string& word, TLineReader& reader, TReplayInp
     if (word == "key") {
         input.Kind = TReplayMouse::Key;
         return reader.Read(input.Text) &&
-               std::find(KeyNames.begin(), KeyNames.end(), input.Text) != KeyNames.end();
+               std::ranges::any_of(
+                   ReplayKeys, [&input](const TReplayKey& key) { return input.Text == key.Name; });
     }
     input.Kind = TReplayMouse::Close;
     return word == "close";

@@ -1,14 +1,37 @@
 #pragma once
 // A golden replay as a small text file: the level, the seed, the mouse input by tick, how many
 // ticks to run, what the run must show, and the expected end (tests/README.md describes it).
+#include "platform/PlatformEvents.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-// Mouse presses, moves and releases; typed text; a key (escape, enter, f2, f3, f5, f10, f11);
-// the window's close box.
+// Mouse presses, moves and releases; typed text; a key of ReplayKeys; the window's close box.
 enum class TReplayMouse : uint8_t { Down, Move, Up, Type, Key, Close };
+
+// The keys a replay presses, by the name its file gives them, with the character the window
+// system also types for each (none for Tab, the arrows and the function keys).
+struct TReplayKey {
+    const char* Name;
+    TKey Key;
+    char Character;
+};
+inline constexpr std::array<TReplayKey, 13> ReplayKeys{{{"escape", TKey::Escape, 27},
+                                                        {"enter", TKey::Enter, 13},
+                                                        {"space", TKey::Space, ' '},
+                                                        {"tab", TKey::Tab, 0},
+                                                        {"up", TKey::Up, 0},
+                                                        {"down", TKey::Down, 0},
+                                                        {"left", TKey::Left, 0},
+                                                        {"right", TKey::Right, 0},
+                                                        {"f2", TKey::F2, 0},
+                                                        {"f3", TKey::F3, 0},
+                                                        {"f5", TKey::F5, 0},
+                                                        {"f10", TKey::F10, 0},
+                                                        {"f11", TKey::F11, 0}}};
 
 struct TReplayInput {
     int Tick = 0; // handled just before this tick's frame; the first frame is tick 0

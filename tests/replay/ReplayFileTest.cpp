@@ -84,6 +84,20 @@ TEST(ReplayFile, ALevelSourceOfTheFixturesIsPlayedAsTheFirstLevel) {
             << bad;
 }
 
+TEST(ReplayFile, TheMenusKeysAreReadByTheirNames) {
+    TReplay replay;
+    std::string error;
+    ASSERT_TRUE(ParseReplay("start logos\nseed 1\n3 key tab\n4 key down\n5 key up\n6 key left\n"
+                            "7 key right\n8 key space\nticks 10\n",
+                            replay, error))
+        << error;
+    std::vector<std::string> keys;
+    for (const TReplayInput& input : replay.Inputs) keys.push_back(input.Text);
+    EXPECT_EQ(keys, (std::vector<std::string>{"tab", "down", "up", "left", "right", "space"}));
+    EXPECT_NE(ParseError("start logos\nseed 1\n3 key Tab\nticks 10\n"), "")
+        << "names are lower case";
+}
+
 TEST(ReplayFile, RefusesWhatItCannotPlayAndNamesTheLine) {
     const std::string head = "level 1-01\nseed 1\n";
     EXPECT_EQ(ParseError(head + "ticks 10\n14 click 1 2\n").substr(0, 7), "line 4:");

@@ -27,17 +27,8 @@ TPlatformEvent KeyPressOf(char character) {
 
 // A key as the window system sends it: the key, then its character where it has one.
 std::vector<TPlatformEvent> KeyEventsOf(const std::string& name) {
-    struct TNamedKey {
-        const char* Name;
-        TKey Key;
-        char Character;
-    };
-    static constexpr TNamedKey Keys[] = {{"escape", TKey::Escape, 27}, {"enter", TKey::Enter, 13},
-                                         {"f2", TKey::F2, 0},          {"f3", TKey::F3, 0},
-                                         {"f5", TKey::F5, 0},          {"f10", TKey::F10, 0},
-                                         {"f11", TKey::F11, 0}};
     std::vector<TPlatformEvent> events;
-    for (const TNamedKey& key : Keys) {
+    for (const TReplayKey& key : ReplayKeys) {
         if (name != key.Name) continue;
         TPlatformEvent down;
         down.Kind = TEventKind::KeyDown;

@@ -1,9 +1,12 @@
 // The round runner in-process: its command line refuses what it cannot run with one line, its
 // lines and JSON say what a round came to, its greedy bot sees the lines a swap makes, and a
 // seeded round on the game's first level plays the same twice and always ends.
+#include "SimLevels.h"
 #include "SimOptions.h"
 #include "app/NullPlatform.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +57,50 @@ TEST(SimOptions, LevelNamesAndLevelFilesNameTheirIslandAndLevel) {
     EXPECT_EQ(level, 3);
     for (const char* name : {"1-2", "0-01", "1-00", "Level1-01.txt", ""})
         EXPECT_FALSE(ParseLevelName(name, island, level)) << name;
+}
+
+TEST(SimLevels, AFolderGivesEveryLevelFileInItInIslandAndLevelOrder) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "tovan-sim-levels-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "empty");
+    for (const char* name : {"Level2-01.zel", "Level1-10.zel", "Level1-02.zel", "notes.txt",
+                             "1-03.zel", "Level1-xx.zel"})
+        std::ofstream(folder / name) << "x";
+    TSimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions({"--memory", folder.string()}, options, error)) << error;
+    EXPECT_TRUE(options.Memory);
+
+    std::vector<TSimLevel> levels;
+    ASSERT_EQ(FindSimLevels(folder.string(), "game", levels), "");
+    std::vector<std::string> labels;
+    for (const TSimLevel& level : levels) labels.push_back(level.Label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"1-02", "1-10", "2-01"}));
+    EXPECT_EQ(levels[2].Island, 2);
+    EXPECT_EQ(levels[2].File, folder / "Level2-01.zel");
+
+    // A level of the game is looked for in the game's folder.
+    ASSERT_EQ(FindSimLevels("1-03", "game", levels), "");
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(levels[0].File, std::filesystem::path("game/Levels/Level1-03.zel"));
+
+    const std::string empty = FindSimLevels((folder / "empty").string(), "game", levels);
+    EXPECT_NE(empty.find("no level files"), std::string::npos) << empty;
+    EXPECT_EQ(empty.find('\n'), std::string::npos);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(SimLevels, ALongRunTellsItsMemoryAfterTheFirstTheMiddleAndTheLastRound) {
+    std::vector<int> checkpoints;
+    for (int played = 1; played <= 1000; ++played)
+        if (IsMemoryCheckpoint(played, 1000)) checkpoints.push_back(played);
+    EXPECT_EQ(checkpoints, (std::vector<int>{1, 500, 1000}));
+    EXPECT_TRUE(IsMemoryCheckpoint(1, 1));
+    EXPECT_TRUE(IsMemoryCheckpoint(2, 3));
+    EXPECT_TRUE(IsMemoryCheckpoint(2, 4));
+    EXPECT_FALSE(IsMemoryCheckpoint(3, 4));
+    EXPECT_GT(ResidentKilobytes(), 0);
 }
 
 TEST(SimOutput, ARoundIsOneLineOrOneJsonObjectWithItsResultTimeMedalAndGathering) {

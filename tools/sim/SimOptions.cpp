@@ -88,6 +88,7 @@ bool ParseOption(const std::vector<std::string>& args, size_t& index, TSimOption
     TSimSettings& settings = options.Settings;
     if (name == "--relaxed") return settings.Relaxed = true;
     if (name == "--json") return options.Json = true;
+    if (name == "--memory") return options.Memory = true;
     if (name == "--help" || name == "-h") return options.Help = true;
     std::string value;
     const bool known = name == "--bot" || name == "--think" || name == "--seed" ||
@@ -149,8 +150,11 @@ bool ParseSimOptions(const std::vector<std::string>& args, TSimOptions& options,
         error = "no level given";
         return false;
     }
-    if (!ParseLevelName(options.Level, options.Settings.Island, options.Settings.Level)) {
-        error = "not a level name: " + options.Level + " (1-02, or a file named Level1-02.zel)";
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(options.Level, ignored) &&
+        !ParseLevelName(options.Level, options.Settings.Island, options.Settings.Level)) {
+        error = "not a level name: " + options.Level +
+                " (1-02, a file named Level1-02.zel, or a folder of them)";
         return false;
     }
     return true;

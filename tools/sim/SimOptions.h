@@ -7,20 +7,24 @@
 #include <vector>
 
 struct TSimOptions {
-    // "1-02" from the game's levels, or the path of a level file.
+    // "1-02" from the game's levels, the path of a level file, or a folder of level files.
     std::string Level;
     std::string GameFolder; // empty: the game folder beside the tools
     TSimSettings Settings;
     uint64_t Seed = 1;
     int Rounds = 1;
     bool Json = false;
+    // Tell the resident memory after the first, the middle and the last round.
+    bool Memory = false;
     bool Help = false;
 };
 
 inline constexpr const char* SimUsage =
     "usage: tovan-sim [--bot hint|greedy] [--think TICKS] [--relaxed] [--seed N] [--rounds K]\n"
-    "                 [--json] [--game FOLDER] [--max-seconds S] LEVEL\n"
-    "  LEVEL: a level of the game (1-02) or the path of a level file (Level1-02.zel)\n";
+    "                 [--json] [--memory] [--game FOLDER] [--max-seconds S] LEVEL\n"
+    "  LEVEL: a level of the game (1-02), the path of a level file (Level1-02.zel), or a folder\n"
+    "         whose level files are played in turn, a round each\n"
+    "  --memory: the resident memory after the first, the middle and the last round\n";
 
 // False with a one-line `error` when the command line is wrong.
 bool ParseSimOptions(const std::vector<std::string>& args, TSimOptions& options,

@@ -1,11 +1,13 @@
-// tovan-sim: plays rounds of a level headless and prints one line (or JSON object) per round,
-// then what they came to. Exit 0 when every round ran to its end, 1 on any error.
+// tovan-sim: plays rounds of a level, or of every level of a folder in turn, headless and prints
+// one line (or JSON object) per round, then what they came to. Exit 0 when every round ran to its
+// end, 1 on any error.
+#include "SimLevels.h"
 #include "SimOptions.h"
-#include "board/LevelParamsClass.h"
 
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -22,17 +24,23 @@ fs::path GameFolder(const TSimOptions& options) {
     return options.GameFolder.empty() ? DefaultGameFolder() : fs::path(options.GameFolder);
 }
 
-fs::path LevelFile(const TSimOptions& options) {
-    if (fs::exists(options.Level)) return options.Level;
-    return GameFolder(options) / "Levels" /
-           TLevelParams::LevelFileName(options.Settings.Island, options.Settings.Level);
+// Every level's file where the game looks for it; what went wrong, or an empty text.
+std::string PlaceLevels(const TSimProgramFolder& folder, const std::vector<TSimLevel>& levels,
+                        TSimSettings settings) {
+    for (const TSimLevel& level : levels) {
+        settings.Island = level.Island;
+        settings.Level = level.Level;
+        const std::string error = folder.PlaceLevel(level.File, settings);
+        if (!error.empty()) return error;
+    }
+    return "";
 }
 
-std::string LevelLabel(const TSimSettings& settings) {
-    char label[16];
-    std::snprintf(label, sizeof label, "%d-%02d", settings.Island, settings.Level);
-    return label;
-}
+// What a level's rounds came to, and the CPU time they took.
+struct TLevelRounds {
+    std::vector<TSimRound> Rounds;
+    std::clock_t Cpu = 0;
+};
 
 } // namespace
 
@@ -47,25 +55,39 @@ int main(int argc, char** argv) {
         std::cout << SimUsage;
         return 0;
     }
+    std::vector<TSimLevel> levels;
     TSimProgramFolder folder(GameFolder(options));
-    error = folder.PlaceLevel(LevelFile(options), options.Settings);
+    error = FindSimLevels(options.Level, GameFolder(options), levels);
+    if (error.empty()) error = PlaceLevels(folder, levels, options.Settings);
     if (!error.empty()) {
         std::cerr << "tovan-sim: " << error << "\n";
         return 1;
     }
     options.Settings.ProgramFolder = folder.Path();
-    const std::string label = LevelLabel(options.Settings);
-    std::vector<TSimRound> rounds;
-    bool failed = false;
-    const std::clock_t start = std::clock();
-    for (int index = 0; index < options.Rounds; ++index) {
-        const TSimRound round = PlaySimRound(options.Settings, options.Seed + index);
-        failed = failed || round.Result == TSimResult::Error;
-        std::cout << (options.Json ? RoundJson(label, round) : RoundLine(label, round)) << "\n";
-        rounds.push_back(round);
-    }
-    const double cpuSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     // With --json the standard output holds the rounds only.
-    (options.Json ? std::cerr : std::cout) << SummaryText(label, rounds, cpuSeconds) << "\n";
+    std::ostream& report = options.Json ? std::cerr : std::cout;
+    std::map<std::string, TLevelRounds> played;
+    bool failed = false;
+    for (int index = 0; index < options.Rounds; ++index) {
+        const TSimLevel& level = levels[static_cast<size_t>(index) % levels.size()];
+        options.Settings.Island = level.Island;
+        options.Settings.Level = level.Level;
+        const std::clock_t start = std::clock();
+        const TSimRound round = PlaySimRound(options.Settings, options.Seed + index);
+        TLevelRounds& rounds = played[level.Label];
+        rounds.Cpu += std::clock() - start;
+        rounds.Rounds.push_back(round);
+        failed = failed || round.Result == TSimResult::Error;
+        // A line as each round ends: what a long run has played shows, even if it dies.
+        std::cout << (options.Json ? RoundJson(level.Label, round) : RoundLine(level.Label, round))
+                  << std::endl;
+        if (options.Memory && IsMemoryCheckpoint(index + 1, options.Rounds))
+            report << "memory after round " << index + 1 << " of " << options.Rounds << ": "
+                   << ResidentKilobytes() << " kB resident" << std::endl;
+    }
+    for (const auto& [label, rounds] : played)
+        report << SummaryText(label, rounds.Rounds,
+                              static_cast<double>(rounds.Cpu) / CLOCKS_PER_SEC)
+               << "\n";
     return failed ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #include "app/scenes/CompanyLogosScene.h"
 
+#include "app/scenes/SceneInput.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
@@ -23,6 +24,10 @@ void TCompanyLogosScene::Frame() {
 
 void TCompanyLogosScene::Mouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseDown) Finish();
+}
+
+void TCompanyLogosScene::Key(const TPlatformEvent& event) {
+    if (IsGoOnKey(event)) Finish();
 }
 
 int TCompanyLogosScene::CardAlpha() const {

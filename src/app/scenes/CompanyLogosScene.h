@@ -1,6 +1,6 @@
 #pragma once
 // The company logos (gsCompanyLogos): the logo cards fade in and out one after another; a press
-// skips them. Then the splash comes.
+// (or Enter, Space, Escape) skips them. Then the splash comes.
 #include "app/scenes/Scene.h"
 
 #include <functional>
@@ -17,6 +17,7 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    void Key(const TPlatformEvent& event) override;
     bool Finished() const { return finished_; }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 // The mouse as the scenes hand it to their widgets: a press to each widget's Press, a move to
-// its Hover, a release to its Release (check boxes have none).
+// its Hover, a release to its Release (check boxes have none). And the keys that go on where a
+// scene only waits for a press.
 #include "engine/WidgetKinds.h"
 #include "platform/PlatformEvents.h"
 
@@ -22,4 +23,13 @@ template <typename... TWidget> void RouteMouse(const TPlatformEvent& event, TWid
         }
     };
     (routeOne(widgets), ...);
+}
+
+// Enter, Space or Escape as typed go on like a press where a scene only waits for one (the logos,
+// the loaded splash). Taken as the typed character, so it never also reaches the next scene.
+inline bool IsGoOnKey(const TPlatformEvent& event) {
+    constexpr uint8_t Enter = 13;
+    constexpr uint8_t Escape = 27;
+    return event.Kind == TEventKind::KeyPress &&
+           (event.Char == Enter || event.Char == Escape || event.Char == ' ');
 }

@@ -1,5 +1,6 @@
 #include "app/scenes/SplashScene.h"
 
+#include "app/scenes/SceneInput.h"
 #include "engine/ImageDrawing.h"
 #include "engine/OmegaImageList.h"
 #include "engine/PictureNames.h"
@@ -36,7 +37,15 @@ void TSplashScene::LoadStep() {
 }
 
 void TSplashScene::Mouse(const TPlatformEvent& event) {
-    if (event.Kind != TEventKind::MouseDown || !ready_) return;
+    if (event.Kind == TEventKind::MouseDown) Continue();
+}
+
+void TSplashScene::Key(const TPlatformEvent& event) {
+    if (IsGoOnKey(event)) Continue();
+}
+
+void TSplashScene::Continue() {
+    if (!ready_) return;
     loadingBar_.SlideAway();
     if (OnContinue) OnContinue();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The splash (gsSplash): the sunny bay and the loading bar. After a short rest the game's main
 // pictures load a few a frame, the bar counting each one, so the window keeps drawing and
-// answering; once they are all in, a press goes on.
+// answering; once they are all in, a press (or Enter, Space, Escape) goes on.
 #include "app/scenes/Scene.h"
 #include "engine/ImageSetLoader.h"
 #include "engine/LoadingBarClass.h"
@@ -32,6 +32,7 @@ public:
     void Prepare();
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    void Key(const TPlatformEvent& event) override;
     void Leave(TGameSceneValues to) override {
         if (OnLeave) OnLeave(to);
     }
@@ -40,6 +41,7 @@ public:
 
 private:
     void LoadStep();
+    void Continue();
 
     TImageSetLoader& loader_;
     TOmegaImageList& pictures_;
