@@ -68,7 +68,11 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     InGameMenuButton.OnClick = [this] {
         if (OnInGameMenu) OnInGameMenu();
     };
-    ObjectiveInfo.OnStartHiding = [this] { BoardComment1.ShowComment(coGo); };
+    // With a tutorial step to come, the round is announced once the step has been read.
+    ObjectiveInfo.OnStartHiding = [this] {
+        SyncTeaching();
+        if (!Tutorial.HasStep(islandIdx_, levelIdx_, bossLevel_)) BoardComment1.ShowComment(coGo);
+    };
     ObjectiveInfo.OnHidingComplete = [this] { BeginPlay(); };
     TubeTimer.Left = TubeLeft;
     TubeTimer.HideLeft = TubeHideLeft;
@@ -89,6 +93,8 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireSpiderEvents();
     WireBossEvents();
     WireTools();
+    WireTutorial();
+    WireToolTip();
 }
 
 void TMainGameScene::TakeSizes() {
@@ -112,7 +118,8 @@ void TMainGameScene::WireDisplayEvents() {
 
 void TMainGameScene::Frame() {
     // The round's time runs while it is played, not while the board is being built.
-    TubeTimer.Paused = gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running();
+    TubeTimer.Paused =
+        gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running() || TeachingOpen();
     // The board and its effects; the locker frames are drawn by the board, at its layer, and
     // by themselves while they fly back over a board that has gone.
     LockerFiller.Tick();
@@ -149,6 +156,7 @@ void TMainGameScene::Frame() {
     AbsorbedEnergy.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
+    DrawTeaching();
 }
 
 void TMainGameScene::DrawEnergyBonus() {
