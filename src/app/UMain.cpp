@@ -177,10 +177,8 @@ void TFormMain::CreateRoundScenes(const TGameServices& services) {
     timeUp_ = std::make_unique<TRoundOverlayScene>(services, round);
     round.OnBoardThrownAway = [this] { GameScene.SetValue(gsStageResult); };
     round.OnTimeForResultQuestion = [this] { AskTimeUp(); };
-    // TODO(story issue): the steps of the tutorial and the tool tips.
-    tutorial_ = std::make_unique<TTutorialScene>(
-        services, round, TextStrings1.GameTutorial(1) + "|" + TextStrings1.GameTutorial(2));
-    toolTip_ = std::make_unique<TTutorialScene>(services, round, TextStrings1.TutorialInfo(1));
+    tutorial_ = std::make_unique<TTutorialScene>(services, round, tpTutorialStep);
+    toolTip_ = std::make_unique<TTutorialScene>(services, round, tpToolTip);
     stageResult_ = std::make_unique<TStageResultScene>(services, round);
     inGameMenu_ = std::make_unique<TInGameMenuScene>(services, round);
 }
@@ -281,6 +279,7 @@ void TFormMain::BindImages() {
     mainGame_->TakeSizes();
     map_->TakeSizes();
     tutorial_->TakeSizes();
+    toolTip_->TakeSizes();
     toolTip_->TakeSizes();
     stageResult_->TakeSizes();
     inGameMenu_->TakeSizes();

@@ -140,6 +140,7 @@ public:
     const TStageResultScene& StageResult() const { return *stageResult_; }
     const TStickerBookScene& StickerBook() const { return *stickerBook_; }
     const TTutorialScene& Tutorial() const { return *tutorial_; }
+    const TTutorialScene& ToolTip() const { return *toolTip_; }
     const TStoryScene& OpeningStory() const { return *openingStory_; }
     bool ImageSetLoaded(int set) const override;
     bool TransitionActive() const { return SceneTransition1.Active(); }

@@ -35,6 +35,6 @@ struct TEconomyWalk : TSceneWalk {
         Click(Form->Map().PlayButton());
         if (!RunUntil(gsObjectiveInfo)) return false;
         Round().ObjectiveInfo.Skip();
-        return RunUntil(gsMainGame);
+        return PastTutorialStep();
     }
 };

@@ -33,6 +33,7 @@ struct TOptionsWalk : TSceneWalk {
 
 TEST(OptionsScenes, TheWindowShowsThePlayersSettingsAndTheScreenAsItIs) {
     TOptionsWalk walk("options-load");
+    walk.Taught = true; // the new player's own settings
     ASSERT_TRUE(walk.OpenOptions());
     const TOptionsScene& options = walk.Options();
     EXPECT_EQ(options.Window().State(), mwsShown);
@@ -46,6 +47,7 @@ TEST(OptionsScenes, TheWindowShowsThePlayersSettingsAndTheScreenAsItIs) {
 
 TEST(OptionsScenes, ChangesAreHeardAtOnceKeptByOkAndSavedAtTheEnd) {
     TOptionsWalk walk("options-store");
+    walk.Taught = true; // the new player's own settings
     ASSERT_TRUE(walk.OpenOptions());
     const TOptionsScene& options = walk.Options();
     walk.Click(options.SoundPlusButton());
@@ -121,6 +123,7 @@ TEST(OptionsScenes, AChangedFullScreenSwitchIsAskedAboutAndEachAnswerHolds) {
 
 TEST(OptionsScenes, TheCreditsComeBackToTheWindowAsThePlayerLeftIt) {
     TOptionsWalk walk("options-credits");
+    walk.Taught = true; // the new player's own settings
     ASSERT_TRUE(walk.OpenOptions());
     walk.Click(Centre(walk.Options().TutorialBox()));
     walk.Click(walk.Options().CreditsButton());

@@ -24,12 +24,12 @@ struct TRoundWalk : TSceneWalk {
         Click(Form->Confirm().Window().PositiveButton());
         return PastOpeningStory(gsMap);
     }
-    // From the map through the objective into play.
+    // From the map through the objective and the level's tutorial step into play.
     bool PlayFromMap() {
         Click(Form->Map().PlayButton());
         if (!RunUntil(gsObjectiveInfo)) return false;
         Click({683, 400});
-        return RunUntil(gsMainGame);
+        return PastTutorialStep();
     }
     bool ReachRound(bool developer = false) { return ReachMap(developer) && PlayFromMap(); }
     // The question's window has dropped in; OK or Yes, else Cancel or No.
@@ -54,6 +54,7 @@ struct TRoundWalk : TSceneWalk {
 
 TEST(RoundScenes, TheMapPlaysThePlayersLevelItsObjectiveFirst) {
     TRoundWalk walk("round-map");
+    walk.Taught = true;
     ASSERT_TRUE(walk.ReachMap());
     EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("MapBG"));
     walk.SceneLog.clear();
@@ -65,10 +66,19 @@ TEST(RoundScenes, TheMapPlaysThePlayersLevelItsObjectiveFirst) {
     walk.Ticks(40);
     EXPECT_EQ(walk.Scene(), gsObjectiveInfo);
     walk.Click({683, 400});
+    // The first level has Mirela's first step: the round waits for its OK, unannounced.
+    ASSERT_TRUE(walk.RunUntil(gsTutorial));
+    EXPECT_EQ(walk.Round().Tutorial.CurrentStep(), 1);
+    EXPECT_TRUE(walk.Round().TubeTimer.Paused);
+    EXPECT_NE(walk.Round().BoardComment1.CommentType(), coGo);
+    walk.Ticks(100);
+    EXPECT_EQ(walk.Scene(), gsTutorial);
+    walk.Click(walk.Form->Tutorial().OkButton());
     ASSERT_TRUE(walk.RunUntil(gsMainGame));
     EXPECT_EQ(walk.Round().BoardComment1.CommentType(), coGo);
-    EXPECT_EQ(walk.SceneLog,
-              (std::vector<std::string>{"scene: gsObjectiveInfo", "scene: gsMainGame"}));
+    EXPECT_FALSE(walk.Round().TubeTimer.Paused);
+    EXPECT_EQ(walk.SceneLog, (std::vector<std::string>{"scene: gsObjectiveInfo",
+                                                       "scene: gsTutorial", "scene: gsMainGame"}));
 
     // The map again from the menu has its picture back.
     walk.PressEscape();

@@ -122,7 +122,9 @@ struct TSceneWalk {
             if (!RunUntil(gsAddInitialPlayer)) return false;
         }
         Type(name + "\r");
-        return RunUntil(gsMenu);
+        if (!RunUntil(gsMenu)) return false;
+        Form->Player().Current.TutorialOn = Taught ? 1 : 0;
+        return true;
     }
 
     // A player's first Play tells the opening story: Skip, then on to `scene`.
@@ -130,6 +132,20 @@ struct TSceneWalk {
         if (!RunUntil(gsOpeningStory)) return false;
         Click(Form->OpeningStory().SkipButton());
         return RunUntil(scene);
+    }
+
+    // Mirela teaches the walk's new player only when the walk is about her: the other walks play
+    // their rounds untaught.
+    bool Taught = false;
+
+    // After the objective: Mirela's step of the level, if it has one, read and closed; then play.
+    bool PastTutorialStep() {
+        for (int i = 0; i < 600 && Scene() != gsTutorial && Scene() != gsMainGame; ++i) Tick();
+        if (Scene() == gsTutorial) {
+            Ticks(SettleTicks);
+            Click(Form->Tutorial().OkButton());
+        }
+        return RunUntil(gsMainGame);
     }
 
     // The haven book's conversation skipped, faded out and the book's panels in.

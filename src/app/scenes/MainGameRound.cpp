@@ -59,6 +59,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     islandIdx_ = islandIdx;
     levelIdx_ = levelIdx;
     bossLevel_ = services_.Levels.Objective() == goBossMode;
+    PrepareTeaching();
     SetToolAvailability();
     earningsPending_ = true;
     ShowBackdrop();
@@ -100,11 +101,11 @@ void TMainGameScene::StartDisplays() {
     MannaEnergy.FullRequiredFruits = services_.Levels.FullRequiredFruits();
 }
 
-// TODO(story issue): a level with a tutorial step goes to gsTutorial first.
+// A level with a tutorial step waits for it first.
 void TMainGameScene::BeginPlay() {
     ObjectiveInfo.Reset();
     playStarted_ = true;
-    services_.Scene.SetValue(gsMainGame);
+    if (!StartTutorialStep()) PlayAfterTeaching();
 }
 
 void TMainGameScene::ResetRoundComponents() {
@@ -437,6 +438,8 @@ void TMainGameScene::FlyPotionsToSlots(const TBoardData& grid, const TSimpleObje
 void TMainGameScene::RoundClear() {
     if (RoundOver || roundLost_) return;
     RoundOver = true;
+    // A tip still open goes with the round, which keeps the board and spiders still itself.
+    ToolTip.Finish();
     PutDownTools();
     // What the round gathered is kept.
     earningsPending_ = false;

@@ -69,7 +69,11 @@ TMainGameScene::TMainGameScene(const TGameServices& services, THeroSceneLayers& 
     InGameMenuButton.OnClick = [this] {
         if (OnInGameMenu) OnInGameMenu();
     };
-    ObjectiveInfo.OnStartHiding = [this] { BoardComment1.ShowComment(coGo); };
+    // With a tutorial step to come, the round is announced once the step has been read.
+    ObjectiveInfo.OnStartHiding = [this] {
+        SyncTeaching();
+        if (!Tutorial.HasStep(islandIdx_, levelIdx_, bossLevel_)) BoardComment1.ShowComment(coGo);
+    };
     ObjectiveInfo.OnHidingComplete = [this] { BeginPlay(); };
     TubeTimer.Left = TubeLeft;
     TubeTimer.HideLeft = TubeHideLeft;
@@ -90,6 +94,8 @@ TMainGameScene::TMainGameScene(const TGameServices& services, THeroSceneLayers& 
     WireSpiderEvents();
     WireBossEvents();
     WireTools();
+    WireTutorial();
+    WireToolTip();
 }
 
 // The world the player's works have built so far, as the sticker book shows it.
@@ -127,7 +133,8 @@ void TMainGameScene::WireDisplayEvents() {
 
 void TMainGameScene::Frame() {
     // The round's time runs while it is played, not while the board is being built.
-    TubeTimer.Paused = gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running();
+    TubeTimer.Paused =
+        gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running() || TeachingOpen();
     DrawBackdrop();
     heroScene_.Frame(false);
     // The board and its effects; the locker frames are drawn by the board, at its layer, and
@@ -166,6 +173,7 @@ void TMainGameScene::Frame() {
     AbsorbedEnergy.Tick();
     if (!IsReducedEffectsMode()) Stars.Tick();
     if (gamePause_) DrawPausedSign();
+    DrawTeaching();
 }
 
 void TMainGameScene::DrawEnergyBonus() {

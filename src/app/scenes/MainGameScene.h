@@ -42,6 +42,8 @@
 #include "engine/SpritePopperClass.h"
 #include "progression/BossClass.h"
 #include "progression/MonsterAuraClass.h"
+#include "story/MirelaTutorialClass.h"
+#include "story/TutorialToolTipClass.h"
 
 #include <array>
 #include <functional>
@@ -175,6 +177,17 @@ public:
     // A tool is in the player's hand or acting: the board gets no mouse.
     bool ToolHeld() const;
 
+    // Mirela's tutorial step at the start of a level, and the pointing tips during the round:
+    // each once per player, none with the player's tutorial switched off.
+    TMirelaTutorial Tutorial;
+    TTutorialToolTip ToolTip;
+    // A tip is open: the board, its cascade and the spiders wait for its OK.
+    bool TipFrozen() const { return tipFrozen_; }
+    // The OK button of the tutorial panel, and of the tool tip: each closes its own, and the
+    // round goes on even when nothing was open.
+    void CloseTutorial();
+    void CloseToolTip();
+
     // Both saturate instead of wrapping.
     int Score = 0;
     int LevelScore = 0;
@@ -294,6 +307,29 @@ private:
     void StrikeWithHammer(TPoint tile);
     TPoint TileCentre(TPoint tile) const;
     void ExplodeBombTool(TPoint tile);
+    // -- the tutorial and the tool tips (MainGameTutorial.cpp) --
+    void WireTutorial();
+    void WireToolTip();
+    // The player's switch and shown flags, as they are now.
+    void SyncTeaching();
+    void PrepareTeaching();
+    // The objective has gone and the level has a step: the round waits for it (gsTutorial).
+    bool StartTutorialStep();
+    void TutorialFinished();
+    // After the level's step (or without one): the round is played and the level's tip may show.
+    void PlayAfterTeaching();
+    TPoint ToolTipPoint(int tip) const;
+    // A round event asks for its tip, by the switch as it is now.
+    void EventToolTip(TToolTipEvent kind);
+    void FreezeForTip();
+    void ThawAfterTip();
+    // The round's time waits while a step or a tip is open.
+    bool TeachingOpen() const { return Tutorial.Open() || ToolTip.Open(); }
+    void DrawTeaching();
+    void DrawGuide();
+    bool tipFrozen_ = false;
+    int guideTicks_ = 0;
+
     std::array<bool, 3> energyReached_{};
     bool toolsAccessible_ = false;
 

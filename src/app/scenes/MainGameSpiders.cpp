@@ -21,8 +21,11 @@ void TMainGameScene::WireSpiderEvents() {
     CrawlingSpiders.OnTilePossibleToWebQuestion = [this](TPoint tile, bool& possible) {
         possible = GameBoard.CanTakeWeb(tile);
     };
-    // TODO(story issue): the tool tip remembers the landing point and the last web tile.
-    CrawlingSpiders.OnPutWeb = [this](TPoint tile) { GameBoard.PutWeb(tile); };
+    CrawlingSpiders.OnPutWeb = [this](TPoint tile) {
+        GameBoard.PutWeb(tile);
+        ToolTip.RememberWebTile(tile);
+        EventToolTip(teWebFinished);
+    };
     CrawlingSpiders.OnOneSpiderHit = [this](int x, int y, bool& gathered) {
         gathered = SpiderKnockedOff({x, y});
     };

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The level of island 1 that introduces the energy gauge.
+constexpr int EnergyTipLevel = 4;
+
 // The tool cabinet's hooks, top to bottom: the three counted tools, then the blaster, the bomb
 // and, lowest beside the energy tube, the hammer.
 constexpr int HookX = 84;
@@ -191,10 +194,12 @@ void TMainGameScene::MakeCollectorToolsAccessible() {
 }
 
 // TODO(decorations issue): the shuffle button's shine with the sound.
-// TODO(tutorial issue): on island 1 level 4 the first two shares start the tool tip's hint.
+// On island 1, level 4, the first two shares have their tool tips.
 void TMainGameScene::EnergyReached(uint8_t level) {
     for (int i = 0; i < level && i < static_cast<int>(energyReached_.size()); ++i)
         energyReached_[i] = true;
+    if (islandIdx_ == 1 && levelIdx_ == EnergyTipLevel && (level == 1 || level == 2))
+        EventToolTip(level == 1 ? teFirstEnergy : teSecondEnergy);
     if (level < 1 || level > CollectorTools.size() || !CollectorTools[level - 1].Available) return;
     PlaySound("MannaNotify" + std::to_string(level));
 }

@@ -150,7 +150,7 @@ void TOptionsScene::OkClick() {
     if (window_.State() != mwsShown && window_.State() != mwsShowing) return;
     ApplySound();
     services_.Player.Current.TutorialOn = Flag(tutorialBox_.Checked);
-    // TODO(tutorial issue): the tutorial and the tool tips follow the switch at once.
+    // The round reads the switch each time it would teach, so it counts at once.
     window_.Hide();
 }
 

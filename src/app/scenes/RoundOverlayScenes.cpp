@@ -4,19 +4,6 @@
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
-namespace {
-
-// The text and the OK button on the tutorial's panel.
-constexpr TPoint TextOffset{36, 60};
-constexpr int LineHeight = 34;
-constexpr float TextRatio = 0.7f;
-constexpr int TextMaxWidth = 340;
-constexpr TPoint OkOffset{162, 400};
-constexpr int White = 0;
-constexpr char LineBreak = '|';
-
-} // namespace
-
 // ---- the objective ----------------------------------------------------------------------------
 
 void TObjectiveScene::DrawOver() {
@@ -31,24 +18,24 @@ void TObjectiveScene::Mouse(const TPlatformEvent& event) {
 // ---- the tutorial -----------------------------------------------------------------------------
 
 TTutorialScene::TTutorialScene(const TGameServices& services, TMainGameScene& round,
-                               std::string text)
-    : TRoundOverlayScene(services, round), text_(std::move(text)) {
+                               TTeachingPart part)
+    : TRoundOverlayScene(services, round), part_(part) {
     okButton_.ImageName = Pictures::TutorialOKButton;
-    okButton_.Left = PanelPos.X + OkOffset.X;
-    okButton_.Top = PanelPos.Y + OkOffset.Y;
-    okButton_.OnClick = [this] { services_.Scene.SetValue(gsMainGame); };
+    if (part_ == tpTutorialStep) {
+        okButton_.Left = round_.Tutorial.Left + StepOkOffset.X;
+        okButton_.Top = round_.Tutorial.Top + StepOkOffset.Y;
+        okButton_.OnClick = [this] { round_.CloseTutorial(); };
+    } else {
+        // The tip's button moves with the tip.
+        round_.ToolTip.OnButtonPosChange = [this](int x, int y) {
+            okButton_.Left = x;
+            okButton_.Top = y;
+        };
+        okButton_.OnClick = [this] { round_.CloseToolTip(); };
+    }
 }
 
 void TTutorialScene::DrawOver() {
-    DrawImage(Pictures::TutorialBlackRect, PanelPos.X, PanelPos.Y, 0, 0, 0, 1, 1, FullChannel,
-              FullChannel, FullChannel, FullChannel, 0);
-    int y = PanelPos.Y + TextOffset.Y;
-    for (size_t start = 0; start <= text_.size(); y += LineHeight) {
-        const size_t end = std::min(text_.find(LineBreak, start), text_.size());
-        services_.GameText.DrawText(PanelPos.X + TextOffset.X, y, text_.substr(start, end - start),
-                                    TextRatio, 0, FullChannel, TextMaxWidth, White);
-        start = end + 1;
-    }
     okButton_.Draw(FullChannel);
 }
 

@@ -8,8 +8,6 @@
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
 
-#include <string>
-
 // A scene over the round: the board frame, then the scene's own bits.
 class TRoundOverlayScene : public TScene {
 public:
@@ -42,23 +40,26 @@ private:
     void DrawOver() override;
 };
 
-// gsTutorial and gsTutorialToolTip: the dark glass panel with its text and OK, which goes back to
-// the round; the round's menu button still works beside it.
-// TODO(story issue): the tutorial's steps, the guide and the tool tips of each level.
+// gsTutorial and gsTutorialToolTip: the round draws Mirela's step or the pointing tip; this scene
+// adds the OK button that closes it, and the round's menu button still works beside it.
+enum TTeachingPart : uint8_t { tpTutorialStep, tpToolTip };
+
 class TTutorialScene : public TRoundOverlayScene {
 public:
-    static constexpr TPoint PanelPos{481, 120};
+    // The step's OK button, from the panel's corner.
+    static constexpr TPoint StepOkOffset{162, 400};
 
-    // `text`: the panel's text, "|" starting a new line.
-    TTutorialScene(const TGameServices& services, TMainGameScene& round, std::string text);
+    TTutorialScene(const TGameServices& services, TMainGameScene& round, TTeachingPart part);
 
     void TakeSizes() { okButton_.TakeSize(); }
     void Mouse(const TPlatformEvent& event) override;
+    // Escape opens the in-game menu here too.
+    void Key(const TPlatformEvent& event) override { round_.Key(event); }
     const TGameButton& OkButton() const { return okButton_; }
 
 private:
     void DrawOver() override;
 
-    std::string text_;
+    TTeachingPart part_;
     TGameButton okButton_;
 };
