@@ -12,6 +12,8 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 # What the round runner makes of island 1's levels: win rate, median time, medals, speed.
 tests/sim/island1.sh build/tools/tovan-sim build/game
+# The campaign proof on two seeds: every level must be won in at least one of them.
+build/tools/tovan-sim --campaign --bot greedy --rounds 2 --game build/game
 
 tovan_configure build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVAN_SANITIZE=ON \
     -DTOVAN_BUILD_BENCHMARKS=OFF -DTOVAN_PREBUILT_CONTENT="$PWD/build/game"

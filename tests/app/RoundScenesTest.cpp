@@ -210,8 +210,25 @@ TEST(RoundScenes, AWonRoundGoesThroughItsResultsAndTheStickerBookToTheNextLevel)
     EXPECT_FALSE(walk.Platform.Device.HasLiveTexture("ciBG1")) << "leaving the book frees it";
 }
 
+// The game's content with island 1's first three levels only.
+std::string ProgramWithThreeLevels(const TTempFolder& folder) {
+    namespace fs = std::filesystem;
+    const fs::path program = folder.Path("program");
+    fs::create_directories(program / "Levels");
+    for (const char* content : {"Images", "Texts", "Sounds", "Voices", "Music"})
+        fs::create_directory_symlink(fs::path(TOVAN_GAME_DIR) / content, program / content);
+    fs::copy_file(fs::path(TOVAN_GAME_DIR) / "SlotPrices.dat", program / "SlotPrices.dat");
+    for (const char* level : {"Level1-01.zel", "Level1-02.zel", "Level1-03.zel"})
+        fs::copy_file(fs::path(TOVAN_GAME_DIR) / "Levels" / level, program / "Levels" / level);
+    return (program / "").string();
+}
+
 TEST(RoundScenes, AfterTheLastLevelWithAFileTheStickerBookGoesToTheMap) {
     TRoundWalk walk("round-last-file");
+    walk.Form.reset();
+    walk.Form = std::make_unique<TFormMain>(
+        walk.Platform.For(ProgramWithThreeLevels(walk.Data), "", walk.Data.Path("data")));
+    walk.Form->FormShow();
     ASSERT_TRUE(walk.ReachRound());
     for (const char* level : {"Level1-01.zel", "Level1-02.zel", "Level1-03.zel"}) {
         ASSERT_EQ(walk.Form->Levels().FileName(), level);

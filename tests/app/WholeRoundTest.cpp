@@ -218,13 +218,13 @@ TEST(WholeRound, WithTheRosePotionUpgradeTheBoardHoldsTheRosePotionsTheGathering
     TEconomyWalk walk("round-rose");
     TPlayerSaveRecord record = DefaultPlayerSave();
     record.ElementSlots[3][1] = 1;   // island 4, slot 2: rose potions
-    record.NextUncompletedLevel = 3; // level 1-03 has three potions
+    record.NextUncompletedLevel = 3; // level 1-03 has two potions
     ASSERT_TRUE(walk.ReachMapWith(record));
     ASSERT_TRUE(walk.PlayFromMap());
     ASSERT_EQ(walk.Form->Levels().FileName(), "Level1-03.zel");
     const TElementGather& gather = walk.Round().ElementGather;
     EXPECT_EQ(gather.TargetPotions1, 0);
-    EXPECT_EQ(gather.TargetPotions2, 3);
+    EXPECT_EQ(gather.TargetPotions2, 2);
     int rose = 0;
     int plain = 0;
     const TBoardData grid = walk.Round().GameBoard.BoardData();
@@ -233,7 +233,7 @@ TEST(WholeRound, WithTheRosePotionUpgradeTheBoardHoldsTheRosePotionsTheGathering
             rose += grid(x, y).ElementCode == ecPotion2;
             plain += grid(x, y).ElementCode == ecPotion1;
         }
-    EXPECT_EQ(rose, 3);
+    EXPECT_EQ(rose, 2);
     EXPECT_EQ(plain, 0);
 }
 

@@ -9,6 +9,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
+
 namespace {
 
 TEST(SimOptions, ACommandLineGivesItsSettingsOrOneLineSayingWhatIsWrong) {
@@ -195,6 +198,79 @@ TEST(SimBot, ChoosingAMoveLeavesTheGamesRandomSequenceAsItWas) {
         EXPECT_EQ(Random(1000000), expected);
     }
     ReleaseRandomSeed();
+}
+
+// A round of a shipped level, started on the null platform, for the bot to look at.
+struct TBotBoard {
+    explicit TBotBoard(int level, uint64_t seed) : folder(TOVAN_GAME_DIR, "-board") {
+        settings.Level = level;
+        char name[32];
+        std::snprintf(name, sizeof name, "/Levels/Level1-%02d.zel", level);
+        Placed = folder.PlaceLevel(std::string(TOVAN_GAME_DIR) + name, settings).empty();
+        SetRandomSeed(seed);
+        form = std::make_unique<TFormMain>(platform.For(folder.Path(), folder.Path() + "e.log"));
+        Started = Placed && form->StartLevel(1, level);
+    }
+    ~TBotBoard() {
+        form.reset();
+        ReleaseRandomSeed();
+    }
+    TNullPlatform platform;
+    TSimProgramFolder folder;
+    TSimSettings settings;
+    std::unique_ptr<TFormMain> form;
+    bool Placed = false;
+    bool Started = false;
+};
+
+TEST(SimBot, TheGreedyBotNeverMovesAWebbedOrChainedFruit) {
+    for (const int level : {4, 5}) { // chains across the middle; a ring of webs
+        for (uint64_t seed = 1; seed <= 5; ++seed) {
+            TBotBoard round(level, seed);
+            ASSERT_TRUE(round.Started) << level;
+            const TBoardData& grid = round.form->MainGame().GameBoard.BoardData();
+            const std::optional<TSimMove> move =
+                ChooseMove(TSimBotKind::Greedy, round.form->MainGame());
+            ASSERT_TRUE(move.has_value());
+            for (const TPoint cell : {move->From, move->To}) {
+                EXPECT_EQ(grid(cell).Web, 0) << level << " seed " << seed;
+                EXPECT_EQ(grid(cell).ChainLevel, 0) << level << " seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(SimBot, ALineThroughAChainedFruitCountsAndSoDoesTheGroundBeneathAPotion) {
+    TBotBoard round(4, 1);
+    ASSERT_TRUE(round.Started);
+    const TMainGameScene& game = round.form->MainGame();
+    TBoardData grid = game.GameBoard.BoardData();
+    // A column of strawberries through the chained fruit at (6, 6); nothing else lines up.
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y)
+            grid(x, y).ElementCode = static_cast<uint8_t>(1 + (x + 2 * y) % 5);
+    ASSERT_GT(grid(6, 6).ChainLevel, 0);
+    for (int y = 5; y <= 7; ++y) grid(6, y).ElementCode = 2;
+    const TLineWorth chained = LineWorth(grid, game);
+    EXPECT_EQ(chained.All, 3);
+    EXPECT_GE(chained.Wanted, 3) << "strawberries are wanted, and gold lies under the chain";
+
+    // A potion above the line: each of its cells is worth more than a wanted fruit.
+    TBotBoard potions(3, 1);
+    ASSERT_TRUE(potions.Started);
+    const TMainGameScene& shelf = potions.form->MainGame();
+    TBoardData field = shelf.GameBoard.BoardData();
+    for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y)
+            if (!IsPotionCode(field(x, y).ElementCode))
+                field(x, y).ElementCode = static_cast<uint8_t>(1 + (x + 2 * y) % 5);
+    int potionColumn = 0;
+    for (int x = 1; x <= BoardColumns && potionColumn == 0; ++x)
+        for (int y = 1; y <= BoardRows; ++y)
+            if (IsPotionCode(field(x, y).ElementCode)) potionColumn = x;
+    ASSERT_NE(potionColumn, 0);
+    for (int y = 8; y <= 10; ++y) field(potionColumn, y).ElementCode = 1; // bananas: not wanted
+    EXPECT_GE(LineWorth(field, shelf).Wanted, 3 * 3);
 }
 
 TEST(SimRoundsWithoutContent, AGameFolderWithoutPicturesIsAnErrorNotACrash) {

@@ -8,9 +8,17 @@
 namespace {
 
 constexpr int ShortestLine = 3;
+// A cleared cell beneath a wanted potion is worth this many wanted elements: a player sees the
+// potion as the goal it is.
+constexpr int PotionWorth = 3;
 
+// Chained and webbed fruit take part in lines (a line through them breaks a link or tears the
+// web) but cannot be moved.
 bool Lines(const TBoardTile& tile) {
-    return tile.ObjectKind == okFruit && tile.ElementCode != 0 && tile.ChainLevel == 0;
+    return tile.ObjectKind == okFruit && tile.ElementCode != 0;
+}
+bool Movable(const TBoardTile& tile) {
+    return Lines(tile) && tile.ChainLevel == 0 && tile.Web == 0;
 }
 
 // Marks the cells of the runs along one direction.
@@ -36,7 +44,7 @@ void MarkRuns(const TBoardData& grid, TPoint step, TSimpleObjectArray& marked) {
 
 bool Swappable(const TGameBoard& board, const TTileStateGrid& states, TPoint a, TPoint b) {
     const TBoardData& grid = board.BoardData();
-    return Lines(grid(a)) && Lines(grid(b)) && grid(a).ElementCode != grid(b).ElementCode &&
+    return Movable(grid(a)) && Movable(grid(b)) && grid(a).ElementCode != grid(b).ElementCode &&
            states(a.X, a.Y) == tsIdle && states(b.X, b.Y) == tsIdle;
 }
 
@@ -59,6 +67,19 @@ bool UnderWantedPotion(const TBoardData& grid, const TElementGather& gather, TPo
     return false;
 }
 
+bool WantedPotion(const TBoardTile& tile, const TElementGather& gather) {
+    return IsPotionCode(tile.ElementCode) && gather.StillNeeded(GatherSlotOfCode(tile.ElementCode));
+}
+
+// A vertical swap takes a wanted potion a row down (worth as much as a line beneath it) or a
+// row up, which a player would not do.
+int PotionStepWorth(const TBoardData& grid, const TElementGather& gather, TPoint upper,
+                    TPoint lower) {
+    if (upper.X != lower.X) return 0;
+    if (WantedPotion(grid(upper), gather)) return ShortestLine;
+    return WantedPotion(grid(lower), gather) ? -1 : 0;
+}
+
 std::optional<TSimMove> GreedyMove(const TMainGameScene& round) {
     const TGameBoard& board = round.GameBoard;
     const TTileStateGrid states = board.TileStates();
@@ -73,7 +94,11 @@ std::optional<TSimMove> GreedyMove(const TMainGameScene& round) {
                 TBoardData grid = board.BoardData();
                 std::swap(grid(from), grid(to));
                 if (!board.AnyMatch(grid)) continue;
-                const TLineWorth worth = LineWorth(grid, round);
+                const int potionStep =
+                    PotionStepWorth(board.BoardData(), round.ElementGather, from, to);
+                if (potionStep < 0) continue;
+                TLineWorth worth = LineWorth(grid, round);
+                worth.Wanted += potionStep;
                 const bool better =
                     std::pair(worth.Wanted, worth.All) > std::pair(bestWorth.Wanted, bestWorth.All);
                 if (better) best.clear();
@@ -102,7 +127,7 @@ TLineWorth LineWorth(const TBoardData& grid, const TMainGameScene& round) {
             const int slot = GatherSlotOfCode(grid(x, y).ElementCode);
             if (slot >= 0 && gather.StillNeeded(slot)) ++worth.Wanted;
             if (framesWanted && round.LockerFrames.Layers({x, y}) > 0) ++worth.Wanted;
-            if (UnderWantedPotion(grid, gather, {x, y})) ++worth.Wanted;
+            if (UnderWantedPotion(grid, gather, {x, y})) worth.Wanted += PotionWorth;
         }
     return worth;
 }

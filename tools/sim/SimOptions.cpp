@@ -89,10 +89,12 @@ bool ParseOption(const std::vector<std::string>& args, size_t& index, TSimOption
     if (name == "--relaxed") return settings.Relaxed = true;
     if (name == "--json") return options.Json = true;
     if (name == "--memory") return options.Memory = true;
+    if (name == "--campaign") return options.Campaign = true;
     if (name == "--help" || name == "-h") return options.Help = true;
     std::string value;
     const bool known = name == "--bot" || name == "--think" || name == "--seed" ||
-                       name == "--rounds" || name == "--game" || name == "--max-seconds";
+                       name == "--rounds" || name == "--game" || name == "--max-seconds" ||
+                       name == "--chart";
     if (!known) {
         error = "unknown option " + name;
         return false;
@@ -113,6 +115,8 @@ bool ParseOption(const std::vector<std::string>& args, size_t& index, TSimOption
         good = ParseNumber(value, options.Rounds, 1, MostRounds);
     } else if (name == "--max-seconds") {
         good = ParseNumber(value, settings.MaxSeconds, 1, LongestRound);
+    } else if (name == "--chart") {
+        options.Chart = value;
     } else {
         options.GameFolder = value;
     }
@@ -146,6 +150,17 @@ bool ParseSimOptions(const std::vector<std::string>& args, TSimOptions& options,
         options.Level = args[index];
     }
     if (options.Help) return true;
+    if (options.Campaign) {
+        if (!options.Level.empty() || options.Json) {
+            error = "--campaign plays every level: no LEVEL and no --json with it";
+            return false;
+        }
+        return true;
+    }
+    if (!options.Chart.empty()) {
+        error = "--chart goes with --campaign";
+        return false;
+    }
     if (options.Level.empty()) {
         error = "no level given";
         return false;

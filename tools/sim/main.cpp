@@ -1,8 +1,10 @@
 // tovan-sim: plays rounds of a level, or of every level of a folder in turn, headless and prints
-// one line (or JSON object) per round, then what they came to. Exit 0 when every round ran to its
-// end, 1 on any error.
+// one line (or JSON object) per round, then what they came to; or the whole campaign's table.
+// Exit 0 when every round ran to its end, 1 on any error.
+#include "SimCampaign.h"
 #include "SimLevels.h"
 #include "SimOptions.h"
+#include "progression/SlotPricesFile.h"
 
 #include <ctime>
 #include <filesystem>
@@ -42,6 +44,53 @@ struct TLevelRounds {
     std::clock_t Cpu = 0;
 };
 
+std::vector<TSimRound> PlayRounds(const TSimOptions& options) {
+    std::vector<TSimRound> rounds;
+    for (int index = 0; index < options.Rounds; ++index)
+        rounds.push_back(PlaySimRound(options.Settings, options.Seed + index));
+    return rounds;
+}
+
+// Every level of the game, one line of progress each on stderr, then the table; 1 when a level
+// is won in none of its rounds, a round fails or the chart cannot be written.
+int PlayCampaign(TSimOptions options) {
+    const fs::path game = GameFolder(options);
+    const std::vector<TCampaignLevel> levels = CampaignLevels(game);
+    if (levels.empty()) {
+        std::cerr << "tovan-sim: no level files in " << (game / "Levels").string() << "\n";
+        return 1;
+    }
+    std::vector<TLevelReport> reports;
+    bool failed = false;
+    for (const TCampaignLevel& level : levels) {
+        options.Settings.Island = level.Island;
+        options.Settings.Level = level.Level;
+        TSimProgramFolder folder(game);
+        const std::string error = folder.PlaceLevel(level.File, options.Settings);
+        if (!error.empty()) {
+            std::cerr << "tovan-sim: " << error << "\n";
+            return 1;
+        }
+        options.Settings.ProgramFolder = folder.Path();
+        const std::string label = LevelLabel(options.Settings);
+        const std::vector<TSimRound> rounds = PlayRounds(options);
+        reports.push_back(ReportLevel(label, level.Island, rounds));
+        std::cerr << SummaryText(label, rounds, 0) << "\n";
+        failed = failed || reports.back().Won == 0 || reports.back().Errors > 0;
+    }
+    const TSlotPricesRead prices = ReadSlotPricesFile((game / SlotPricesFileName).string());
+    if (!prices.Problem.empty()) std::cerr << "tovan-sim: " << prices.Problem << "\n";
+    std::cout << CampaignTable(reports, IslandPurses(reports, prices.Prices));
+    if (!options.Chart.empty()) {
+        const std::string error = DrawCampaignChart(reports, options.Chart);
+        if (!error.empty()) {
+            std::cerr << "tovan-sim: " << error << "\n";
+            return 1;
+        }
+    }
+    return failed ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +104,7 @@ int main(int argc, char** argv) {
         std::cout << SimUsage;
         return 0;
     }
+    if (options.Campaign) return PlayCampaign(options);
     std::vector<TSimLevel> levels;
     TSimProgramFolder folder(GameFolder(options));
     error = FindSimLevels(options.Level, GameFolder(options), levels);
