@@ -26,7 +26,9 @@ struct TMouseWord {
 };
 constexpr std::array<TMouseWord, 3> MouseWords{
     {{"down", TReplayMouse::Down}, {"move", TReplayMouse::Move}, {"up", TReplayMouse::Up}}};
-constexpr std::array<const char*, 7> KeyNames{"escape", "enter", "f2", "f3", "f5", "f10", "f11"};
+constexpr std::array<const char*, 14> KeyNames{"escape", "enter", "space", "tab",  "up",
+                                               "down",   "left",  "right", "menu", "f2",
+                                               "f3",     "f5",    "f10",   "f11"};
 
 std::string WithoutComment(const std::string& line) {
     return line.substr(0, line.find('#'));

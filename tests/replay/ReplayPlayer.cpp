@@ -32,10 +32,13 @@ std::vector<TPlatformEvent> KeyEventsOf(const std::string& name) {
         TKey Key;
         char Character;
     };
-    static constexpr TNamedKey Keys[] = {{"escape", TKey::Escape, 27}, {"enter", TKey::Enter, 13},
-                                         {"f2", TKey::F2, 0},          {"f3", TKey::F3, 0},
-                                         {"f5", TKey::F5, 0},          {"f10", TKey::F10, 0},
-                                         {"f11", TKey::F11, 0}};
+    // The arrows, Tab and a controller's Start type nothing.
+    static constexpr TNamedKey Keys[] = {
+        {"escape", TKey::Escape, 27}, {"enter", TKey::Enter, 13}, {"space", TKey::Space, ' '},
+        {"tab", TKey::Tab, 0},        {"up", TKey::Up, 0},        {"down", TKey::Down, 0},
+        {"left", TKey::Left, 0},      {"right", TKey::Right, 0},  {"menu", TKey::Menu, 0},
+        {"f2", TKey::F2, 0},          {"f3", TKey::F3, 0},        {"f5", TKey::F5, 0},
+        {"f10", TKey::F10, 0},        {"f11", TKey::F11, 0}};
     std::vector<TPlatformEvent> events;
     for (const TNamedKey& key : Keys) {
         if (name != key.Name) continue;

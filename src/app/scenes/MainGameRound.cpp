@@ -113,6 +113,7 @@ void TMainGameScene::ResetRoundComponents() {
     Medal = mdNone;
     Stats = {};
     playStarted_ = false;
+    ResetKeyCursor();
     ObjectiveInfo.Reset();
     TubeTimer.Reset();
     MannaEnergy.Reset();

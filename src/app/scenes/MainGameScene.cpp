@@ -136,6 +136,7 @@ void TMainGameScene::Frame() {
     CrawlingSpiders.UpdateAndDraw();
     TickHammers();
     GameBoard.DrawHint();
+    DrawKeyCursor();
     BoardComment1.Update();
     BoardComment2.Update();
     DrawPanels();
@@ -230,6 +231,7 @@ void TMainGameScene::DeveloperCharge() {
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
     constexpr uint8_t Escape = 27;
+    if (BoardKey(event)) return;
     if (event.Kind == TEventKind::KeyPress && event.Char == Escape && InGameMenuButton.Enabled &&
         OnInGameMenu)
         OnInGameMenu();
@@ -247,6 +249,7 @@ void TMainGameScene::DrawPanels() {
 }
 
 void TMainGameScene::Mouse(const TPlatformEvent& event) {
+    MouseTakesOver(event);
     switch (event.Kind) {
     case TEventKind::MouseDown:
         MouseDown(event);
