@@ -193,6 +193,19 @@ TEST(RoundKeys, TheNumberKeysTakeTheToolsInTheCabinetsOrder) {
     EXPECT_EQ(round.Broom.Count(), TUseCountTool::NewUses) << "nothing was used on the way";
 }
 
+TEST(RoundKeys, EnterCutsTheObjectiveShortAsAPressDoes) {
+    TKeysWalk walk("keys-round-objective");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer("ANNA", true));
+    ASSERT_TRUE(walk.Form->StartLevel(1, 1));
+    TObjectiveInfo& objective = walk.Round().ObjectiveInfo;
+    for (int i = 0; i < 600 && objective.Phase() != opShown; ++i) walk.Tick();
+    ASSERT_EQ(objective.Phase(), opShown);
+    walk.Key(TKey::Enter, 13);
+    walk.Ticks(3);
+    EXPECT_EQ(objective.Phase(), opHiding);
+    EXPECT_FALSE(walk.Round().KeyCursorShown());
+}
+
 TEST(RoundKeys, TheKeysRestWhileTheRoundIsNotPlayed) {
     TKeysWalk walk("keys-round-paused");
     ASSERT_TRUE(walk.StartAt(1));

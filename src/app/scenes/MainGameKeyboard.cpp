@@ -101,6 +101,12 @@ bool TMainGameScene::BoardKey(const TPlatformEvent& event) {
         return true;
     case TKey::Enter:
     case TKey::Space:
+        // The objective scene hands its keys on: the key cuts the panel short as a press does.
+        if (ObjectiveInfo.Phase() == opShown) {
+            ObjectiveInfo.Press();
+            swallowChar_ = event.Key == TKey::Enter ? EnterChar : SpaceChar;
+            return true;
+        }
         if (!KeysPlayable()) return false;
         if (keyCursorShown_)
             PressAtKeyCursor();
