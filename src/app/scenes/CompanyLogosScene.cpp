@@ -35,3 +35,7 @@ void TCompanyLogosScene::Finish() {
     finished_ = true;
     if (OnFinished) OnFinished();
 }
+
+void TCompanyLogosScene::Key(const TPlatformEvent& event) {
+    if (GoesOn(event)) Finish();
+}

@@ -36,7 +36,16 @@ void TSplashScene::LoadStep() {
 }
 
 void TSplashScene::Mouse(const TPlatformEvent& event) {
-    if (event.Kind != TEventKind::MouseDown || !ready_) return;
+    if (event.Kind == TEventKind::MouseDown) Continue();
+}
+
+// Nothing goes on before every picture is in.
+void TSplashScene::Continue() {
+    if (!ready_) return;
     loadingBar_.SlideAway();
     if (OnContinue) OnContinue();
+}
+
+void TSplashScene::Key(const TPlatformEvent& event) {
+    if (GoesOn(event)) Continue();
 }

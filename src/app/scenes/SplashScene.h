@@ -32,6 +32,8 @@ public:
     void Prepare();
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    // Enter or Space as a press.
+    void Key(const TPlatformEvent& event) override;
     void Leave(TGameSceneValues to) override {
         if (OnLeave) OnLeave(to);
     }
@@ -40,6 +42,7 @@ public:
 
 private:
     void LoadStep();
+    void Continue();
 
     TImageSetLoader& loader_;
     TOmegaImageList& pictures_;
