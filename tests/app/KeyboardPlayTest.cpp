@@ -114,3 +114,20 @@ TEST(KeyboardPlay, TheNameFieldKeepsItsEnterUntilAButtonIsChosen) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(KeyboardPlay, EnterSkipsTheLogosAndGoesOnFromTheReadySplash) {
+    TSceneWalk walk("keys-start");
+    walk.Ticks(2);
+    ASSERT_EQ(walk.Scene(), gsCompanyLogos);
+    Press(walk, TKey::Enter, 13);
+    ASSERT_TRUE(walk.RunUntil(gsSplash, 30)) << "skipped, not played to their end";
+    for (int i = 0; i < 600 && !walk.Form->Splash().Ready(); ++i) walk.Tick();
+    Press(walk, TKey::Enter, 13);
+    ASSERT_TRUE(walk.RunUntil(gsAddInitialPlayer));
+    walk.Ticks(20);
+    EXPECT_EQ(walk.Scene(), gsAddInitialPlayer) << "the Enter's character named no one";
+}
+
+} // namespace

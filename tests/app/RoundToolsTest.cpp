@@ -13,15 +13,7 @@ struct TToolsWalk : TSceneWalk {
 
     TMainGameScene& Round() { return Form->MainGame(); }
     // Level `level` of island 1 started from the menu, its board built and ready for input.
-    bool StartAt(int level) {
-        if (!ReachMenuAsNewPlayer("ANNA", true)) return false;
-        if (!Form->StartLevel(1, level)) return false;
-        Round().ObjectiveInfo.Skip();
-        for (int i = 0;
-             i < 1000 && (Round().LockerFiller.Running() || Round().LockerFrames.Flying()); ++i)
-            Tick();
-        return Scene() == gsMainGame && !Round().LockerFiller.Running();
-    }
+    bool StartAt(int level) { return ReachBuiltRound(level); }
     template <typename Busy> bool TickWhile(Busy busy, int limit = 1000) {
         for (int i = 0; i < limit && busy(); ++i) Tick();
         return !busy();

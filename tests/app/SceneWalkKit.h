@@ -127,6 +127,19 @@ struct TSceneWalk {
         return true;
     }
 
+    // Level `level` of island 1 started straight from the menu with the developer keys open,
+    // its objective skipped and its board built; True when the round is ready for input.
+    bool ReachBuiltRound(int level) {
+        if (!ReachMenuAsNewPlayer("ANNA", true)) return false;
+        if (!Form->StartLevel(1, level)) return false;
+        TMainGameScene& round = Form->MainGame();
+        round.ObjectiveInfo.Skip();
+        for (int i = 0; i < 1000 && (round.LockerFiller.Running() || round.LockerFrames.Flying());
+             ++i)
+            Tick();
+        return Scene() == gsMainGame && !round.LockerFiller.Running();
+    }
+
     // A player's first Play tells the opening story: Skip, then on to `scene`.
     bool PastOpeningStory(TGameSceneValues scene) {
         if (!RunUntil(gsOpeningStory)) return false;

@@ -19,7 +19,7 @@ struct TReplayKey {
     TKey Key;
     char Character;
 };
-inline constexpr std::array<TReplayKey, 13> ReplayKeys{{{"escape", TKey::Escape, 27},
+inline constexpr std::array<TReplayKey, 14> ReplayKeys{{{"escape", TKey::Escape, 27},
                                                         {"enter", TKey::Enter, 13},
                                                         {"space", TKey::Space, ' '},
                                                         {"tab", TKey::Tab, 0},
@@ -27,6 +27,7 @@ inline constexpr std::array<TReplayKey, 13> ReplayKeys{{{"escape", TKey::Escape,
                                                         {"down", TKey::Down, 0},
                                                         {"left", TKey::Left, 0},
                                                         {"right", TKey::Right, 0},
+                                                        {"menu", TKey::Menu, 0},
                                                         {"f2", TKey::F2, 0},
                                                         {"f3", TKey::F3, 0},
                                                         {"f5", TKey::F5, 0},

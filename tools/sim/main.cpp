@@ -6,6 +6,7 @@
 #include "SimOptions.h"
 #include "progression/SlotPricesFile.h"
 
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -36,6 +37,12 @@ std::string PlaceLevels(const TSimProgramFolder& folder, const std::vector<TSimL
         if (!error.empty()) return error;
     }
     return "";
+}
+
+std::string LevelLabel(const TSimSettings& settings) {
+    char label[16];
+    std::snprintf(label, sizeof label, "%d-%02d", settings.Island, settings.Level);
+    return label;
 }
 
 // What a level's rounds came to, and the CPU time they took.

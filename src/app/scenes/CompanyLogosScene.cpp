@@ -26,10 +26,6 @@ void TCompanyLogosScene::Mouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseDown) Finish();
 }
 
-void TCompanyLogosScene::Key(const TPlatformEvent& event) {
-    if (IsGoOnKey(event)) Finish();
-}
-
 int TCompanyLogosScene::CardAlpha() const {
     const int fromEdge = std::min(tick_, CardTicks - 1 - tick_);
     return std::min(Opaque, Opaque * fromEdge / FadeTicks);
@@ -39,4 +35,8 @@ void TCompanyLogosScene::Finish() {
     if (finished_) return;
     finished_ = true;
     if (OnFinished) OnFinished();
+}
+
+void TCompanyLogosScene::Key(const TPlatformEvent& event) {
+    if (GoesOn(event)) Finish();
 }

@@ -17,6 +17,7 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    // Enter or Space as a press.
     void Key(const TPlatformEvent& event) override;
     bool Finished() const { return finished_; }
 

@@ -127,6 +127,11 @@ void TInGameMenuScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, resumeButton_, restartButton_, optionsButton_, helpButton_, toMenuButton_);
 }
 
+void TInGameMenuScene::Key(const TPlatformEvent& event) {
+    if (event.Kind == TEventKind::KeyDown && event.Key == TKey::Menu && window_.State() == mwsShown)
+        HideWithTag(ResumeTag);
+}
+
 std::vector<TKeyStop> TInGameMenuScene::KeyStops() const {
     std::vector<TKeyStop> stops;
     AddKeyStops(stops, resumeButton_);

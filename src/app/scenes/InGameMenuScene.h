@@ -25,6 +25,8 @@ public:
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
     std::vector<TKeyStop> KeyStops() const override;
+    // A controller's Start closes the menu it opened, as Resume does.
+    void Key(const TPlatformEvent& event) override;
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& ResumeButton() const { return resumeButton_; }

@@ -115,6 +115,7 @@ void TMainGameScene::ResetRoundComponents() {
     Medal = mdNone;
     Stats = {};
     playStarted_ = false;
+    ResetKeyCursor();
     ObjectiveInfo.Reset();
     TubeTimer.Reset();
     MannaEnergy.Reset();

@@ -160,6 +160,7 @@ void TMainGameScene::Frame() {
     CrawlingSpiders.UpdateAndDraw();
     TickHammers();
     GameBoard.DrawHint();
+    DrawKeyCursor();
     BoardComment1.Update();
     BoardComment2.Update();
     DrawPanels();
@@ -255,6 +256,7 @@ void TMainGameScene::DeveloperCharge() {
 
 void TMainGameScene::Key(const TPlatformEvent& event) {
     constexpr uint8_t Escape = 27;
+    if (BoardKey(event)) return;
     if (event.Kind == TEventKind::KeyPress && event.Char == Escape && InGameMenuButton.Enabled &&
         OnInGameMenu)
         OnInGameMenu();
@@ -272,6 +274,7 @@ void TMainGameScene::DrawPanels() {
 }
 
 void TMainGameScene::Mouse(const TPlatformEvent& event) {
+    MouseTakesOver(event);
     switch (event.Kind) {
     case TEventKind::MouseDown:
         MouseDown(event);

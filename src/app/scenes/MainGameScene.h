@@ -85,8 +85,12 @@ public:
 
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
-    // Escape opens the in-game menu while its button is enabled.
+    // Escape opens the in-game menu while its button is enabled; the board and the tools are
+    // also played with keys (MainGameKeyboard.cpp).
     void Key(const TPlatformEvent& event) override;
+    // The keyboard's cursor on the board: its tile, and whether it shows (the mouse hides it).
+    TPoint KeyCursor() const { return keyCursor_; }
+    bool KeyCursorShown() const { return keyCursorShown_; }
 
     // Pausing hides the board and its effects; the sign "Paused" shows instead.
     void SetGamePause(bool paused);
@@ -332,6 +336,24 @@ private:
 
     std::array<bool, 3> energyReached_{};
     bool toolsAccessible_ = false;
+    // -- keys and game controllers (MainGameKeyboard.cpp) --
+    void ResetKeyCursor();
+    void MouseTakesOver(const TPlatformEvent& event);
+    bool KeysPlayable() const;
+    // True when the key was the board's or a tool's.
+    bool BoardKey(const TPlatformEvent& event);
+    void ShowKeyCursor();
+    void MoveKeyCursor(TPoint step);
+    void PressAtKeyCursor();
+    std::vector<TPlayerTool*> CabinetTools();
+    void TakeToolByNumber(int number);
+    bool PutBackCarriedTool();
+    bool CancelByKey();
+    void DrawKeyCursor();
+    TPoint keyCursor_{1, 1};
+    bool keyCursorShown_ = false;
+    int keyCursorTicks_ = 0;
+    uint8_t swallowChar_ = 0; // what the used key also types, kept from the round
 
     // -- the world behind the board --
     // The player's sticker-book world and hero scene, ready for the round.

@@ -39,6 +39,18 @@ void TTutorialScene::DrawOver() {
     okButton_.Draw(FullChannel);
 }
 
+// The OK goes by the typed character: nothing of the key is left over for the round.
+void TTutorialScene::Key(const TPlatformEvent& event) {
+    constexpr uint8_t EnterChar = 13;
+    if (event.Kind == TEventKind::KeyDown && (event.Key == TKey::Enter || event.Key == TKey::Space))
+        return;
+    if (event.Kind == TEventKind::KeyPress && (event.Char == EnterChar || event.Char == ' ')) {
+        if (okButton_.OnClick) okButton_.OnClick();
+        return;
+    }
+    round_.Key(event);
+}
+
 void TTutorialScene::Mouse(const TPlatformEvent& event) {
     RouteMouse(event, round_.InGameMenuButton, okButton_);
 }

@@ -53,8 +53,8 @@ public:
 
     void TakeSizes() { okButton_.TakeSize(); }
     void Mouse(const TPlatformEvent& event) override;
-    // Escape opens the in-game menu here too.
-    void Key(const TPlatformEvent& event) override { round_.Key(event); }
+    // Enter or Space (a controller's A) answer as the OK does; Escape opens the in-game menu.
+    void Key(const TPlatformEvent& event) override;
     const TGameButton& OkButton() const { return okButton_; }
 
 private:

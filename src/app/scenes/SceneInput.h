@@ -25,11 +25,3 @@ template <typename... TWidget> void RouteMouse(const TPlatformEvent& event, TWid
     (routeOne(widgets), ...);
 }
 
-// Enter, Space or Escape as typed go on like a press where a scene only waits for one (the logos,
-// the loaded splash). Taken as the typed character, so it never also reaches the next scene.
-inline bool IsGoOnKey(const TPlatformEvent& event) {
-    constexpr uint8_t Enter = 13;
-    constexpr uint8_t Escape = 27;
-    return event.Kind == TEventKind::KeyPress &&
-           (event.Char == Enter || event.Char == Escape || event.Char == ' ');
-}

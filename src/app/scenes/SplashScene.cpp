@@ -40,12 +40,13 @@ void TSplashScene::Mouse(const TPlatformEvent& event) {
     if (event.Kind == TEventKind::MouseDown) Continue();
 }
 
-void TSplashScene::Key(const TPlatformEvent& event) {
-    if (IsGoOnKey(event)) Continue();
-}
-
+// Nothing goes on before every picture is in.
 void TSplashScene::Continue() {
     if (!ready_) return;
     loadingBar_.SlideAway();
     if (OnContinue) OnContinue();
+}
+
+void TSplashScene::Key(const TPlatformEvent& event) {
+    if (GoesOn(event)) Continue();
 }

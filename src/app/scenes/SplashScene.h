@@ -32,6 +32,7 @@ public:
     void Prepare();
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    // Enter or Space as a press.
     void Key(const TPlatformEvent& event) override;
     void Leave(TGameSceneValues to) override {
         if (OnLeave) OnLeave(to);
