@@ -170,7 +170,7 @@ void TFormMain::CreateScenes() {
 
 // The round and the scenes that lie over it.
 void TFormMain::CreateRoundScenes(const TGameServices& services) {
-    mainGame_ = std::make_unique<TMainGameScene>(services, menu_->HeroScene());
+    mainGame_ = std::make_unique<TMainGameScene>(services);
     TMainGameScene& round = *mainGame_;
     objective_ = std::make_unique<TObjectiveScene>(services, round);
     roundClear_ = std::make_unique<TRoundOverlayScene>(services, round);

@@ -131,6 +131,7 @@ e2e_walk_to() {
             gsConfirmWindow) sleep 1; e2e_press $e2e_confirm_positive ;;
             gsMap) sleep 1; e2e_press $e2e_map_play ;;
             gsOpeningStory) sleep 1; e2e_press $e2e_story_skip ;;
+            gsTutorial|gsTutorialToolTip) sleep 1; xdotool key --window "$e2e_window" Return ;;
             *) e2e_press 683 400 ;;
         esac
         sleep 0.5

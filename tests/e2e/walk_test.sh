@@ -87,7 +87,7 @@ echo "exit status $status"
 [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$e2e_log"; exit 1; }
 
 expected="gsSplash gsAddInitialPlayer gsMenu gsOptions gsMenu gsHighScores gsMenu gsConfirmWindow
-gsMenu gsOpeningStory gsMap gsObjectiveInfo gsMainGame gsInGameMenu gsConfirmWindow gsMainGame
+gsMenu gsOpeningStory gsMap gsObjectiveInfo gsTutorial gsMainGame gsInGameMenu gsConfirmWindow gsMainGame
 gsMenu gsConfirmWindow gsMenu"
 actual=$(grep '^scene: ' "$e2e_log" | cut -d' ' -f2 | tr '\n' ' ')
 if [ "$(echo $actual)" != "$(echo $expected)" ]; then

@@ -62,7 +62,6 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     PrepareTeaching();
     SetToolAvailability();
     earningsPending_ = true;
-    ShowBackdrop();
     TBuySlots& slots = services_.Progress.BuySlots;
     slots.IslandIdx = islandIdx;
     slots.LevelIdx = levelIdx;

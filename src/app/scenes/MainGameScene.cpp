@@ -59,8 +59,7 @@ void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentL
 
 } // namespace
 
-TMainGameScene::TMainGameScene(const TGameServices& services, THeroSceneLayers& heroScene)
-    : services_(services), heroScene_(heroScene) {
+TMainGameScene::TMainGameScene(const TGameServices& services) : services_(services) {
     Configure(BoardComment1, services_.Texts, RoundCommentLook);
     Configure(BoardComment2, services_.Texts, FlowerCommentLook);
     InGameMenuButton.ImageName = Pictures::InGameMenuButton;
@@ -98,20 +97,6 @@ TMainGameScene::TMainGameScene(const TGameServices& services, THeroSceneLayers& 
     WireToolTip();
 }
 
-// The world the player's works have built so far, as the sticker book shows it.
-void TMainGameScene::ShowBackdrop() {
-    // Loaded again at every level start: the sticker book frees its own copy when it closes.
-    backdrop_ = services_.Progress.StickerBook.BackgroundName();
-    services_.Host.LoadLateImage(backdrop_ + ".jpg");
-    heroScene_.Choose(services_.Progress.BuySlots.BoughtCount());
-}
-
-void TMainGameScene::DrawBackdrop() const {
-    if (backdrop_.empty()) return;
-    DrawImage(backdrop_, 0, 0, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel, FullChannel,
-              0);
-}
-
 void TMainGameScene::TakeSizes() {
     BoardComment1.TakeSize();
     BoardComment2.TakeSize();
@@ -135,8 +120,6 @@ void TMainGameScene::Frame() {
     // The round's time runs while it is played, not while the board is being built.
     TubeTimer.Paused =
         gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running() || TeachingOpen();
-    DrawBackdrop();
-    heroScene_.Frame(false);
     // The board and its effects; the locker frames are drawn by the board, at its layer, and
     // by themselves while they fly back over a board that has gone.
     LockerFiller.Tick();

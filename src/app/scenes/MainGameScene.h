@@ -9,7 +9,6 @@
 #include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
 #include "app/TubeTimerClass.h"
-#include "app/scenes/HeroSceneLayers.h"
 #include "app/scenes/Scene.h"
 #include "board/GameBoardClass.h"
 #include "effects/AbsorbedEnergyClass.h"
@@ -66,8 +65,7 @@ class TMainGameScene : public TScene {
 public:
     static constexpr int PointsPerClearedTile = 3;
 
-    // The hero scene is the menu's: the round shows it behind the board, without its thunder.
-    TMainGameScene(const TGameServices& services, THeroSceneLayers& heroScene);
+    explicit TMainGameScene(const TGameServices& services);
 
     // Everything that takes a size from its pictures does so once they are loaded.
     void TakeSizes();
@@ -355,14 +353,7 @@ private:
     int keyCursorTicks_ = 0;
     uint8_t swallowChar_ = 0; // what the used key also types, kept from the round
 
-    // -- the world behind the board --
-    // The player's sticker-book world and hero scene, ready for the round.
-    void ShowBackdrop();
-    void DrawBackdrop() const;
-
     TGameServices services_;
-    THeroSceneLayers& heroScene_;
-    std::string backdrop_; // the world picture behind the board
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool gamePause_ = false;
     bool earningsPending_ = false;

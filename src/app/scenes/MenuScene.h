@@ -42,8 +42,6 @@ public:
     const TGameButton& ChangePlayerLink() const { return changePlayerLink_; }
     const TGameMenuWindow& MenuPanel() const { return menuPanel_; }
     const THeroSceneLayers& HeroScene() const { return heroScene_; }
-    // The round draws the same hero scene behind its board.
-    THeroSceneLayers& HeroScene() { return heroScene_; }
 
 private:
     void CreatePanels();
