@@ -424,12 +424,8 @@ void TSdlGraphicsDevice::DrawQuadNow(TTextureId texture, const TQuadCorners& cor
                             ? textures_[texture]
                             : textures_[NoTexture];
     if (slot.Texture == nullptr) return;
-    // A large stretched picture seen again is drawn from its kept copy at the stretched size:
-    // stretching and blending at once costs the software renderer many times a plain blend.
-    const bool stretched = texture != NoTexture && IsStretchedUpright(corners, slot.Size);
     if (!QuadFarOutside(corners, gameSize_) &&
-        ((stretched && DrawKeptTurn(texture, slot, corners)) || DrawUprightQuad(slot, corners) ||
-         DrawKeptTurn(texture, slot, corners)))
+        (DrawUprightQuad(slot, corners) || DrawKeptTurn(texture, slot, corners)))
         return;
     ApplyTextureState(slot, false);
     if (slot.ColorMod != 0xFFFFFFFF) {
