@@ -19,6 +19,7 @@ tovan_configure build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVAN_SANITIZE=ON \
     -DTOVAN_BUILD_BENCHMARKS=OFF -DTOVAN_PREBUILT_CONTENT="$PWD/build/game"
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/leak-suppressions.txt" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 # Twenty rounds of every level in one process under the sanitizers: no fault, memory flat (the
 # thousand-round soak is run by hand: scripts/soak.sh).
