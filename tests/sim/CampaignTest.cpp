@@ -49,6 +49,7 @@ TEST(Campaign, ThePurseOfEachIslandPaysItsSlotsAndCarriesTheRestOn) {
     first.Earned = {300, 0, 0, 50, 0};
     TLevelReport second{"2-01", 2};
     second.Earned = {10, 0, 0, 0, 0};
+    second.RelaxedEnds = false;
     TSlotPrices prices{};
     prices[0][0] = {100, 0, 0, 20, 0};
     prices[0][3] = {100, 0, 0, 0, 0};
@@ -67,6 +68,8 @@ TEST(Campaign, ThePurseOfEachIslandPaysItsSlotsAndCarriesTheRestOn) {
               std::string::npos)
         << table;
     EXPECT_NE(table.find("does NOT buy them"), std::string::npos) << table;
+    EXPECT_NE(table.find("ends"), std::string::npos) << table;
+    EXPECT_NE(table.find("NEVER"), std::string::npos) << "a relaxed round that never ends shows";
 }
 
 TEST(Campaign, TheCampaignTakesNoLevelAndTheChartOnlyWithIt) {

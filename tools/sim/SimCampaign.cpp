@@ -115,15 +115,16 @@ std::vector<TIslandPurse> IslandPurses(const std::vector<TLevelReport>& levels,
 std::string CampaignTable(const std::vector<TLevelReport>& levels,
                           const std::vector<TIslandPurse>& purses) {
     std::string table = "level  won    win%  median%  worst%  gold silver bronze  moves  "
-                        "gathered\n";
+                        "gathered  relaxed\n";
     for (const TLevelReport& level : levels) {
         char line[160];
-        std::snprintf(
-            line, sizeof line, "%-5s  %2d/%-2d  %4.0f  %7.0f  %6.0f  %4d %6d %6d  %5.0f  %8.0f%s\n",
-            level.Label.c_str(), level.Won, level.Rounds,
-            level.Rounds ? Percent * level.Won / level.Rounds : 0.0, level.MedianShare,
-            level.WorstShare, level.Medals[mdGold], level.Medals[mdSilver], level.Medals[mdBronze],
-            level.MedianMoves, level.MedianGathered, level.Errors ? "  errors!" : "");
+        std::snprintf(line, sizeof line,
+                      "%-5s  %2d/%-2d  %4.0f  %7.0f  %6.0f  %4d %6d %6d  %5.0f  %8.0f  %-7s%s\n",
+                      level.Label.c_str(), level.Won, level.Rounds,
+                      level.Rounds ? Percent * level.Won / level.Rounds : 0.0, level.MedianShare,
+                      level.WorstShare, level.Medals[mdGold], level.Medals[mdSilver],
+                      level.Medals[mdBronze], level.MedianMoves, level.MedianGathered,
+                      level.RelaxedEnds ? "ends" : "NEVER", level.Errors ? "  errors!" : "");
         table += line;
     }
     for (const TIslandPurse& purse : purses)

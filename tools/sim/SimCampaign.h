@@ -31,6 +31,7 @@ struct TLevelReport {
     double MedianMoves = 0;
     double MedianGathered = 0; // elements, gold tiles, potions and spiders of a won round
     TElementsCount Earned{};   // the mean pay of a won round, by kind
+    bool RelaxedEnds = true;   // a round without its clock still comes to an end
 };
 
 TLevelReport ReportLevel(const std::string& label, uint8_t island,

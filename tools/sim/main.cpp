@@ -58,8 +58,16 @@ std::vector<TSimRound> PlayRounds(const TSimOptions& options) {
     return rounds;
 }
 
+// One round of the level without its clock, on the first seed: it must come to an end.
+bool RelaxedRoundEnds(const TSimOptions& options) {
+    TSimSettings relaxed = options.Settings;
+    relaxed.Relaxed = true;
+    return PlaySimRound(relaxed, options.Seed).Result != TSimResult::Error;
+}
+
 // Every level of the game, one line of progress each on stderr, then the table; 1 when a level
-// is won in none of its rounds, a round fails or the chart cannot be written.
+// is won in none of its rounds, a round fails, a round without its clock never ends or the chart
+// cannot be written.
 int PlayCampaign(TSimOptions options) {
     const fs::path game = GameFolder(options);
     const std::vector<TCampaignLevel> levels = CampaignLevels(game);
@@ -80,10 +88,14 @@ int PlayCampaign(TSimOptions options) {
         }
         options.Settings.ProgramFolder = folder.Path();
         const std::string label = LevelLabel(options.Settings);
+        const std::clock_t start = std::clock();
         const std::vector<TSimRound> rounds = PlayRounds(options);
+        const double cpuSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
         reports.push_back(ReportLevel(label, level.Island, rounds));
-        std::cerr << SummaryText(label, rounds, 0) << "\n";
-        failed = failed || reports.back().Won == 0 || reports.back().Errors > 0;
+        reports.back().RelaxedEnds = RelaxedRoundEnds(options);
+        std::cerr << SummaryText(label, rounds, cpuSeconds) << "\n";
+        failed = failed || reports.back().Won == 0 || reports.back().Errors > 0 ||
+                 !reports.back().RelaxedEnds;
     }
     const TSlotPricesRead prices = ReadSlotPricesFile((game / SlotPricesFileName).string());
     if (!prices.Problem.empty()) std::cerr << "tovan-sim: " << prices.Problem << "\n";
