@@ -92,4 +92,66 @@ TEST_F(ControllerEvents, PluggingInAndOutWhatCannotBeOpenedIsQuiet) {
     EXPECT_EQ(Translate(Button(SDL_CONTROLLER_BUTTON_B)).size(), 2u); // still played
 }
 
+// A controller of SDL's own making, plugged in and out as a player would mid-round.
+class VirtualController : public ControllerEvents {
+protected:
+    void SetUp() override {
+        if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) GTEST_SKIP() << "no controller support here";
+    }
+    void TearDown() override {
+        if (deviceIndex_ >= 0) SDL_JoystickDetachVirtual(deviceIndex_);
+    }
+    void PlugIn() {
+        deviceIndex_ =
+            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                      SDL_CONTROLLER_BUTTON_MAX, 0);
+        ASSERT_GE(deviceIndex_, 0) << SDL_GetError();
+        EXPECT_TRUE(Drain().empty()) << "plugging in is no key";
+    }
+    void PullOut() {
+        SDL_JoystickDetachVirtual(deviceIndex_);
+        deviceIndex_ = -1;
+    }
+    // Presses and lets go of one button of the plugged-in controller; what the game got.
+    std::vector<TPlatformEvent> Press(SDL_GameControllerButton button) {
+        SDL_Joystick* joystick = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(0));
+        if (joystick == nullptr) return {};
+        SDL_JoystickSetVirtualButton(joystick, button, SDL_PRESSED);
+        SDL_JoystickUpdate();
+        std::vector<TPlatformEvent> events = Drain();
+        SDL_JoystickSetVirtualButton(joystick, button, SDL_RELEASED);
+        SDL_JoystickUpdate();
+        for (const TPlatformEvent& event : Drain()) events.push_back(event);
+        return events;
+    }
+    std::vector<TPlatformEvent> Drain() {
+        constexpr int Asks = 40;
+        std::vector<TPlatformEvent> events;
+        TPlatformEvent out;
+        for (int ask = 0; ask < Asks; ++ask)
+            if (source.WaitEvent(out, 0)) events.push_back(out);
+        return events;
+    }
+
+private:
+    int deviceIndex_ = -1;
+};
+
+TEST_F(VirtualController, PluggedInOutAndInAgainItPlaysEachTimeAndTheKeyboardNeverStops) {
+    PlugIn();
+    std::vector<TPlatformEvent> events = Press(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(events.empty()) << "the plugged-in controller was not opened";
+    EXPECT_EQ(events[0].Key, TKey::Enter);
+
+    PullOut();
+    EXPECT_TRUE(Drain().empty()) << "pulling out is no key";
+    EXPECT_TRUE(Press(SDL_CONTROLLER_BUTTON_A).empty());
+    EXPECT_EQ(Translate(Button(SDL_CONTROLLER_BUTTON_B)).size(), 2u) << "the game plays on";
+
+    PlugIn();
+    events = Press(SDL_CONTROLLER_BUTTON_START);
+    ASSERT_FALSE(events.empty()) << "a controller plugged in again is opened again";
+    EXPECT_EQ(events[0].Key, TKey::Menu);
+}
+
 } // namespace
