@@ -119,6 +119,7 @@ play_step() {
         round_steps=$((round_steps + 1))
         if [ "$round_steps" -le 6 ]; then random_drag; else key F2; fi ;;
     gsStageResult) key Escape ;; # its OK
+    gsTutorial | gsTutorialToolTip) key Return ;; # Mirela's OK
     gsRoundClear | gsTimeUp | gsSplash | gsCompanyLogos) e2e_press 683 400 ;;
     # The book's conversation skipped, then what is on offer bought, then Play.
     gsStickerBook) key Tab Return ;;
