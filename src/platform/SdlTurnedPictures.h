@@ -40,7 +40,11 @@ public:
     static constexpr float MaxCornerShift = 0.5f;
     static constexpr int MinKeptArea = 128 * 128;
     static constexpr int64_t MaxKeptPixels = 6 * 1024 * 1024; // 24 MB of turned copies
-    static constexpr int ForgetAfterFrames = 300;             // nine seconds unused
+    // SDL's software triangles read past a picture's edge when they blow it up this far: the
+    // scene change's rose, grown past the screen, crashed the game while its copy was made.
+    // Such a picture is drawn turned each time, only where the screen shows it.
+    static constexpr int MaxKeptSide = 1024;
+    static constexpr int ForgetAfterFrames = 300; // nine seconds unused
     static constexpr int RecentKeysKept = 128;
 
     explicit TSdlTurnedPictures(SDL_Renderer* renderer) : renderer_(renderer) {}

@@ -327,6 +327,24 @@ TEST_F(TurnedPictures, NewPictureInAFreedSlotIsNotShownAsTheOldCopy) {
         EXPECT_EQ(DrawFrame(reused, 0.5f, 0xFFFFFFFF).At(160, 120), Opaque(0x00FF00));
 }
 
+// The scene change's rose grows far past the screen while it spins.
+TEST_F(TurnedPictures, APictureTurnedFarLargerThanTheScreenIsDrawnAndShowsItsMiddle) {
+    const auto pixels = HalvesPicture(256, 256, Opaque(0xFF0000), Opaque(0xFF0000));
+    const TTextureId texture = device->CreateTexture("Rose", 256, 256, pixels.data());
+    for (const float size : {1300.0f, 1900.0f, 2600.0f})
+        for (int frame = 0; frame < 3; ++frame) {
+            device->Clear(0, 0, 255, 255);
+            device->BeginFrame();
+            TQuadCorners quad;
+            TurnedQuad(quad, 160, 120, size, size, 0.7f, 0xFFFFFFFF);
+            device->DrawQuad(texture, quad);
+            TFramePixels shown;
+            ASSERT_TRUE(device->ReadFrame(shown));
+            device->EndFrame(false);
+            EXPECT_EQ(shown.At(160, 120), Opaque(0xFF0000)) << size;
+        }
+}
+
 TEST(TurnedQuadKey, OnlyLargeTurnedRectanglesWithOneColourAreKept) {
     const TPixelSize size{180, 120};
     TQuadCorners quad;
