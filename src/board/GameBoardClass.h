@@ -175,6 +175,8 @@ public:
     // Every query but IsNoCell is False off the board.
     bool IsNoCell(TPoint pos) const;
     bool IsLocker(TPoint pos) const;
+    // A fruit or locker the player can press (not a hole, not a stone).
+    bool IsPlayableCell(TPoint pos) const;
     bool HasRemovableWeb(TPoint pos) const;
     bool IsStrikable(TPoint pos) const;
     uint8_t ElementCodeAt(TPoint pos) const;

@@ -32,6 +32,10 @@ bool TGameBoard::IsLocker(TPoint pos) const {
     return IsBoardCell(pos) && Grid(pos).ObjectKind == okLocker;
 }
 
+bool TGameBoard::IsPlayableCell(TPoint pos) const {
+    return IsBoardCell(pos) && Grid(pos).IsPlayable();
+}
+
 bool TGameBoard::HasRemovableWeb(TPoint pos) const {
     if (!IsBoardCell(pos)) return false;
     const TBoardTile& tile = Grid(pos);

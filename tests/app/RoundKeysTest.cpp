@@ -100,6 +100,20 @@ TEST(RoundKeys, TheCursorWalksTheBoardAndTwoPressesSwapNeighbours) {
     EXPECT_EQ(walk.Scene(), gsMainGame);
 }
 
+TEST(RoundKeys, ABoardWithAHoleInItsMiddleShowsTheCursorOnTheNearestFruit) {
+    TKeysWalk walk("keys-round-hole");
+    ASSERT_TRUE(walk.StartAt(5)); // a pond in the middle of the field
+    TMainGameScene& round = walk.Round();
+    ASSERT_FALSE(round.GameBoard.IsPlayableCell(round.KeyCursor()))
+        << "the level changed its middle";
+    walk.Key(TKey::Right);
+    ASSERT_TRUE(round.KeyCursorShown());
+    const TPoint shown = round.KeyCursor();
+    EXPECT_TRUE(round.GameBoard.IsPlayableCell(shown));
+    EXPECT_LE(std::abs(shown.X - 8) + std::abs(shown.Y - 6), 2) << "next to the pond";
+    EXPECT_TRUE(walk.RingAround(shown));
+}
+
 TEST(RoundKeys, EscapeDropsTheSelectionFirstAndStartOpensAndClosesTheMenu) {
     TKeysWalk walk("keys-round-escape");
     ASSERT_TRUE(walk.StartAt(1));

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -124,9 +125,26 @@ bool TMainGameScene::BoardKey(const TPlatformEvent& event) {
 }
 
 void TMainGameScene::ShowKeyCursor() {
+    keyCursor_ = NearestPlayableCell(keyCursor_);
     keyCursorShown_ = true;
     keyCursorTicks_ = 0;
     if (ToolHeld()) ToolsMouseMove(PressAt(TileCentre(keyCursor_), mbLeft));
+}
+
+// A board whose middle is a hole or a stone shows the cursor on the nearest fruit instead.
+TPoint TMainGameScene::NearestPlayableCell(TPoint from) const {
+    if (GameBoard.IsPlayableCell(from)) return from;
+    TPoint nearest = from;
+    int nearestDistance = std::numeric_limits<int>::max();
+    for (int y = 1; y <= BoardRows; ++y)
+        for (int x = 1; x <= BoardColumns; ++x) {
+            const int distance = (x - from.X) * (x - from.X) + (y - from.Y) * (y - from.Y);
+            if (distance < nearestDistance && GameBoard.IsPlayableCell({x, y})) {
+                nearest = {x, y};
+                nearestDistance = distance;
+            }
+        }
+    return nearest;
 }
 
 // The cursor goes to the next cell in the direction, over holes; at the board's edge it stays.

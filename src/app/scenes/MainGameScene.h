@@ -336,6 +336,7 @@ private:
     bool toolsAccessible_ = false;
     // -- keys and game controllers (MainGameKeyboard.cpp) --
     void ResetKeyCursor();
+    TPoint NearestPlayableCell(TPoint from) const;
     void MouseTakesOver(const TPlatformEvent& event);
     bool KeysPlayable() const;
     // True when the key was the board's or a tool's.
