@@ -141,3 +141,21 @@ TEST(StickerBookScene, TheBooksSkyStaysOffItsPanels) {
     EXPECT_LT(first("LittleStars"), first("BookBottomPanel"));
     EXPECT_LT(first("BlueButterfly"), first("BookBottomPanel"));
 }
+
+// The round after the book stands on the player's haven, the book's own picture, dimmed behind
+// the board: drawn first, darker than the picture, and loaded again after the book freed it.
+TEST(StickerBookScene, TheNextRoundStandsOnTheHavenDimmed) {
+    TBookWalk walk("book-backdrop");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const std::string haven = walk.Book().BackgroundName();
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    walk.Ticks(5);
+    const auto& quads = walk.Platform.Device.Quads;
+    ASSERT_FALSE(quads.empty());
+    EXPECT_EQ(quads.front().TextureName, haven);
+    EXPECT_EQ(walk.Platform.Device.QuadsOf(haven).size(), 1u);
+    const uint32_t color = quads.front().Corners[0].Color;
+    EXPECT_GE(color >> 24, 0xF0u) << "opaque";
+    for (int shift : {0, 8, 16}) EXPECT_LT((color >> shift) & 0xFF, 0x90u) << "dimmed";
+}
