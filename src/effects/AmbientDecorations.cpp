@@ -22,7 +22,7 @@ constexpr float FullTurn = 2 * std::numbers::pi_v<float>;
 constexpr int SwaySteps = 24;
 constexpr int SwayBeatBetweenFlowers = 3;
 constexpr int FlowerKinds = 6;
-// Butterflies: a slow loop about their bed, the wings beating on every step.
+// Butterflies: a slow loop about their home, the wings beating on every step.
 constexpr int ButterflyLoopSteps = 60;
 constexpr int ButterflyBobSteps = 22;
 constexpr int WingFrames = 8;

@@ -185,6 +185,14 @@ TEST(MapScene, TheSkyLivesUnderAndBesideWhatThePlayerMustSee) {
     EXPECT_EQ(TMapScene::DecorationLayout(islands).RainAreas.size(), 4u) << "a new player";
     islands.Unlock(2);
     EXPECT_EQ(TMapScene::DecorationLayout(islands).RainAreas.size(), 3u);
+    // With every island open and every level button of each kept clear, the flowers and the
+    // butterflies all keep their places, and no rain is left.
+    for (int island = 3; island <= MapIslandCount; ++island) islands.Unlock(island);
+    TAmbientDecorations openWorld;
+    openWorld.Start(TMapScene::DecorationLayout(islands), 1, false);
+    EXPECT_EQ(openWorld.Layout().FlowerBeds.size(), 3u);
+    EXPECT_EQ(openWorld.Layout().ButterflyHomes.size(), 2u);
+    EXPECT_TRUE(openWorld.Layout().RainAreas.empty());
 
     const TMapScene& map = walk.Form->Map();
     const TAmbientDecorations& sky = map.Decorations();
