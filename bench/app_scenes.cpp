@@ -122,19 +122,25 @@ void BM_StageResult(benchmark::State& state) {
     });
 }
 
+// A developer's first round won at once, its results, the book with its conversation skipped.
+bool ReachBookAfterWin(TSceneWalk& walk) {
+    if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
+    walk.Click(walk.Form->Menu().PlayButton());
+    if (!walk.RunUntil(gsConfirmWindow)) return false;
+    walk.Click(walk.Form->Confirm().Window().PositiveButton());
+    if (!walk.PastOpeningStory(gsMap) || !ReachRoundFromMap(walk)) return false;
+    walk.PressKey(TKey::F2);
+    if (!walk.RunUntil(gsStageResult)) return false;
+    walk.Click(walk.Form->StageResult().OkButton());
+    if (!walk.RunUntil(gsStickerBook)) return false;
+    walk.Click(walk.Form->StickerBook().Conversation().SkipButton());
+    return true;
+}
+
 // The finished haven: every work's sticker and the zeppelin shown, every walker walking.
 void BM_StickerBookFull(benchmark::State& state) {
     TimeScene(state, [](TSceneWalk& walk) {
-        if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
-        walk.Click(walk.Form->Menu().PlayButton());
-        if (!walk.RunUntil(gsConfirmWindow)) return false;
-        walk.Click(walk.Form->Confirm().Window().PositiveButton());
-        if (!walk.PastOpeningStory(gsMap) || !ReachRoundFromMap(walk)) return false;
-        walk.PressKey(TKey::F2);
-        if (!walk.RunUntil(gsStageResult)) return false;
-        walk.Click(walk.Form->StageResult().OkButton());
-        if (!walk.RunUntil(gsStickerBook)) return false;
-        walk.Click(walk.Form->StickerBook().Conversation().SkipButton());
+        if (!ReachBookAfterWin(walk)) return false;
         TStickerBookObjects& book = walk.Form->Progress().StickerBook;
         for (int island = 1; island <= 5; ++island)
             for (int slot = 1; slot <= 4; ++slot) book.Reveal(StickerOfSlot(island, slot));
@@ -145,6 +151,33 @@ void BM_StickerBookFull(benchmark::State& state) {
         for (size_t i = 0; i < citizens.Count(); ++i)
             if (!citizens.InPicture(i)) return false;
         return true;
+    });
+}
+
+// Ticks until the sky shows what is wanted; a minute of play at most.
+bool TickUntil(TSceneWalk& walk, const std::function<bool()>& shown) {
+    constexpr int MinuteOfTicks = 2000;
+    for (int tick = 0; tick < MinuteOfTicks && !shown(); ++tick) walk.Tick();
+    return shown();
+}
+
+// The map with its sky at its busiest: a rain spell falling and a gull crossing, beside the
+// swaying flowers and the butterflies.
+void BM_MapSkyBusy(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMap(walk)) return false;
+        const TAmbientDecorations& sky = walk.Form->Map().Decorations();
+        return TickUntil(walk, [&] { return sky.Raining() && sky.BirdFlying(); });
+    });
+}
+
+// The book after a won round with its sky busy: the gull crossing over the dust motes and the
+// butterflies.
+void BM_StickerBookSkyBusy(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachBookAfterWin(walk)) return false;
+        const TAmbientDecorations& sky = walk.Form->StickerBook().Decorations();
+        return TickUntil(walk, [&] { return sky.BirdFlying(); });
     });
 }
 
@@ -173,5 +206,7 @@ BENCHMARK(BM_MainGame);
 BENCHMARK(BM_InGameMenu);
 BENCHMARK(BM_StageResult)->Iterations(300);
 BENCHMARK(BM_StickerBookFull);
+BENCHMARK(BM_MapSkyBusy);
+BENCHMARK(BM_StickerBookSkyBusy);
 // The first conversation lasts about 600 frames: all of them stay inside it.
 BENCHMARK(BM_ChapterDialog)->Iterations(400);

@@ -158,3 +158,68 @@ TEST(MapScene, TheLastWorkOfAnIslandGivesItsGoodsAndOpensTheNextIsland) {
     walk.Click({700, 200});
     EXPECT_EQ(walk.Form->Progress().MapIslands.Current(), 1);
 }
+
+namespace {
+
+bool Overlap(const TRect& a, const TRect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// Index of the first quad of the picture in the frame; the frame's size when it has none.
+size_t FirstQuadOf(const TRecordingGraphicsDevice& device, std::string_view name) {
+    for (size_t i = 0; i < device.Quads.size(); ++i)
+        if (device.Quads[i].TextureName == name) return i;
+    return device.Quads.size();
+}
+
+} // namespace
+
+// The sky of a player on island 1: flowers, butterflies and rain (over the closed islands only)
+// never come over an open island's level buttons, the labels or the panels; all of the sky, the
+// passing clouds and gulls too, is drawn under the labels and the buttons.
+TEST(MapScene, TheSkyLivesUnderAndBesideWhatThePlayerMustSee) {
+    TMapWalk walk("map-sky");
+    TPlayerSaveRecord record = Record(0, 3);
+    ASSERT_TRUE(walk.ReachMapWith(record));
+    TMapIslands islands;
+    EXPECT_EQ(TMapScene::DecorationLayout(islands).RainAreas.size(), 4u) << "a new player";
+    islands.Unlock(2);
+    EXPECT_EQ(TMapScene::DecorationLayout(islands).RainAreas.size(), 3u);
+    // With every island open and every level button of each kept clear, the flowers and the
+    // butterflies all keep their places, and no rain is left.
+    for (int island = 3; island <= MapIslandCount; ++island) islands.Unlock(island);
+    TAmbientDecorations openWorld;
+    openWorld.Start(TMapScene::DecorationLayout(islands), 1, false);
+    EXPECT_EQ(openWorld.Layout().FlowerBeds.size(), 3u);
+    EXPECT_EQ(openWorld.Layout().ButterflyHomes.size(), 2u);
+    EXPECT_TRUE(openWorld.Layout().RainAreas.empty());
+
+    const TMapScene& map = walk.Form->Map();
+    const TAmbientDecorations& sky = map.Decorations();
+    EXPECT_EQ(sky.Layout().FlowerBeds.size(), 3u);
+    EXPECT_EQ(sky.Layout().ButterflyHomes.size(), 2u);
+    std::vector<TRect> mustSee = sky.Layout().Protected;
+    for (const TMapScene::TLevelButton& button : map.LevelButtons())
+        mustSee.push_back({button.Centre.X - TMapScene::LevelButtonSize / 2,
+                           button.Centre.Y - TMapScene::LevelButtonSize / 2,
+                           button.Centre.X + TMapScene::LevelButtonSize / 2,
+                           button.Centre.Y + TMapScene::LevelButtonSize / 2});
+    bool rained = false;
+    for (int tick = 0; tick < 3000; ++tick) {
+        walk.Ticks(1);
+        rained = rained || sky.Raining();
+        for (const TDecoration& item : sky.Items()) {
+            if (item.Alpha == 0 || item.Kind == TDecorationKind::Bird ||
+                item.Kind == TDecorationKind::Cloud)
+                continue;
+            for (const TRect& rect : mustSee)
+                ASSERT_FALSE(Overlap(TAmbientDecorations::Bounds(item.Kind, item.Pos), rect))
+                    << "tick " << tick << " at " << item.Pos.X << "," << item.Pos.Y;
+        }
+    }
+    EXPECT_TRUE(rained);
+    const TRecordingGraphicsDevice& device = walk.Device();
+    EXPECT_LT(FirstQuadOf(device, "FoundFlowers"), FirstQuadOf(device, "RoomNames"));
+    EXPECT_LT(FirstQuadOf(device, "RainDrop"), FirstQuadOf(device, "BuySlotGlassCover"));
+    EXPECT_LT(FirstQuadOf(device, "MapCloud"), FirstQuadOf(device, "RoomNames"));
+}

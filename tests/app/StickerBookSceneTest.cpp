@@ -4,6 +4,8 @@
 // open.
 #include "EconomyWalkKit.h"
 
+#include <algorithm>
+
 namespace {
 
 struct TBookWalk : TEconomyWalk {
@@ -108,4 +110,52 @@ TEST(StickerBookScene, AWorkBoughtInTheBookBringsItsConversationWhileThePanelsWa
     walk.Form->SetScene(gsStickerBook);
     walk.Tick();
     EXPECT_FALSE(conversation.Running());
+}
+
+// The book's butterflies and dust motes stay off the tube and the bottom panel, and all of its
+// sky is drawn under them.
+TEST(StickerBookScene, TheBooksSkyStaysOffItsPanels) {
+    TBookWalk walk("book-sky");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const TAmbientDecorations& sky = walk.Form->StickerBook().Decorations();
+    ASSERT_EQ(sky.Layout().Protected.size(), 2u);
+    EXPECT_EQ(sky.Layout().ButterflyHomes.size(), 2u);
+    EXPECT_GT(sky.Layout().Motes, 0);
+    for (int tick = 0; tick < 1500; ++tick) {
+        walk.Ticks(1);
+        for (const TDecoration& item : sky.Items()) {
+            if (item.Alpha == 0 || item.Kind == TDecorationKind::Bird) continue;
+            const TRect bounds = TAmbientDecorations::Bounds(item.Kind, item.Pos);
+            for (const TRect& panel : sky.Layout().Protected)
+                ASSERT_FALSE(bounds.Left < panel.Right && panel.Left < bounds.Right &&
+                             bounds.Top < panel.Bottom && panel.Top < bounds.Bottom)
+                    << "tick " << tick;
+        }
+    }
+    const auto& quads = walk.Platform.Device.Quads;
+    const auto first = [&](std::string_view name) {
+        return std::find_if(quads.begin(), quads.end(),
+                            [&](const TRecordedQuad& quad) { return quad.TextureName == name; }) -
+               quads.begin();
+    };
+    EXPECT_LT(first("LittleStars"), first("BookBottomPanel"));
+    EXPECT_LT(first("BlueButterfly"), first("BookBottomPanel"));
+}
+
+// The round after the book stands on the player's haven, the book's own picture, dimmed behind
+// the board: drawn first, darker than the picture, and loaded again after the book freed it.
+TEST(StickerBookScene, TheNextRoundStandsOnTheHavenDimmed) {
+    TBookWalk walk("book-backdrop");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const std::string haven = walk.Book().BackgroundName();
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    walk.Ticks(5);
+    const auto& quads = walk.Platform.Device.Quads;
+    ASSERT_FALSE(quads.empty());
+    EXPECT_EQ(quads.front().TextureName, haven);
+    EXPECT_EQ(walk.Platform.Device.QuadsOf(haven).size(), 1u);
+    const uint32_t color = quads.front().Corners[0].Color;
+    EXPECT_GE(color >> 24, 0xF0u) << "opaque";
+    for (int shift : {0, 8, 16}) EXPECT_LT((color >> shift) & 0xFF, 0x90u) << "dimmed";
 }

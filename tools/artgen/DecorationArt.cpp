@@ -177,6 +177,32 @@ void DrawBirdie(const TTile& t) {
         Hex("FFB300"), Hex("E65100"), 0.6);
 }
 
+// A cloud seen from above: overlapping puffs lit from the top left, a faint blue-grey underside,
+// and a rim that fades into the sea so that the map shows through its edge.
+void DrawMapCloud(const TTile& t) {
+    struct TPuff {
+        double X, Y, R;
+    };
+    static const TPuff Puffs[] = {{0.30, 0.58, 0.20},
+                                  {0.48, 0.44, 0.26},
+                                  {0.68, 0.52, 0.21},
+                                  {0.82, 0.62, 0.13},
+                                  {0.18, 0.66, 0.12}};
+    const auto puffs = [&](cairo_t* k) {
+        for (const TPuff& puff : Puffs) {
+            cairo_new_sub_path(k);
+            Ellipse(k, puff.X * t.W, puff.Y * t.H, puff.R * t.W, puff.R * t.W * 0.8);
+        }
+    };
+    cairo_push_group(t.cr);
+    PaintSoftShadow(t.cr, puffs, 8, 3, 6, 0.18);
+    puffs(t.cr);
+    FillLinear(t.cr, 0, t.H * 0.2, 0, t.H * 0.85,
+               {{0, Hex("FFFFFF")}, {0.6, Hex("F4F8FC")}, {1, Hex("C9D8E8")}});
+    cairo_pop_group_to_source(t.cr);
+    cairo_paint_with_alpha(t.cr, 0.85);
+}
+
 void DrawPony(cairo_t* cr, double cx, double groundY, double step) {
     const TColor coat = Hex("C68642");
     for (int i = 0; i < 4; ++i) {
@@ -236,6 +262,7 @@ void AddDecorationArt(TCatalog& catalog) {
     catalog.Add("PinkButterfly", [](const TTile& t) { DrawButterfly(t, Hex("FF80AB")); });
     catalog.Add("BlueButterfly", [](const TTile& t) { DrawButterfly(t, Hex("4FC3F7")); });
     catalog.Add("Birdie", DrawBirdie);
+    catalog.Add("MapCloud", DrawMapCloud);
     catalog.Add("Horse", [](const TTile& t) {
         DrawPony(t.cr, t.W / 2 + 6, t.H - 8, std::sin(M_PI * t.Pattern / 2));
     });

@@ -57,6 +57,12 @@ void Configure(TGameComment& comment, const TTextStrings& texts, const TCommentL
     comment.LetterSizeRatio = look.LetterSizeRatio;
 }
 
+// The haven behind the board, at about two fifths of its light and a little bluer.
+struct TTint {
+    uint8_t Red, Green, Blue;
+};
+constexpr TTint BackdropTint{96, 104, 128};
+
 } // namespace
 
 TMainGameScene::TMainGameScene(const TGameServices& services) : services_(services) {
@@ -97,6 +103,25 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireToolTip();
 }
 
+// The player's haven as the sticker book shows it, dimmed and cooled so that the board, the
+// panels and the gathering read clearly over it. It is loaded again whenever it is gone: the
+// sticker book frees its own copy, the same picture, as it closes behind the next round's start.
+void TMainGameScene::DrawBackdrop() {
+    const std::string wanted = services_.Progress.StickerBook.BackgroundName();
+    if (wanted != backdrop_) {
+        if (!backdrop_.empty()) services_.Host.FreeImage(backdrop_);
+        backdrop_ = wanted;
+        backdropMissing_ = false;
+    }
+    if (backdrop_.empty() || backdropMissing_) return;
+    if (ImageTileWidth(backdrop_) == 0) {
+        services_.Host.LoadLateImage(backdrop_ + ".jpg");
+        backdropMissing_ = ImageTileWidth(backdrop_) == 0;
+    }
+    DrawImage(backdrop_, 0, 0, 0, 0, 0, 1, 1, BackdropTint.Red, BackdropTint.Green,
+              BackdropTint.Blue, FullChannel, 0);
+}
+
 void TMainGameScene::TakeSizes() {
     BoardComment1.TakeSize();
     BoardComment2.TakeSize();
@@ -120,6 +145,7 @@ void TMainGameScene::Frame() {
     // The round's time runs while it is played, not while the board is being built.
     TubeTimer.Paused =
         gamePause_ || !playStarted_ || RoundOver || LockerFiller.Running() || TeachingOpen();
+    DrawBackdrop();
     // The board and its effects; the locker frames are drawn by the board, at its layer, and
     // by themselves while they fly back over a board that has gone.
     LockerFiller.Tick();

@@ -354,6 +354,11 @@ private:
     int keyCursorTicks_ = 0;
     uint8_t swallowChar_ = 0; // what the used key also types, kept from the round
 
+    // -- the world behind the board --
+    void DrawBackdrop();
+    std::string backdrop_;
+    bool backdropMissing_ = false; // its file could not be loaded: the dark field stays
+
     TGameServices services_;
     std::vector<std::function<void()>> completionsWithoutEffect_;
     bool gamePause_ = false;

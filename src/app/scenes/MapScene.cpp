@@ -10,6 +10,7 @@
 #include "engine/SoundByName.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -25,6 +26,9 @@ constexpr TPoint MenuOffset{57, 50};
 constexpr TPoint PlayOffset{52, 48};
 constexpr TPoint ShineOffset{37, 20};
 constexpr float ShineDegreesPerTick = 0.15f;
+// The rays turn on the sky's slow beat, a four ticks' turn at a time: the same pace, and a
+// resting map redraws them on one frame in four.
+constexpr int ShineStepTicks = TAmbientDecorations::StepTicks;
 constexpr uint8_t ShineAlpha = 35;
 constexpr float Centered = 0.5f;
 
@@ -48,6 +52,24 @@ constexpr int NoWidthLimit = 0;
 constexpr int CommentWavingTime = 2500;
 constexpr int CommentSpace = 4;
 constexpr int CommentCentreY = -120;
+
+// The map's sky: the same every visit, from dice of its own.
+constexpr uint32_t MapSkySeed = 1805;
+constexpr TRect LogoArea{0, 0, 380, 175};
+constexpr int PurseBottom = 65;
+// Every level button an island can show, the glass of the outer ones included.
+constexpr int LevelBlockHalfWidth = (LevelButtonsPerRow - 1) * LevelButtonStep / 2 + 25;
+constexpr int LevelBlockHalfHeight =
+    (TMapScene::MaxLevelButtons / LevelButtonsPerRow - 1) * LevelButtonStep / 2 + 25;
+// Flowers on the beaches of the three far islands, butterflies over the open sea, gulls and
+// clouds crossing high and low, rain over the islands not yet open.
+constexpr std::array<TPoint, 3> FlowerBeds{{{392, 416}, {697, 392}, {1010, 440}}};
+constexpr std::array<TPoint, 2> ButterflyHomes{{{875, 425}, {1300, 560}}};
+constexpr std::array<TDecorationPath, 2> BirdPaths{
+    {{{1430, 120}, {-60, 90}}, {{-60, 440}, {1430, 400}}}};
+constexpr std::array<int, 2> CloudLanes{130, 430};
+constexpr int RainInset = 20;
+constexpr int RainAboveBeach = 40;
 
 constexpr const char* AffordableNoticeSound = "MannaNotify3";
 constexpr const char* ChapterEntrySound = "ChapterEntry";
@@ -102,6 +124,7 @@ void TMapScene::Enter(TGameSceneValues) {
         Announce(announcement);
         PlaySound(ChapterEntrySound + std::to_string(islands.Current()));
     }
+    decorations_.Start(DecorationLayout(islands), MapSkySeed, IsReducedEffectsMode());
     leftPanel_.Show();
     rightPanel_.Show();
     services_.Music.RequestTrack(mtSplash);
@@ -190,6 +213,8 @@ void TMapScene::Frame() {
     rightPanel_.Update();
     DrawImage(Pictures::MapBG, 0, 0, 0, 0, 0, 1, 1, FullChannel, FullChannel, FullChannel,
               FullChannel, 0);
+    decorations_.Tick();
+    decorations_.Draw();
     DrawImage(Pictures::GameLogo, LogoPos.X, LogoPos.Y, 0, 0, 0, LogoScale, LogoScale, FullChannel,
               FullChannel, FullChannel, FullChannel, 0);
     services_.Progress.MapIslands.Tick();
@@ -203,6 +228,42 @@ void TMapScene::Frame() {
     if (leftPanel_.State() != mwsHidden) menuButton_.Draw(FullChannel);
     if (rightPanel_.State() != mwsHidden) playButton_.Draw(FullChannel);
     services_.Progress.SlotsInfo.Tick();
+}
+
+// The islands' labels and the level buttons of every open island are kept clear (any of them
+// may become current while the sky goes on); a closed island's rain stays below its label.
+TDecorationLayout TMapScene::DecorationLayout(const TMapIslands& islands) {
+    TDecorationLayout layout;
+    const TPoint label = ImageTileSize(Pictures::RoomNames);
+    layout.Protected = {LogoArea,
+                        {PurseLeftTop.X, 0, GameSpace.Width, PurseBottom},
+                        {0, LeftPanelRest.Y, GameSpace.Width, GameSpace.Height}};
+    for (int island = 1; island <= MapIslandCount; ++island) {
+        const TPoint centre = TMapIslands::LabelCentre(island);
+        layout.Protected.push_back({centre.X - label.X / 2, centre.Y - label.Y / 2,
+                                    centre.X + label.X / 2, centre.Y + label.Y / 2});
+    }
+    layout.FlowerBeds.assign(FlowerBeds.begin(), FlowerBeds.end());
+    layout.ButterflyHomes.assign(ButterflyHomes.begin(), ButterflyHomes.end());
+    layout.BirdPaths.assign(BirdPaths.begin(), BirdPaths.end());
+    layout.CloudLanes.assign(CloudLanes.begin(), CloudLanes.end());
+    for (int island = 1; island <= MapIslandCount; ++island) {
+        const auto area = TMapIslands::IslandArea(island);
+        if (islands.Unlocked(island)) {
+            const TPoint centre{area[0] + area[2] / 2, area[1] + area[3] / 2};
+            layout.Protected.push_back(
+                {centre.X - LevelBlockHalfWidth, centre.Y - LevelBlockHalfHeight,
+                 centre.X + LevelBlockHalfWidth, centre.Y + LevelBlockHalfHeight});
+            continue;
+        }
+        const int labelBottom = TMapIslands::LabelCentre(island).Y + label.Y / 2;
+        layout.RainAreas.push_back(
+            {area[0] + RainInset, labelBottom + TAmbientDecorations::DropSize.Y + 2,
+             area[0] + area[2] - RainInset,
+             std::min(area[1] + area[3] - RainAboveBeach,
+                      LeftPanelRest.Y - TAmbientDecorations::DropSize.Y - 2)});
+    }
+    return layout;
 }
 
 void TMapScene::DrawLevelButtons() const {
@@ -255,8 +316,10 @@ void TMapScene::DrawSlots() {
 void TMapScene::DrawShine() const {
     const TPoint panel = rightPanel_.Position();
     DrawImage(Pictures::FeatureShine, panel.X + ShineOffset.X, panel.Y + ShineOffset.Y,
-              std::fmod(ticks_ * ShineDegreesPerTick, 360.0f), Centered, Centered, 1, 1,
-              FullChannel, FullChannel, FullChannel, ShineAlpha, 0);
+              std::fmod(static_cast<float>(ticks_ / ShineStepTicks * ShineStepTicks) *
+                            ShineDegreesPerTick,
+                        360.0f),
+              Centered, Centered, 1, 1, FullChannel, FullChannel, FullChannel, ShineAlpha, 0);
 }
 
 void TMapScene::Mouse(const TPlatformEvent& event) {

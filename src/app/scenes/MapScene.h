@@ -6,11 +6,14 @@
 // level; Play starts the island's next level.
 #include "app/GameServices.h"
 #include "app/scenes/Scene.h"
+#include "effects/AmbientDecorations.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameCommentClass.h"
 #include "engine/GameMenuWindowClass.h"
 
 #include <vector>
+
+class TMapIslands;
 
 class TMapScene : public TScene {
 public:
@@ -46,6 +49,10 @@ public:
     const std::vector<TLevelButton>& LevelButtons() const { return levelButtons_; }
     // Where the purse's count of a kind is written.
     static TPoint PurseCountPos(int kind);
+    // Where the map's flowers, butterflies, birds and rain may live: off the logo, the purse,
+    // the island labels, the level buttons of every open island and the panels.
+    static TDecorationLayout DecorationLayout(const TMapIslands& islands);
+    const TAmbientDecorations& Decorations() const { return decorations_; }
 
 private:
     void PlayClick();
@@ -76,5 +83,6 @@ private:
     // A press on a level button or an island, waiting for its release there.
     int pressedLevel_ = 0;
     int pressedIsland_ = 0;
+    TAmbientDecorations decorations_;
     int ticks_ = 0;
 };

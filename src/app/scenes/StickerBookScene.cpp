@@ -10,6 +10,7 @@
 #include "engine/PictureNames.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace {
@@ -23,6 +24,14 @@ constexpr int TubeFrame = 0;
 constexpr int TubeFill = 1;
 constexpr int TubeGlass = 2;
 constexpr int FullHaven = 100;
+// The book's ambience: butterflies over the meadows, the gull crossing the sky, dust motes in
+// the sunlight; the same every visit, from dice of their own.
+constexpr uint32_t BookSkySeed = 2412;
+constexpr std::array<TPoint, 2> ButterflyHomes{{{860, 380}, {150, 330}}};
+constexpr std::array<TDecorationPath, 2> BirdPaths{
+    {{{1430, 110}, {-60, 140}}, {{-60, 200}, {1430, 170}}}};
+constexpr TRect MoteArea{80, 90, 1290, 610};
+constexpr int Motes = 5;
 
 } // namespace
 
@@ -58,6 +67,7 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     progress.BuySlots.UpdateAffordable();
     progress.SlotsInfo.HideNow();
     services_.Music.RequestTrack(mtUpgrade1);
+    StartAmbience();
     if (TellConversationIfUntold()) return;
     tubePanel_.Show();
     bottomPanel_.Show();
@@ -144,12 +154,38 @@ void TStickerBookScene::Frame() {
     book.TickHighlight();
     book.Tick();
     citizens_.Tick();
+    DrawAmbience();
     DrawTube();
     bottomPanel_.Draw();
     DrawSlots();
     if (bottomPanel_.State() != mwsHidden) playButton_.Draw(FullChannel);
     services_.Progress.SlotsInfo.Tick();
     conversation_.Frame();
+}
+
+TDecorationLayout TStickerBookScene::DecorationLayout() {
+    const TPoint tube = ImageTileSize(Pictures::BookProgressTube);
+    const TPoint bottom = ImageTileSize(Pictures::BookBottomPanel);
+    TDecorationLayout layout;
+    layout.Protected = {
+        {TubePanelRest.X, TubePanelRest.Y, TubePanelRest.X + tube.X, TubePanelRest.Y + tube.Y},
+        {BottomPanelRest.X, BottomPanelRest.Y, BottomPanelRest.X + bottom.X,
+         BottomPanelRest.Y + bottom.Y}};
+    layout.ButterflyHomes.assign(ButterflyHomes.begin(), ButterflyHomes.end());
+    layout.BirdPaths.assign(BirdPaths.begin(), BirdPaths.end());
+    layout.MoteArea = MoteArea;
+    layout.Motes = Motes;
+    return layout;
+}
+
+void TStickerBookScene::StartAmbience() {
+    decorations_.Start(DecorationLayout(), BookSkySeed, IsReducedEffectsMode());
+}
+
+// Over the picture and its walkers, under the panels and the conversation.
+void TStickerBookScene::DrawAmbience() {
+    decorations_.Tick();
+    decorations_.Draw();
 }
 
 void TStickerBookScene::DrawTube() const {

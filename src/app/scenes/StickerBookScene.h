@@ -9,6 +9,7 @@
 #include "app/GameServices.h"
 #include "app/scenes/BookConversation.h"
 #include "app/scenes/Scene.h"
+#include "effects/AmbientDecorations.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameMenuWindowClass.h"
 #include "progression/BuildingCitizensClass.h"
@@ -44,6 +45,9 @@ public:
     const TBuildingCitizens& Citizens() const { return citizens_; }
     // The share of the haven the tube shows, 0..100.
     int TubePercent() const;
+    // Where the book's butterflies, gull and dust motes may live: off the two panels.
+    static TDecorationLayout DecorationLayout();
+    const TAmbientDecorations& Decorations() const { return decorations_; }
 
 private:
     void PlayClick();
@@ -52,6 +56,8 @@ private:
     void ShowBackground();
     void DrawTube() const;
     void DrawSlots();
+    void StartAmbience();
+    void DrawAmbience();
 
     TGameServices services_;
     TGameMenuWindow tubePanel_;
@@ -60,4 +66,5 @@ private:
     TBuildingCitizens citizens_;
     std::string background_;
     TBookConversation conversation_;
+    TAmbientDecorations decorations_;
 };
