@@ -93,8 +93,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireSpiderEvents();
     WireBossEvents();
     WireTools();
-    WireTutorial();
-    WireToolTip();
+    WireTeaching();
 }
 
 void TMainGameScene::TakeSizes() {

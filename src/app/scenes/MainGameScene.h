@@ -10,6 +10,7 @@
 #include "app/ObjectiveInfoClass.h"
 #include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
+#include "app/scenes/Teaching.h"
 #include "board/GameBoardClass.h"
 #include "effects/AbsorbedEnergyClass.h"
 #include "effects/AerosolClass.h"
@@ -189,6 +190,8 @@ public:
     // round goes on even when nothing was open.
     void CloseTutorial();
     void CloseToolTip();
+    // The menu or the close box: a running step or tip is answered first, as its OK would.
+    void CloseTeaching();
 
     // Both saturate instead of wrapping.
     int Score = 0;
@@ -310,8 +313,7 @@ private:
     TPoint TileCentre(TPoint tile) const;
     void ExplodeBombTool(TPoint tile);
     // -- the tutorial and the tool tips (MainGameTutorial.cpp) --
-    void WireTutorial();
-    void WireToolTip();
+    void WireTeaching();
     // The player's switch and shown flags, as they are now.
     void SyncTeaching();
     void PrepareTeaching();
@@ -328,9 +330,8 @@ private:
     // The round's time waits while a step or a tip is open.
     bool TeachingOpen() const { return Tutorial.Open() || ToolTip.Open(); }
     void DrawTeaching();
-    void DrawGuide();
     bool tipFrozen_ = false;
-    int guideTicks_ = 0;
+    TGuideDrawing guide_;
 
     std::array<bool, 3> energyReached_{};
     bool toolsAccessible_ = false;
