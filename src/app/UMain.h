@@ -119,6 +119,7 @@ public:
     const TMusicBox& Music() const { return MusicBox1; }
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
+    const TGlobalGameText& GameText() const { return GlobGameText; }
     const TTextStrings& Texts() const { return TextStrings1; }
     const TPlayerSession& Player() const { return player_; }
     TPlayerSession& Player() { return player_; }

@@ -127,6 +127,24 @@ TEST(TutorialRound, TheMenuButtonOrEscapeAnswerAStepOrTipFirstThenOpenTheMenuOve
     EXPECT_FALSE(walk.Round().ToolTip.Showing()) << "the tip has gone for good";
 }
 
+TEST(TutorialRound, AStepWhoseClipIsMissingShowsInSilenceAndIsAnsweredAsAnyOther) {
+    TTeachingWalk walk("teaching-silent");
+    walk.Taught = true;
+    walk.Platform.Audio.OpenFails = [](const std::string& path) {
+        return path.ends_with("/Tutorial1.ogg");
+    };
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    ASSERT_TRUE(walk.Form->StartLevel(1, 1));
+    ASSERT_TRUE(walk.RunUntil(gsObjectiveInfo));
+    walk.Round().ObjectiveInfo.Skip();
+    ASSERT_TRUE(walk.RunUntil(gsTutorial));
+    EXPECT_TRUE(walk.Round().Tutorial.Open());
+    EXPECT_FALSE(walk.Speaking(1));
+    EXPECT_EQ(walk.Form->Voices().StreamCount(), 0);
+    walk.Type("\r");
+    EXPECT_TRUE(walk.RunUntil(gsMainGame));
+}
+
 TEST(TutorialRound, ClosingUnderAStepOrTipSavesItAsShownAndNeverCrashes) {
     // The close box under the step answers it, then asks as in the round; OK closes and saves.
     {
@@ -212,3 +230,73 @@ TEST(TutorialRound, SwitchedOffTheRoundHasNoStepAndNoTip) {
 }
 
 } // namespace
+
+namespace {
+
+// Level 1-0`level` entered from the map, its objective skipped and no step on the way.
+bool PlayLevelUntaughtByStep(TTeachingWalk& walk, int level) {
+    if (!walk.Form->StartLevel(1, level) || !walk.RunUntil(gsObjectiveInfo)) return false;
+    walk.Round().ObjectiveInfo.Skip();
+    return walk.RunUntil(gsMainGame, 200);
+}
+
+} // namespace
+
+TEST(TutorialRound, MirelasPocketHoldsTheGoodsAndAfterTheFirstLevelItsFirstGoodsArePointedAt) {
+    TTeachingWalk walk("teaching-pocket");
+    TPlayerSaveRecord record = DefaultPlayerSave();
+    record.TutorialStepsShown.fill(1);
+    record.ElementStocks = {3.5f, 2, 0, 0, 1};
+    ASSERT_TRUE(walk.ReachMapWith(record));
+
+    // The first level: the pocket fills and twinkles, but no tip yet.
+    ASSERT_TRUE(PlayLevelUntaughtByStep(walk, 1));
+    EXPECT_EQ(walk.Round().GuidePocket.Goods(), 6);
+    walk.Tick();
+    EXPECT_FALSE(walk.Platform.Device.QuadsOf("TutorialDove").empty()) << "Mirela on her plate";
+    ClearThreeFruits(walk.Round());
+    EXPECT_GT(walk.Round().GuidePocket.Goods(), 6);
+    EXPECT_TRUE(walk.Round().GuidePocket.Twinkling());
+    EXPECT_FALSE(walk.Round().ToolTip.Showing());
+
+    // The second: the first goods bring the tip at the pocket, once.
+    ASSERT_TRUE(PlayLevelUntaughtByStep(walk, 2));
+    ClearThreeFruits(walk.Round());
+    ASSERT_EQ(walk.Scene(), gsTutorialToolTip);
+    EXPECT_EQ(walk.Round().ToolTip.CurrentTip(), 6);
+    const TPoint pocket = TGuidePocket::PocketPoint;
+    EXPECT_EQ(walk.Round().ToolTip.ArrowPos(), (TPoint{pocket.X - 5, pocket.Y - 7}));
+    walk.Type("\r");
+    ASSERT_EQ(walk.Scene(), gsMainGame);
+    walk.Ticks(20);
+    ClearThreeFruits(walk.Round());
+    EXPECT_EQ(walk.Scene(), gsMainGame);
+    ASSERT_TRUE(PlayLevelUntaughtByStep(walk, 2));
+    ClearThreeFruits(walk.Round());
+    EXPECT_EQ(walk.Scene(), gsMainGame) << "told once";
+}
+
+TEST(TutorialRound, AFullPocketsCountStaysOnItsPlate) {
+    TTeachingWalk walk("teaching-pocket-full");
+    TPlayerSaveRecord record = DefaultPlayerSave();
+    record.TutorialOn = 0;
+    record.ElementStocks.fill(99999);
+    ASSERT_TRUE(walk.ReachMapWith(record));
+    ASSERT_TRUE(PlayLevelUntaughtByStep(walk, 1));
+    EXPECT_EQ(walk.Round().GuidePocket.Goods(), 499995);
+    walk.Tick();
+    int digits = 0;
+    for (const TRecordedQuad& quad : walk.Platform.Device.QuadsOf("GlobalFontWhite")) {
+        const float top = quad.Corners[0].Y;
+        if (top > TGuidePocket::PocketPoint.Y || quad.Corners[2].Y < TGuidePocket::PocketPoint.Y)
+            continue;
+        if (quad.Corners[0].X > TGuidePocket::CountRight) continue;
+        ++digits;
+        // A glyph's cell is wider than its ink: its middle is what must stay on the count's room.
+        const float middle = (quad.Corners[0].X + quad.Corners[2].X) / 2;
+        const float halfGlyph = walk.Form->GameText().OrigLetterWidth / 2.0f;
+        EXPECT_GE(middle, TGuidePocket::CountLeft - 1) << "placed by whole pixels";
+        EXPECT_LE(middle, TGuidePocket::CountRight + halfGlyph);
+    }
+    EXPECT_EQ(digits, 6);
+}

@@ -64,7 +64,7 @@ struct TReplay {
     bool FromLogos = false;
     // "start book": the haven book of a new player, as a won round opens it.
     bool FromBook = false;
-    // "start taught-book": the same book for a player who has the tutorial on.
+    // "taught": the player has the tutorial on (the book's or the level's player).
     bool Taught = false;
     // "start finished-book": the book after island 5's last round, every work bought.
     bool Finished = false;

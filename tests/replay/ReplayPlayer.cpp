@@ -154,8 +154,9 @@ public:
 
     // Straight into the round: the logos and the splash have replays of their own, and the
     // objective is skipped.
-    std::string StartLevel(int island, int level) {
+    std::string StartLevel(int island, int level, bool taught) {
         Form->LoadMainPictures();
+        if (taught) Form->Player().Current.TutorialOn = 1;
         if (!Form->StartLevel(static_cast<uint8_t>(island), level))
             return "level " + std::to_string(island) + "-" + std::to_string(level) +
                    " did not start";
@@ -298,7 +299,7 @@ TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
     if (replay.FromBook)
         run.OpenBook(replay);
     else if (!replay.FromLogos)
-        outcome.Error = run.StartLevel(replay.Island, replay.Level);
+        outcome.Error = run.StartLevel(replay.Island, replay.Level, replay.Taught);
     if (!outcome.Error.empty()) return outcome;
     run.Play(replay, beforeInput);
     return run.Outcome();

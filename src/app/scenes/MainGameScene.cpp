@@ -146,6 +146,7 @@ void TMainGameScene::Frame() {
     BoardComment1.Update();
     BoardComment2.Update();
     DrawPanels();
+    GuidePocket.UpdateAndDraw();
     Combos.Tick();
     ComboConveyer.UpdateAndDraw();
     DrawEnergyBonus();

@@ -5,6 +5,7 @@
 #include "app/ComboConveyerClass.h"
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
+#include "app/GuidePocketClass.h"
 #include "app/JackpotScoreClass.h"
 #include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
@@ -184,6 +185,7 @@ public:
     // each once per player, none with the player's tutorial switched off.
     TMirelaTutorial Tutorial;
     TTutorialToolTip ToolTip;
+    TGuidePocket GuidePocket;
     // A tip is open: the board, its cascade and the spiders wait for its OK.
     bool TipFrozen() const { return tipFrozen_; }
     // The OK button of the tutorial panel, and of the tool tip: each closes its own, and the

@@ -7,10 +7,12 @@
 
 namespace {
 
-// Where the round's tips point: the cabinet's first slot, the guide's pocket, the energy gauge.
+// Where the round's tips point besides Mirela's pocket: the gathering's slot, the energy gauge.
 constexpr TPoint GatherPoint{777, 62};
-constexpr TPoint PocketPoint{86, 94};
 constexpr TPoint EnergyPoint{385, 235};
+// Only the levels after island 1's first tell what her pocket is for.
+constexpr uint8_t TeachingIsland = 1;
+constexpr int FirstLevel = 1;
 // The tip of a landing spider points a little below and right of where it hangs.
 constexpr TPoint SpiderTipOffset{26, 20};
 
@@ -28,6 +30,10 @@ void TMainGameScene::WireTeaching() {
     CrawlingSpiders.OnAnySpiderLanding = [this](TPoint landing) {
         ToolTip.RememberSpiderLanding(landing);
         EventToolTip(teSpiderLanded);
+    };
+    GuidePocket.GameText = &services_.GameText;
+    GuidePocket.OnFirstGoods = [this] {
+        if (islandIdx_ == TeachingIsland && levelIdx_ > FirstLevel) EventToolTip(teStarInPocket);
     };
 }
 
@@ -99,7 +105,7 @@ TPoint TMainGameScene::ToolTipPoint(int tip) const {
     case 3:
         return GatherPoint;
     case 6:
-        return PocketPoint;
+        return TGuidePocket::PocketPoint;
     case 13:
         return EnergyPoint;
     case 22:
