@@ -25,7 +25,8 @@ enum THelpReturn : uint8_t { hrMenu = gsMenu, hrGame = gsMainGame };
 struct TFlowMemory {
     // The round scene the in-game menu, the in-game options or the quit question lie over.
     TGameSceneValues OriginScene = gsMainGame;
-    // gsOptions or gsInGameOptions: where the credits were opened.
+    // gsOptions or gsInGameOptions: where the credits were opened; gsEndingStory when they
+    // follow the ending.
     TGameSceneValues CreditsOrigin = gsOptions;
     THelpReturn HelpReturn = hrMenu;
     bool PausedBeforeMenu = false;

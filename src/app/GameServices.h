@@ -56,6 +56,9 @@ public:
     // Line `line` of the loaded chat, the clients a little softer than Tovan; False when the
     // line has no clip.
     virtual bool PlayChatVoice(int line, bool heroSide) = 0;
+    // Mirela's clip of tutorial step `step`, in place of the voices the player held; a step
+    // without a clip is silent.
+    virtual void PlayTutorialVoice(int step) = 0;
     virtual void StopVoices() = 0;
     // The pictures of hero scene `scene` (0..20) take the place of the previous hero scene's.
     virtual void LoadHeroScene(int scene) = 0;

@@ -159,9 +159,10 @@ void TFormMain::CreateScenes() {
     stickerBook_ = std::make_unique<TStickerBookScene>(services);
     openingStory_ = std::make_unique<TStoryScene>(services, StoryImageSet, Pictures::StoryStrips,
                                                   OpeningNarrationLine);
-    // TODO(whole round issue): the credits after the ending, which goes to the menu until then.
     endingStory_ = std::make_unique<TStoryScene>(services, EndingImageSet, Pictures::EndingStrips,
                                                  EndingNarrationLine);
+    // The saga told to its end, or skipped, the names of those who made it follow.
+    endingStory_->NextScene = gsCredits;
     CreateRoundScenes(services);
     RegisterScenes();
     ConnectStartScenes();

@@ -119,6 +119,7 @@ public:
     const TMusicBox& Music() const { return MusicBox1; }
     const TSFXPlayer& Sounds() const { return SFXPlayer1; }
     const TVoicePlayer& Voices() const { return VoicePlayer1; }
+    const TGlobalGameText& GameText() const { return GlobGameText; }
     const TTextStrings& Texts() const { return TextStrings1; }
     const TPlayerSession& Player() const { return player_; }
     TPlayerSession& Player() { return player_; }
@@ -142,6 +143,7 @@ public:
     const TTutorialScene& Tutorial() const { return *tutorial_; }
     const TTutorialScene& ToolTip() const { return *toolTip_; }
     const TStoryScene& OpeningStory() const { return *openingStory_; }
+    const TStoryScene& EndingStory() const { return *endingStory_; }
     bool ImageSetLoaded(int set) const override;
     bool TransitionActive() const { return SceneTransition1.Active(); }
     bool PictureLoaded(std::string_view name) const {
@@ -217,6 +219,7 @@ private:
     int SoundVolume() const;
     void LoadChatVoices(int conversation) override;
     bool PlayChatVoice(int line, bool heroSide) override;
+    void PlayTutorialVoice(int step) override;
     void StopVoices() override { VoicePlayer1.StopAll(); }
     void LoadHeroScene(int scene) override;
     bool FullScreen() const override;

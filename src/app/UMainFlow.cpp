@@ -143,8 +143,11 @@ bool TFormMain::StartLevel(uint8_t islandIdx, int levelIdx) {
     return mainGame_->StartLevel(islandIdx, levelIdx);
 }
 
-// The close box: during a round it asks first; everywhere else the game closes (and saves).
+// The close box: during a round it asks first, after answering a step or tip that shows as its
+// OK would; everywhere else the game closes (and saves).
 void TFormMain::FormCloseQuery() {
+    if (GameScene.Value() == gsTutorial || GameScene.Value() == gsTutorialToolTip)
+        mainGame_->CloseTeaching();
     if (GameScene.Value() != gsMainGame) {
         closing_ = true;
         return;
@@ -242,6 +245,18 @@ bool TFormMain::PlayChatVoice(int line, bool heroSide) {
     VoicePlayer1.SetVolume(RoundHalfEven(SoundVolume() * (heroSide ? HeroShare : ClientShare)));
     VoicePlayer1.Play(name);
     return true;
+}
+
+// Mirela speaks a little softer than the sound effects around her.
+void TFormMain::PlayTutorialVoice(int step) {
+    constexpr double MirelaShare = 0.72;
+    VoicePlayer1.StopAll();
+    VoicePlayer1.FreeVoices();
+    VoicePlayer1.LoadTutorialVoice(step);
+    const std::string name = "Tutorial" + std::to_string(step);
+    if (VoicePlayer1.IndexOf(name) < 0) return;
+    VoicePlayer1.SetVolume(RoundHalfEven(SoundVolume() * MirelaShare));
+    VoicePlayer1.Play(name);
 }
 
 void TFormMain::LoadHeroScene(int scene) {

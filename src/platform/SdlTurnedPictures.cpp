@@ -88,7 +88,7 @@ SDL_Texture* TSdlTurnedPictures::Find(const TTurnedQuad& quad, SDL_Texture* pict
         if (!SeenRecently(quad.Key)) return nullptr;
         const TCopySize size = CopySizeOf(quad);
         const int64_t pixels = static_cast<int64_t>(size.Width) * size.Height;
-        if (pixels > MaxKeptPixels || std::max(size.Width, size.Height) > MaxKeptSide)
+        if (pixels > MaxKeptPixels || size.Width > MaxKeptSide || size.Height > MaxKeptSide)
             return nullptr;
         MakeRoom(pixels);
         SDL_Texture* copy = MakeCopy(quad, picture, size.Width, size.Height);

@@ -40,9 +40,9 @@ public:
     static constexpr float MaxCornerShift = 0.5f;
     static constexpr int MinKeptArea = 128 * 128;
     static constexpr int64_t MaxKeptPixels = 6 * 1024 * 1024; // 24 MB of turned copies
-    // SDL's software triangles read past a picture's edge when they blow it up this far: the
-    // scene change's rose, grown past the screen, crashed the game while its copy was made.
-    // Such a picture is drawn turned each time, only where the screen shows it.
+    // A copy wider or taller than this is never kept: the turns worth keeping (a rocking title,
+    // a turning shine) are smaller, and making a copy of the transition's spin blown up over the
+    // whole screen took SDL's software renderer down.
     static constexpr int MaxKeptSide = 1024;
     static constexpr int ForgetAfterFrames = 300; // nine seconds unused
     static constexpr int RecentKeysKept = 128;

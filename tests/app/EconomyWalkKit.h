@@ -38,3 +38,21 @@ struct TEconomyWalk : TSceneWalk {
         return PastTutorialStep();
     }
 };
+
+// The first three fruits of the board in reading order, as if a line had cleared them.
+inline TSimpleObjectArray ThreeFruits(const TBoardData& grid) {
+    TSimpleObjectArray mask{};
+    int cells = 0;
+    for (int y = 1; y <= BoardRows && cells < 3; ++y)
+        for (int x = 1; x <= BoardColumns && cells < 3; ++x)
+            if (IsFruitCode(grid(x, y).ElementCode)) {
+                mask(x, y) = 1;
+                ++cells;
+            }
+    return mask;
+}
+
+inline void ClearThreeFruits(TMainGameScene& round) {
+    const TBoardData grid = round.GameBoard.BoardData();
+    round.GroupedElementsEffect.OnGroupingEffectComplete(grid, ThreeFruits(grid), false);
+}

@@ -299,11 +299,13 @@ TEST(RoundScenes, TheStoryScenesLoadTheirPicturesAndLeaveForTheMenu) {
     ASSERT_TRUE(walk.RunUntil(gsMenu));
     EXPECT_FALSE(walk.Form->ImageSetLoaded(StoryImageSet));
 
-    // The ending runs through its strips to the menu by itself.
+    // The ending runs through its strips to the credits by itself, and they to the menu.
     walk.Form->SetScene(gsEndingStory);
     EXPECT_TRUE(walk.Form->ImageSetLoaded(EndingImageSet));
-    ASSERT_TRUE(walk.RunUntil(gsMenu, 4 * TStoryScene::StripTicks));
+    ASSERT_TRUE(walk.RunUntil(gsCredits, 4 * TStoryScene::StripTicks));
     EXPECT_FALSE(walk.Form->ImageSetLoaded(EndingImageSet));
+    walk.Click(walk.Form->Credits().DoneButton());
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
 }
 
 } // namespace

@@ -159,3 +159,110 @@ TEST(StickerBookScene, TheNextRoundStandsOnTheHavenDimmed) {
     EXPECT_GE(color >> 24, 0xF0u) << "opaque";
     for (int shift : {0, 8, 16}) EXPECT_LT((color >> shift) & 0xFF, 0x90u) << "dimmed";
 }
+
+namespace {
+
+// Mirela teaches in the book of a player who has the tutorial on.
+struct TTaughtBookWalk : TBookWalk {
+    explicit TTaughtBookWalk(const char* name) : TBookWalk(name) { Taught = true; }
+
+    const TBookTeaching& Teaching() { return Form->StickerBook().Teaching(); }
+    // Until the tip that shows now has faded in; 0 when none comes.
+    int NextTip() {
+        for (int i = 0; i < 60 && !Teaching().ToolTip.Open(); ++i) Tick();
+        return Teaching().ToolTip.Open() ? Teaching().ToolTip.CurrentTip() : 0;
+    }
+    bool VoicePlaying(const std::string& clip) {
+        for (const TRecordedAudioStream& stream : Platform.Audio.Streams)
+            if (stream.Playing && stream.Path.ends_with("/" + clip + ".ogg")) return true;
+        return false;
+    }
+    TPoint Centre(const TGameButton& button) {
+        return {button.Left + button.Width() / 2, button.Top + button.Height() / 2};
+    }
+};
+
+} // namespace
+
+TEST(BookTeaching, TheFirstBookShowsMirelasStepThenHerThreeTipsEachOnceWhileOnlyTheirOkHears) {
+    TTaughtBookWalk walk("book-teaching");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const TBookTeaching& teaching = walk.Teaching();
+    ASSERT_TRUE(teaching.Tutorial.Open());
+    EXPECT_EQ(teaching.Tutorial.CurrentStep(), TMirelaTutorial::BookStep);
+    EXPECT_TRUE(walk.Form->Player().Current.TutorialStepsShown[TMirelaTutorial::BookStep - 1]);
+    EXPECT_TRUE(walk.VoicePlaying("Tutorial9"));
+    walk.Ticks(30);
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsHidden) << "the panels wait";
+    EXPECT_FALSE(walk.Platform.Device.QuadsOf("TutorialDove").empty()) << "Mirela beside it";
+
+    // Enter answers the step: her voice stops, the panels come, then the tip at the works.
+    walk.Type("\r");
+    EXPECT_FALSE(teaching.Tutorial.Open());
+    EXPECT_FALSE(walk.VoicePlaying("Tutorial9"));
+    ASSERT_EQ(walk.NextTip(), 25);
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsShown);
+    EXPECT_EQ(teaching.ToolTip.ArrowPos(), (TPoint{293 - 6, 676 - 49}));
+    // Under the tip the works and Play do not hear a click.
+    walk.Click(walk.Slots().BuyButton(1));
+    EXPECT_FALSE(walk.Slots().Slot(1, 1).Bought);
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    EXPECT_EQ(walk.Scene(), gsStickerBook);
+    EXPECT_TRUE(teaching.ToolTip.Open());
+
+    walk.Click(teaching.TipOkButton());
+    ASSERT_EQ(walk.NextTip(), 26);
+    EXPECT_EQ(teaching.ToolTip.ArrowPos(), (TPoint{787 - 5, 57 - 7}));
+    walk.Type(" ");
+    ASSERT_EQ(walk.NextTip(), 27);
+    // The last points at Play itself.
+    const TPoint play = walk.Centre(walk.Form->StickerBook().PlayButton());
+    EXPECT_EQ(teaching.ToolTip.ArrowPos(), (TPoint{play.X - 48, play.Y - 48}));
+    walk.Click(teaching.TipOkButton());
+    EXPECT_EQ(walk.NextTip(), 0);
+    for (const int tip : {25, 26, 27})
+        EXPECT_TRUE(walk.Form->Player().Current.ToolTipsShown[tip - 1]) << tip;
+
+    // Taught once: the book opened again is quiet and Play goes on.
+    walk.Form->SetScene(gsMap);
+    walk.Tick();
+    walk.Form->SetScene(gsStickerBook);
+    walk.Ticks(walk.SettleTicks);
+    EXPECT_FALSE(teaching.Tutorial.Showing());
+    EXPECT_EQ(walk.NextTip(), 0);
+    walk.Click(walk.Form->StickerBook().PlayButton());
+    EXPECT_TRUE(walk.RunUntil(gsObjectiveInfo));
+}
+
+TEST(BookTeaching, TipsLeftUnansweredWhenTheGameClosedComeOnTheNextVisit) {
+    TTaughtBookWalk walk("book-teaching-later");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    walk.Type("\r");
+    ASSERT_EQ(walk.NextTip(), 25);
+    walk.Form.reset(); // closed under the tip: it counts as shown, the next two do not
+    const TPlayerSaveRecord saved = walk.Saved();
+    EXPECT_TRUE(saved.TutorialStepsShown[TMirelaTutorial::BookStep - 1]);
+    EXPECT_TRUE(saved.ToolTipsShown[25 - 1]);
+    EXPECT_FALSE(saved.ToolTipsShown[26 - 1]);
+
+    walk.Start();
+    ASSERT_TRUE(walk.ReachReadySplash());
+    walk.Click({683, 400});
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    walk.SkipBookConversation();
+    EXPECT_FALSE(walk.Teaching().Tutorial.Showing()) << "the step was shown";
+    EXPECT_EQ(walk.NextTip(), 26);
+}
+
+TEST(BookTeaching, WithTheTutorialOffTheBookShowsItsPanelsAtOnce) {
+    TBookWalk walk("book-untaught");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const TBookTeaching& teaching = walk.Form->StickerBook().Teaching();
+    EXPECT_FALSE(teaching.Tutorial.Showing());
+    EXPECT_EQ(walk.Form->StickerBook().BottomPanel().State(), mwsShown);
+    walk.Ticks(40);
+    EXPECT_FALSE(teaching.ToolTip.Showing());
+    EXPECT_EQ(walk.Form->Player().Current.ToolTipsShown, TPlayerSaveRecord{}.ToolTipsShown);
+}

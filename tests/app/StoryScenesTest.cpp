@@ -124,15 +124,42 @@ TEST(OpeningStory, ReducedEffectsKeepThePaperFrameAndDropTheFilm) {
     SetReducedEffectsMode(false);
 }
 
-TEST(EndingStory, ItsThreeStripsEndInTheMenu) {
+TEST(EndingStory, ItsThreeStripsEndInTheCreditsOverTheDarkAndDoneGoesOnToTheMenu) {
     TSceneWalk walk("story-ending");
     ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
     walk.Form->SetScene(gsEndingStory);
     walk.Ticks(20);
     EXPECT_TRUE(Drawn(walk, "EndingStrip1"));
     walk.Ticks(3 * TStoryScene::StripTicks);
-    EXPECT_TRUE(walk.RunUntil(gsMenu));
+    ASSERT_TRUE(walk.RunUntil(gsCredits));
     EXPECT_FALSE(walk.Form->ImageSetLoaded(EndingImageSet));
+    walk.Tick();
+    EXPECT_TRUE(Drawn(walk, "CreditsWindow"));
+    EXPECT_FALSE(Drawn(walk, "MenuPanel")) << "nothing of the menu beneath them";
+    // Escape is Done here as in the options' credits; the menu comes whole, by its iris.
+    walk.PressKey(TKey::Escape);
+    ASSERT_TRUE(walk.RunUntil(gsMenu));
+    EXPECT_TRUE(walk.Form->Menu().MenuPanel().State() == mwsShown ||
+                walk.Form->Menu().MenuPanel().State() == mwsShowing);
+    EXPECT_TRUE(Drawn(walk, "MenuPanel"));
+
+    // The credits from the options still go back to the options.
+    walk.Click(walk.Form->Menu().OptionsButton());
+    ASSERT_TRUE(walk.RunUntil(gsOptions));
+    walk.Click(walk.Form->Options().CreditsButton());
+    ASSERT_TRUE(walk.RunUntil(gsCredits));
+    EXPECT_TRUE(Drawn(walk, "MenuPanel"));
+    walk.PressKey(TKey::Escape);
+    EXPECT_TRUE(walk.RunUntil(gsOptions));
+}
+
+TEST(EndingStory, SkippedItStillEndsInTheCredits) {
+    TSceneWalk walk("story-ending-skip");
+    ASSERT_TRUE(walk.ReachMenuAsNewPlayer());
+    walk.Form->SetScene(gsEndingStory);
+    walk.Ticks(20);
+    walk.Click(walk.Form->EndingStory().SkipButton());
+    EXPECT_TRUE(walk.RunUntil(gsCredits));
 }
 
 TEST(BookConversation, TheFirstBookTellsConversationOneWithItsVoicesOnce) {

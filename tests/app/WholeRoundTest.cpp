@@ -19,22 +19,6 @@ TPlayerSaveRecord WithFruit(float fruit) {
 }
 
 // Three fruits of the board, as a line would clear them.
-TSimpleObjectArray ThreeFruits(const TBoardData& grid) {
-    TSimpleObjectArray mask{};
-    int cells = 0;
-    for (int y = 1; y <= BoardRows && cells < 3; ++y)
-        for (int x = 1; x <= BoardColumns && cells < 3; ++x)
-            if (IsFruitCode(grid(x, y).ElementCode)) {
-                mask(x, y) = 1;
-                ++cells;
-            }
-    return mask;
-}
-
-void ClearThreeFruits(TMainGameScene& round) {
-    const TBoardData grid = round.GameBoard.BoardData();
-    round.GroupedElementsEffect.OnGroupingEffectComplete(grid, ThreeFruits(grid), false);
-}
 
 bool HasHighScore(const TFormMain& form, const std::string& name) {
     const auto& names = form.Player().HighScores.Table().Names;

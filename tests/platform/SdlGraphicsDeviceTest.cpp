@@ -4,6 +4,7 @@
 
 #include "engine/GameGlobals.h"
 #include "platform/SdlEventSource.h"
+#include "platform/SdlTurnedPictures.h"
 #include "platform/TerminationSignals.h"
 
 #include <SDL.h>
@@ -343,6 +344,33 @@ TEST_F(TurnedPictures, APictureTurnedFarLargerThanTheScreenIsDrawnAndShowsItsMid
             device->EndFrame(false);
             EXPECT_EQ(shown.At(160, 120), Opaque(0xFF0000)) << size;
         }
+}
+
+// A turn blown up far past the screen, as the transition's spin is, is drawn turned each time:
+// no copy of it is kept, however often it repeats.
+TEST(TurnedQuadKey, ATurnFarLargerThanTheScreenIsNeverKept) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 64, 64, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(surface, nullptr);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    ASSERT_NE(renderer, nullptr);
+    SDL_Texture* picture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 90, 60);
+    ASSERT_NE(picture, nullptr);
+    {
+        TSdlTurnedPictures kept(renderer);
+        constexpr float Side = TSdlTurnedPictures::MaxKeptSide * 0.9f;
+        TQuadCorners quad;
+        TurnedQuad(quad, 32, 32, Side, Side * 0.9f, 0.4f, 0xFFFFFFFF);
+        TTurnedQuad turned;
+        ASSERT_TRUE(TurnedQuadOf(3, {90, 60}, quad, turned));
+        SDL_Rect target{};
+        for (int sight = 0; sight < 3; ++sight)
+            EXPECT_EQ(kept.Find(turned, picture, target), nullptr);
+        EXPECT_EQ(kept.KeptCount(), 0);
+    }
+    SDL_DestroyTexture(picture);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(surface);
 }
 
 TEST(TurnedQuadKey, OnlyLargeTurnedRectanglesWithOneColourAreKept) {

@@ -154,11 +154,14 @@ bool ParseLine(const std::string& text, int line, TReplay& replay, TReplayExpect
         read = ParseLevel(reader, replay);
     } else if (key == "start") {
         std::string from;
-        read = reader.Read(from) && (from == "logos" || from == "book");
+        read = reader.Read(from) && (from == "logos" || from == "book" || from == "finished-book");
         // The splash goes on into the first level.
         replay.FromLogos = read && from == "logos";
-        replay.FromBook = read && from == "book";
+        replay.FromBook = read && from != "logos";
+        replay.Finished = read && from == "finished-book";
         replay.Island = replay.Level = 1;
+    } else if (key == "taught") {
+        read = replay.Taught = true;
     } else if (key == "seed") {
         read = reader.Read(replay.Seed);
     } else if (key == "ticks") {

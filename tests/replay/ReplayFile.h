@@ -64,6 +64,10 @@ struct TReplay {
     bool FromLogos = false;
     // "start book": the haven book of a new player, as a won round opens it.
     bool FromBook = false;
+    // "taught": the player has the tutorial on (the book's or the level's player).
+    bool Taught = false;
+    // "start finished-book": the book after island 5's last round, every work bought.
+    bool Finished = false;
     // A level of the game ("level 1-02"), or a level source of tests/fixtures/levels/
     // ("level few-moves.level") played as the first level, or in another level's place
     // ("level tools.level as 2-01").

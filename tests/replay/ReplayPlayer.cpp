@@ -129,6 +129,8 @@ public:
         platform.TestReport = [this](const std::string& line) {
             if (line.starts_with("balloon: ")) ++Counters[ReplayCounters::Balloons];
             if (line == "conversation: ended") ++Counters[ReplayCounters::Conversations];
+            if (line.starts_with("tutorial step: ")) ++Counters[ReplayCounters::TutorialSteps];
+            if (line.starts_with("tool tip: ")) ++Counters[ReplayCounters::ToolTips];
         };
         Form = std::make_unique<TFormMain>(platform);
         for (const char* name :
@@ -137,7 +139,8 @@ public:
               ReplayCounters::BoardsBuilt, ReplayCounters::GoldTiles, ReplayCounters::Reshuffled,
               ReplayCounters::Combos, ReplayCounters::TimeUps, ReplayCounters::ResultQuestions,
               ReplayCounters::BoardsThrown, ReplayCounters::Balloons, ReplayCounters::Conversations,
-              ReplayCounters::BossesBeaten, ReplayCounters::BossDrains})
+              ReplayCounters::BossesBeaten, ReplayCounters::BossDrains,
+              ReplayCounters::TutorialSteps, ReplayCounters::ToolTips})
             Counters[name] = 0;
         WatchRound();
         WatchTools();
@@ -151,8 +154,9 @@ public:
 
     // Straight into the round: the logos and the splash have replays of their own, and the
     // objective is skipped.
-    std::string StartLevel(int island, int level) {
+    std::string StartLevel(int island, int level, bool taught) {
         Form->LoadMainPictures();
+        if (taught) Form->Player().Current.TutorialOn = 1;
         if (!Form->StartLevel(static_cast<uint8_t>(island), level))
             return "level " + std::to_string(island) + "-" + std::to_string(level) +
                    " did not start";
@@ -160,9 +164,17 @@ public:
         return {};
     }
 
-    // The book as a won round opens it, for a player with no works yet.
-    void OpenBook() {
+    // The book as a won round opens it, for a player with no works yet, or taught by Mirela, or
+    // with every work bought and the finished game's zeppelin in the picture.
+    void OpenBook(const TReplay& replay) {
         Form->LoadMainPictures();
+        TPlayerSaveRecord& record = Form->Player().Current;
+        if (replay.Taught) record.TutorialOn = 1;
+        if (replay.Finished) {
+            for (auto& island : record.ElementSlots) island.fill(1);
+            Form->Progress().LoadFrom(record);
+            Form->Progress().StickerBook.Reveal(ciZeppelin);
+        }
         Form->SetScene(gsStickerBook);
     }
 
@@ -285,9 +297,9 @@ TReplayOutcome PlayReplay(const TReplay& replay, const TReplayContent& content,
     }
     TReplayRun run(replay.Seed, fixtureLevel ? fixtureLevel->Path() : content.GameFolder);
     if (replay.FromBook)
-        run.OpenBook();
+        run.OpenBook(replay);
     else if (!replay.FromLogos)
-        outcome.Error = run.StartLevel(replay.Island, replay.Level);
+        outcome.Error = run.StartLevel(replay.Island, replay.Level, replay.Taught);
     if (!outcome.Error.empty()) return outcome;
     run.Play(replay, beforeInput);
     return run.Outcome();

@@ -38,7 +38,7 @@ void DrawCentred(const TGlobalGameText& font, const std::string& text, int centr
 
 TCreditsScene::TCreditsScene(const TGameServices& services) : services_(services) {
     window_.OnPosUpdate = [this](TPoint pos) { PlaceButton(doneButton_, pos, DoneOffset); };
-    window_.OnHidingComplete = [this] { services_.Scene.SetValue(services_.Flow.CreditsOrigin); };
+    window_.OnHidingComplete = [this] { WindowHidden(); };
     PrepareWindow(window_, Pictures::CreditsWindow, CentredRest(WindowSize), services_.Pictures,
                   WindowHidingYPos);
     doneButton_.ImageName = Pictures::WindowDoneButton;
@@ -51,18 +51,34 @@ void TCreditsScene::TakeSizes() {
     doneButton_.TakeSize();
 }
 
-void TCreditsScene::Enter(TGameSceneValues) {
+void TCreditsScene::Enter(TGameSceneValues from) {
+    if (from == gsEndingStory) services_.Flow.CreditsOrigin = gsEndingStory;
     scroll_ = 0;
     window_.Show();
+}
+
+void TCreditsScene::WindowHidden() {
+    if (services_.Flow.CreditsOrigin == gsEndingStory)
+        services_.Host.TransitionTo(gsMenu);
+    else
+        services_.Scene.SetValue(services_.Flow.CreditsOrigin);
 }
 
 void TCreditsScene::DoneClick() {
     if (window_.State() == mwsShown || window_.State() == mwsShowing) window_.Hide();
 }
 
-// What lies beneath the options the credits were opened from.
+// What lies beneath the options the credits were opened from; after the ending, the credits
+// themselves: nothing but the dark.
 TGameSceneValues TCreditsScene::Beneath() const {
-    return services_.Flow.CreditsOrigin == gsInGameOptions ? services_.Flow.OriginScene : gsMenu;
+    switch (services_.Flow.CreditsOrigin) {
+    case gsInGameOptions:
+        return services_.Flow.OriginScene;
+    case gsEndingStory:
+        return gsCredits;
+    default:
+        return gsMenu;
+    }
 }
 
 void TCreditsScene::Frame() {

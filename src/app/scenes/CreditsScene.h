@@ -1,7 +1,8 @@
 #pragma once
 // The credits (gsCredits), opened from either options window: the credits window drops in over
 // what lies beneath the options, the names drift slowly up through it, and Done goes back to
-// the options window, still open as the player left it.
+// the options window, still open as the player left it. After the ending story they drop in
+// over the dark, and Done goes on to the menu.
 #include "app/GameServices.h"
 #include "app/scenes/Scene.h"
 #include "engine/GameButtonClass.h"
@@ -18,6 +19,8 @@ public:
     void TakeSizes();
     // The window comes down and the lines start again from the top.
     void Enter(TGameSceneValues from) override;
+    // Done, hidden: back to the options, or after the ending on to the menu.
+    void WindowHidden();
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
     std::vector<TKeyStop> KeyStops() const override;

@@ -58,6 +58,7 @@ void TInGameMenuScene::Place(TPoint windowPos) {
 }
 
 void TInGameMenuScene::Open() {
+    round_.CloseTeaching();
     TFlowMemory& flow = services_.Flow;
     flow.OriginScene = services_.Scene.Value();
     flow.PausedBeforeMenu = round_.GamePause();

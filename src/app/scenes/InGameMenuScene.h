@@ -18,8 +18,8 @@ public:
 
     void TakeSizes();
     // The menu button or Escape of the scene showing now (the round, its objective or the
-    // tutorial): it is remembered as the origin and, but for the tutorial, paused.
-    // TODO(story issue): a running tutorial panel or tool tip closes first.
+    // tutorial): a running step or tip is answered first, then the scene it leaves is
+    // remembered as the origin and, but for the tutorial, paused.
     void Open();
 
     void Frame() override;

@@ -63,6 +63,7 @@ bool TMainGameScene::StartLevel(uint8_t islandIdx, int levelIdx) {
     SetToolAvailability();
     earningsPending_ = true;
     TBuySlots& slots = services_.Progress.BuySlots;
+    GuidePocket.Fill(slots.Owned());
     slots.IslandIdx = islandIdx;
     slots.LevelIdx = levelIdx;
     slots.ResetLevelEarnings();
@@ -405,6 +406,7 @@ void TMainGameScene::CollectClearedTiles(const TBoardData& grid, const TSimpleOb
         TSimpleObjectArray& way = slot >= 0 && ElementGather.StillNeeded(slot) ? flowing : falling;
         way(cell) = 1;
     });
+    if (cleared > 0) GuidePocket.Receive(purse.Owned());
     AddScore(PointsPerClearedTile * cleared);
     if (countEnergy) MannaEnergy.AddFruit(cleared);
     FeedSpiders(cleared, countEnergy);

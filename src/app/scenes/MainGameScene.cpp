@@ -99,8 +99,7 @@ TMainGameScene::TMainGameScene(const TGameServices& services) : services_(servic
     WireSpiderEvents();
     WireBossEvents();
     WireTools();
-    WireTutorial();
-    WireToolTip();
+    WireTeaching();
 }
 
 // The player's haven as the sticker book shows it, dimmed and cooled so that the board, the
@@ -173,6 +172,7 @@ void TMainGameScene::Frame() {
     BoardComment1.Update();
     BoardComment2.Update();
     DrawPanels();
+    GuidePocket.UpdateAndDraw();
     Combos.Tick();
     ComboConveyer.UpdateAndDraw();
     DrawEnergyBonus();

@@ -5,11 +5,13 @@
 #include "app/ComboConveyerClass.h"
 #include "app/ElementGatherClass.h"
 #include "app/GameServices.h"
+#include "app/GuidePocketClass.h"
 #include "app/JackpotScoreClass.h"
 #include "app/MannaEnergyClass.h"
 #include "app/ObjectiveInfoClass.h"
 #include "app/TubeTimerClass.h"
 #include "app/scenes/Scene.h"
+#include "app/scenes/Teaching.h"
 #include "board/GameBoardClass.h"
 #include "effects/AbsorbedEnergyClass.h"
 #include "effects/AerosolClass.h"
@@ -183,12 +185,15 @@ public:
     // each once per player, none with the player's tutorial switched off.
     TMirelaTutorial Tutorial;
     TTutorialToolTip ToolTip;
+    TGuidePocket GuidePocket;
     // A tip is open: the board, its cascade and the spiders wait for its OK.
     bool TipFrozen() const { return tipFrozen_; }
     // The OK button of the tutorial panel, and of the tool tip: each closes its own, and the
     // round goes on even when nothing was open.
     void CloseTutorial();
     void CloseToolTip();
+    // The menu or the close box: a running step or tip is answered first, as its OK would.
+    void CloseTeaching();
 
     // Both saturate instead of wrapping.
     int Score = 0;
@@ -310,8 +315,7 @@ private:
     TPoint TileCentre(TPoint tile) const;
     void ExplodeBombTool(TPoint tile);
     // -- the tutorial and the tool tips (MainGameTutorial.cpp) --
-    void WireTutorial();
-    void WireToolTip();
+    void WireTeaching();
     // The player's switch and shown flags, as they are now.
     void SyncTeaching();
     void PrepareTeaching();
@@ -328,9 +332,8 @@ private:
     // The round's time waits while a step or a tip is open.
     bool TeachingOpen() const { return Tutorial.Open() || ToolTip.Open(); }
     void DrawTeaching();
-    void DrawGuide();
     bool tipFrozen_ = false;
-    int guideTicks_ = 0;
+    TGuideDrawing guide_;
 
     std::array<bool, 3> energyReached_{};
     bool toolsAccessible_ = false;

@@ -2,48 +2,26 @@
 // that the level start, the player's matches and the spiders call up. A step makes the round
 // wait (gsTutorial); a tip freezes the board and the spiders until its OK (gsTutorialToolTip).
 // What was shown is kept in the player's save, so nothing is taught twice.
-#include "app/PlayerSession.h"
 #include "app/scenes/MainGameScene.h"
-#include "engine/ImageDrawing.h"
-#include "engine/PictureNames.h"
+#include "app/scenes/Teaching.h"
 
 namespace {
 
-// Where the tips point: the cabinet's first slot, the guide's pocket, the energy gauge, the
-// haven book's works, its progress tube and its sail button.
+// Where the round's tips point besides Mirela's pocket: the gathering's slot, the energy gauge.
 constexpr TPoint GatherPoint{777, 62};
-constexpr TPoint PocketPoint{86, 94};
 constexpr TPoint EnergyPoint{385, 235};
-constexpr TPoint WorksPoint{293, 676};
-constexpr TPoint ProgressPoint{787, 57};
-constexpr TPoint SailPoint{818, 587};
+// Only the levels after island 1's first tell what her pocket is for.
+constexpr uint8_t TeachingIsland = 1;
+constexpr int FirstLevel = 1;
 // The tip of a landing spider points a little below and right of where it hangs.
 constexpr TPoint SpiderTipOffset{26, 20};
 
-// Mirela sits beside the panel, beating her wings.
-constexpr TPoint GuideOffset{-118, 330};
-constexpr int GuideWingTicks = 6;
-constexpr int GuideWingPictures = 3;
-constexpr int GuideAlpha = 255;
-
 } // namespace
 
-void TMainGameScene::WireTutorial() {
-    Tutorial.GameText = &services_.GameText;
-    Tutorial.LoadTexts(services_.Texts);
-    Tutorial.OnSpecificTutorialIdx = [this](int) {
-        services_.Player.Current.TutorialStepsShown = Tutorial.ShownFlags();
-    };
-    Tutorial.OnFinish = [this] { TutorialFinished(); };
-}
-
-void TMainGameScene::WireToolTip() {
-    ToolTip.LoadTexts(services_.Texts);
+void TMainGameScene::WireTeaching() {
+    ConnectTeaching(Tutorial, ToolTip, services_, [this] { TutorialFinished(); });
     ToolTip.OnPointingPosRequest = [this](int tip, TPoint& point) { point = ToolTipPoint(tip); };
     ToolTip.OnStart = [this] { FreezeForTip(); };
-    ToolTip.OnSpecificToolTipIdx = [this](int) {
-        services_.Player.Current.ToolTipsShown = ToolTip.ShownFlags();
-    };
     ToolTip.OnFinish = [this] { ThawAfterTip(); };
     GameBoard.OnManualMatch = [this] {
         SyncTeaching();
@@ -53,6 +31,10 @@ void TMainGameScene::WireToolTip() {
         ToolTip.RememberSpiderLanding(landing);
         EventToolTip(teSpiderLanded);
     };
+    GuidePocket.GameText = &services_.GameText;
+    GuidePocket.OnFirstGoods = [this] {
+        if (islandIdx_ == TeachingIsland && levelIdx_ > FirstLevel) EventToolTip(teStarInPocket);
+    };
 }
 
 void TMainGameScene::EventToolTip(TToolTipEvent kind) {
@@ -61,11 +43,7 @@ void TMainGameScene::EventToolTip(TToolTipEvent kind) {
 }
 
 void TMainGameScene::SyncTeaching() {
-    const bool enabled = TPlayerSaveRecord::IsSet(services_.Player.Current.TutorialOn);
-    Tutorial.Enabled = enabled;
-    ToolTip.Enabled = enabled;
-    Tutorial.SetShownFlags(services_.Player.Current.TutorialStepsShown);
-    ToolTip.SetShownFlags(services_.Player.Current.ToolTipsShown);
+    SyncTeachingWithPlayer(Tutorial, ToolTip, services_.Player);
 }
 
 void TMainGameScene::PrepareTeaching() {
@@ -104,6 +82,11 @@ void TMainGameScene::CloseToolTip() {
         ThawAfterTip();
 }
 
+void TMainGameScene::CloseTeaching() {
+    if (Tutorial.Open()) CloseTutorial();
+    if (ToolTip.Open()) CloseToolTip();
+}
+
 // The step's OK: the round is played, announced as it is without a step.
 void TMainGameScene::TutorialFinished() {
     if (services_.Scene.Value() != gsTutorial) return;
@@ -122,18 +105,12 @@ TPoint TMainGameScene::ToolTipPoint(int tip) const {
     case 3:
         return GatherPoint;
     case 6:
-        return PocketPoint;
+        return TGuidePocket::PocketPoint;
     case 13:
         return EnergyPoint;
     case 22:
         return {ToolTip.SpiderLanding().X + SpiderTipOffset.X,
                 ToolTip.SpiderLanding().Y + SpiderTipOffset.Y};
-    case 25:
-        return WorksPoint;
-    case 26:
-        return ProgressPoint;
-    case 27:
-        return SailPoint;
     default:
         return {};
     }
@@ -164,18 +141,6 @@ void TMainGameScene::ThawAfterTip() {
 void TMainGameScene::DrawTeaching() {
     if (gamePause_) return;
     Tutorial.UpdateAndDraw();
-    DrawGuide();
+    guide_.Draw(Tutorial);
     ToolTip.UpdateAndDraw();
-}
-
-void TMainGameScene::DrawGuide() {
-    if (!Tutorial.Showing()) {
-        guideTicks_ = 0;
-        return;
-    }
-    ++guideTicks_;
-    const int wing = (guideTicks_ / GuideWingTicks) % GuideWingPictures;
-    const uint8_t alpha = static_cast<uint8_t>(Tutorial.Fade() * GuideAlpha);
-    DrawImage(Pictures::TutorialDove, Tutorial.Left + GuideOffset.X, Tutorial.Top + GuideOffset.Y,
-              0, 0, 0, 1, 1, 255, 255, 255, alpha, wing);
 }

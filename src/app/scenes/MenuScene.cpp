@@ -125,7 +125,8 @@ void TMenuScene::PlaceWelcomeButtons(TPoint panel) {
 }
 
 bool TMenuScene::ReturnsFromOverlay(TGameSceneValues from) const {
-    if (from == gsCredits) return true;
+    // The credits after the ending are no overlay: the menu comes as after any story.
+    if (from == gsCredits) return services_.Flow.CreditsOrigin != gsEndingStory;
     if (from != gsConfirmWindow) return false;
     const TConfirmKind kind = services_.Flow.ConfirmKind;
     return kind != ckExit && kind != ckTimerMode;

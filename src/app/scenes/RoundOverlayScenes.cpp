@@ -1,6 +1,7 @@
 #include "app/scenes/RoundOverlayScenes.h"
 
 #include "app/scenes/SceneInput.h"
+#include "app/scenes/Teaching.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
@@ -39,16 +40,17 @@ void TTutorialScene::DrawOver() {
     okButton_.Draw(FullChannel);
 }
 
-// The OK goes by the typed character: nothing of the key is left over for the round.
 void TTutorialScene::Key(const TPlatformEvent& event) {
-    constexpr uint8_t EnterChar = 13;
-    if (event.Kind == TEventKind::KeyDown && (event.Key == TKey::Enter || event.Key == TKey::Space))
-        return;
-    if (event.Kind == TEventKind::KeyPress && (event.Char == EnterChar || event.Char == ' ')) {
+    switch (TeachingKeyOf(event)) {
+    case TTeachingKey::Answer:
         if (okButton_.OnClick) okButton_.OnClick();
         return;
+    case TTeachingKey::HeldBack:
+        return;
+    case TTeachingKey::Other:
+        round_.Key(event);
+        return;
     }
-    round_.Key(event);
 }
 
 void TTutorialScene::Mouse(const TPlatformEvent& event) {

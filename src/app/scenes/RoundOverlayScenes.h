@@ -46,9 +46,6 @@ enum TTeachingPart : uint8_t { tpTutorialStep, tpToolTip };
 
 class TTutorialScene : public TRoundOverlayScene {
 public:
-    // The step's OK button, from the panel's corner.
-    static constexpr TPoint StepOkOffset{162, 400};
-
     TTutorialScene(const TGameServices& services, TMainGameScene& round, TTeachingPart part);
 
     void TakeSizes() { okButton_.TakeSize(); }

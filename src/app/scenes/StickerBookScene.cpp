@@ -32,12 +32,16 @@ constexpr std::array<TDecorationPath, 2> BirdPaths{
     {{{1430, 110}, {-60, 140}}, {{-60, 200}, {1430, 170}}}};
 constexpr TRect MoteArea{80, 90, 1290, 610};
 constexpr int Motes = 5;
+// What Mirela's tips point at: the works on the bottom panel and the progress tube at rest.
+constexpr TPoint WorksTarget{293, 676};
+constexpr TPoint ProgressTarget{787, 57};
 
 } // namespace
 
 TStickerBookScene::TStickerBookScene(const TGameServices& services)
-    : services_(services), conversation_(services) {
+    : services_(services), conversation_(services), teaching_(services) {
     conversation_.OnFinished = [this](int conversation) { ConversationFinished(conversation); };
+    teaching_.OnStepClosed = [this] { ShowPanels(); };
     bottomPanel_.OnPosUpdate = [this](TPoint pos) { PlaceButton(playButton_, pos, PlayOffset); };
     PreparePanel(tubePanel_, Pictures::BookProgressTube, TubePanelRest, TubeSlide,
                  services_.Pictures);
@@ -53,6 +57,10 @@ TStickerBookScene::TStickerBookScene(const TGameServices& services)
 void TStickerBookScene::TakeSizes() {
     playButton_.TakeSize();
     conversation_.TakeSizes();
+    teaching_.TakeSizes();
+    const TPoint playAtRest{BottomPanelRest.X + PlayOffset.X + playButton_.Width() / 2,
+                            BottomPanelRest.Y + PlayOffset.Y + playButton_.Height() / 2};
+    teaching_.Targets = {WorksTarget, ProgressTarget, playAtRest};
 }
 
 void TStickerBookScene::Enter(TGameSceneValues) {
@@ -69,8 +77,7 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     services_.Music.RequestTrack(mtUpgrade1);
     StartAmbience();
     if (TellConversationIfUntold()) return;
-    tubePanel_.Show();
-    bottomPanel_.Show();
+    TeachOrShowPanels();
 }
 
 // The conversation of the player's works, unless it has been told: the panels wait for its end.
@@ -88,12 +95,23 @@ void TStickerBookScene::ConversationFinished(int conversation) {
         services_.Host.TransitionTo(gsEndingStory);
         return;
     }
+    TeachOrShowPanels();
+}
+
+void TStickerBookScene::TeachOrShowPanels() {
+    const TBuySlots& slots = services_.Progress.BuySlots;
+    if (!teaching_.StartStep(slots.IslandIdx, slots.LevelIdx)) ShowPanels();
+}
+
+void TStickerBookScene::ShowPanels() {
     tubePanel_.Show();
     bottomPanel_.Show();
+    teaching_.PanelsIn();
 }
 
 void TStickerBookScene::Leave(TGameSceneValues) {
     if (conversation_.Running()) conversation_.Skip();
+    teaching_.Stop();
     services_.Progress.SlotsInfo.HideNow();
     services_.Progress.StickerBook.StopHighlight();
     services_.Host.FreeImage(background_);
@@ -161,6 +179,7 @@ void TStickerBookScene::Frame() {
     if (bottomPanel_.State() != mwsHidden) playButton_.Draw(FullChannel);
     services_.Progress.SlotsInfo.Tick();
     conversation_.Frame();
+    teaching_.Frame();
 }
 
 TDecorationLayout TStickerBookScene::DecorationLayout() {
@@ -212,17 +231,23 @@ void TStickerBookScene::DrawSlots() {
 }
 
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
-    if (conversation_.Mouse(event)) return;
+    if (conversation_.Mouse(event) || teaching_.Mouse(event)) return;
     RouteMouse(event, playButton_, services_.Progress.BuySlots);
 }
 
-// While a conversation runs, only its skip button.
+void TStickerBookScene::Key(const TPlatformEvent& event) {
+    if (!conversation_.Running()) teaching_.Key(event);
+}
+
+// While a conversation runs, only its skip button; while Mirela teaches, none: Enter or Space
+// answer her.
 std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
     std::vector<TKeyStop> stops;
     if (conversation_.Running()) {
         AddKeyStops(stops, conversation_.SkipButton());
         return stops;
     }
+    if (teaching_.Open()) return stops;
     for (int slot = 1; slot <= static_cast<int>(SlotsPerIsland); ++slot)
         AddKeyStops(stops, services_.Progress.BuySlots.BuyButton(slot));
     AddKeyStops(stops, playButton_);

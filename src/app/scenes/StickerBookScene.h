@@ -5,9 +5,11 @@
 // four slots and Play, which goes on to the next level (or to the map for a newly opened island).
 // A conversation over the book comes first when the player's works have changed; the panels come
 // when it has ended; Play in the finished game tells the closing conversation, then the ending.
-// TODO(story issue): the birdie, the hero scene's music and the tutorial.
+// On the first visit Mirela's book step comes before the panels, and her tips after them.
+// TODO(decorations issue): the birdie and the hero scene's music.
 #include "app/GameServices.h"
 #include "app/scenes/BookConversation.h"
+#include "app/scenes/BookTeaching.h"
 #include "app/scenes/Scene.h"
 #include "effects/AmbientDecorations.h"
 #include "engine/GameButtonClass.h"
@@ -33,6 +35,8 @@ public:
     void TransitionStarts(TGameSceneValues to) override;
     void Frame() override;
     void Mouse(const TPlatformEvent& event) override;
+    // Enter or Space answer Mirela's step or tip.
+    void Key(const TPlatformEvent& event) override;
     std::vector<TKeyStop> KeyStops() const override;
 
     const TGameButton& PlayButton() const { return playButton_; }
@@ -43,6 +47,7 @@ public:
     TBookConversation& Conversation() { return conversation_; }
     const TBookConversation& Conversation() const { return conversation_; }
     const TBuildingCitizens& Citizens() const { return citizens_; }
+    const TBookTeaching& Teaching() const { return teaching_; }
     // The share of the haven the tube shows, 0..100.
     int TubePercent() const;
     // Where the book's butterflies, gull and dust motes may live: off the two panels.
@@ -52,6 +57,9 @@ public:
 private:
     void PlayClick();
     void ConversationFinished(int conversation);
+    // Mirela's book step when it is due, else the panels.
+    void TeachOrShowPanels();
+    void ShowPanels();
     // The picture's background follows its stage, also when a purchase here moves it on.
     void ShowBackground();
     void DrawTube() const;
@@ -67,4 +75,5 @@ private:
     std::string background_;
     TBookConversation conversation_;
     TAmbientDecorations decorations_;
+    TBookTeaching teaching_;
 };
