@@ -139,6 +139,7 @@ namespace {
 constexpr int ChartWidth = 960;
 constexpr int ChartHeight = 420;
 constexpr double Margin = 50;
+constexpr double LabelGap = 6; // between two level labels under the axis
 
 void DrawChartFrame(cairo_t* cr, double width, double height) {
     cairo_set_source_rgb(cr, 1, 1, 1);
@@ -190,7 +191,9 @@ std::string DrawCampaignChart(const std::vector<TLevelReport>& levels, const fs:
     const double height = ChartHeight - 2 * Margin;
     const double step = width / static_cast<double>(levels.size());
     DrawChartFrame(cr, width, height);
-    // Islands: alternate shading, a name over each, the level labels under the axis.
+    // Islands: alternate shading, a name over each, the level labels under the axis where there
+    // is room for them.
+    double labelsEnd = 0;
     for (size_t index = 0; index < levels.size(); ++index) {
         const double x = Margin + step * static_cast<double>(index);
         if (index == 0 || levels[index].Island != levels[index - 1].Island) {
@@ -201,9 +204,13 @@ std::string DrawCampaignChart(const std::vector<TLevelReport>& levels, const fs:
             cairo_move_to(cr, x + 4, Margin - 8);
             cairo_show_text(cr, ("island " + std::to_string(levels[index].Island)).c_str());
         }
+        cairo_text_extents_t label;
+        cairo_text_extents(cr, levels[index].Label.c_str(), &label);
+        if (x + 2 < labelsEnd) continue;
         cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
         cairo_move_to(cr, x + 2, Margin + height + 16);
         cairo_show_text(cr, levels[index].Label.c_str());
+        labelsEnd = x + 2 + label.x_advance + LabelGap;
     }
     std::vector<double> winRates, medians;
     for (const TLevelReport& level : levels) {
