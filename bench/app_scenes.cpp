@@ -13,7 +13,8 @@ bool ContentBuilt() {
     return std::filesystem::exists(std::string(TOVAN_GAME_DIR) + "/Levels/Level1-01.zel");
 }
 
-// Walks a new game to the scene with `reach`, then times single frames of it.
+// Walks a new game to the scene with `reach`, then times single frames of it; a scene that ends
+// while its frames are timed spoils the figure, and says so.
 void TimeScene(benchmark::State& state, const std::function<bool(TSceneWalk&)>& reach) {
     if (!ContentBuilt()) {
         state.SkipWithError("no built game content beside the game");
@@ -24,7 +25,9 @@ void TimeScene(benchmark::State& state, const std::function<bool(TSceneWalk&)>& 
         state.SkipWithError("the scene could not be reached");
         return;
     }
+    const TGameSceneValues timed = walk.Scene();
     for (auto _ : state) walk.Form->OmegaTimer1Timer();
+    if (walk.Scene() != timed) state.SkipWithError("the scene ended while its frames were timed");
 }
 
 bool ReachMenu(TSceneWalk& walk) {
@@ -108,29 +111,26 @@ void BM_InGameMenu(benchmark::State& state) {
     });
 }
 
-// The results window at rest over the won board, its numbers counting; fewer frames than its
-// 15 seconds, or its own time would take it away.
-void BM_StageResult(benchmark::State& state) {
-    TimeScene(state, [](TSceneWalk& walk) {
-        if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
-        walk.Click(walk.Form->Menu().PlayButton());
-        if (!walk.RunUntil(gsConfirmWindow)) return false;
-        walk.Click(walk.Form->Confirm().Window().PositiveButton());
-        if (!walk.RunUntil(gsMap) || !ReachRoundFromMap(walk)) return false;
-        walk.PressKey(TKey::F2);
-        return walk.RunUntil(gsStageResult);
-    });
-}
-
-// A developer's first round won at once, its results, the book with its conversation skipped.
-bool ReachBookAfterWin(TSceneWalk& walk) {
+// A developer's first round won at once with F2, up to its results.
+bool ReachResultsAfterWin(TSceneWalk& walk) {
     if (!walk.ReachMenuAsNewPlayer("ANNA", true)) return false;
     walk.Click(walk.Form->Menu().PlayButton());
     if (!walk.RunUntil(gsConfirmWindow)) return false;
     walk.Click(walk.Form->Confirm().Window().PositiveButton());
     if (!walk.PastOpeningStory(gsMap) || !ReachRoundFromMap(walk)) return false;
     walk.PressKey(TKey::F2);
-    if (!walk.RunUntil(gsStageResult)) return false;
+    return walk.RunUntil(gsStageResult);
+}
+
+// The results window at rest over the won board, its numbers counting; fewer frames than its
+// 15 seconds, or its own time would take it away.
+void BM_StageResult(benchmark::State& state) {
+    TimeScene(state, ReachResultsAfterWin);
+}
+
+// The results, then the book with its conversation skipped.
+bool ReachBookAfterWin(TSceneWalk& walk) {
+    if (!ReachResultsAfterWin(walk)) return false;
     walk.Click(walk.Form->StageResult().OkButton());
     if (!walk.RunUntil(gsStickerBook)) return false;
     walk.Click(walk.Form->StickerBook().Conversation().SkipButton());
@@ -191,6 +191,111 @@ void BM_ChapterDialog(benchmark::State& state) {
     });
 }
 
+// The first logo card, before the click that skips the cards.
+void BM_CompanyLogos(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) { return walk.Scene() == gsCompanyLogos; });
+}
+void BM_AddPlayer(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenu(walk)) return false;
+        walk.Click(walk.Form->Menu().ChangePlayerLink());
+        if (!walk.RunUntil(gsPlayerSelect)) return false;
+        walk.Click(walk.Form->PlayerSelect().NewButton());
+        return walk.RunUntil(gsAddPlayer);
+    });
+}
+// The credits scroll over the options they came from.
+void BM_Credits(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenuAndClick(walk, &TMenuScene::OptionsButton, gsOptions)) return false;
+        walk.Click(walk.Form->Options().CreditsButton());
+        return walk.RunUntil(gsCredits);
+    });
+}
+void BM_Extras(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenuAndClick(walk, &TMenuScene::HelpButton, gsHelp)) return false;
+        walk.Click(walk.Form->Help().ExtrasLinkCentre());
+        return walk.RunUntil(gsExtras);
+    });
+}
+// The objective panel over the board being filled, before it goes by itself.
+void BM_ObjectiveInfo(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMap(walk)) return false;
+        walk.Click(walk.Form->Map().PlayButton());
+        return walk.RunUntil(gsObjectiveInfo);
+    });
+}
+void BM_InGameOptions(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachRound(walk)) return false;
+        walk.PressEscape();
+        if (!walk.RunUntil(gsInGameMenu)) return false;
+        walk.Click(walk.Form->InGameMenu().OptionsButton());
+        return walk.RunUntil(gsInGameOptions);
+    });
+}
+// The won board thrown away before the results come: its first frames only.
+void BM_RoundClear(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!walk.ReachBuiltRound(1)) return false;
+        walk.PressKey(TKey::F2);
+        return walk.Scene() == gsRoundClear;
+    });
+}
+// The tube run dry, before its question comes.
+void BM_TimeUp(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachRound(walk)) return false;
+        walk.Form->MainGame().TimeUp();
+        return walk.Scene() == gsTimeUp;
+    });
+}
+// Mirela's first step over level 1-01, its text typing.
+void BM_Tutorial(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        walk.Taught = true;
+        if (!ReachMap(walk)) return false;
+        walk.Click(walk.Form->Map().PlayButton());
+        if (!walk.RunUntil(gsObjectiveInfo)) return false;
+        walk.Form->MainGame().ObjectiveInfo.Skip();
+        return walk.RunUntil(gsTutorial);
+    });
+}
+// The first tool tip, which comes with the eighth match of level 1-01.
+void BM_TutorialToolTip(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        walk.Taught = true;
+        if (!ReachMap(walk)) return false;
+        walk.Click(walk.Form->Map().PlayButton());
+        if (!walk.RunUntil(gsObjectiveInfo)) return false;
+        walk.Form->MainGame().ObjectiveInfo.Skip();
+        if (!walk.RunUntil(gsTutorial)) return false;
+        walk.Click(walk.Form->Tutorial().OkButton());
+        if (!walk.RunUntil(gsMainGame)) return false;
+        constexpr int MatchesBeforeTheTip = 8;
+        for (int match = 0; match < MatchesBeforeTheTip; ++match)
+            walk.Form->MainGame().GameBoard.OnManualMatch();
+        return walk.RunUntil(gsTutorialToolTip);
+    });
+}
+// The opening's first strip with its narration.
+void BM_OpeningStory(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenuAndClick(walk, &TMenuScene::PlayButton, gsConfirmWindow)) return false;
+        walk.Click(walk.Form->Confirm().Window().PositiveButton());
+        return walk.RunUntil(gsOpeningStory);
+    });
+}
+void BM_EndingStory(benchmark::State& state) {
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachMenu(walk)) return false;
+        walk.Form->SetScene(gsEndingStory);
+        return walk.RunUntil(gsEndingStory);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_Splash);
@@ -210,3 +315,17 @@ BENCHMARK(BM_MapSkyBusy);
 BENCHMARK(BM_StickerBookSkyBusy);
 // The first conversation lasts about 600 frames: all of them stay inside it.
 BENCHMARK(BM_ChapterDialog)->Iterations(400);
+// Scenes that end by themselves are timed over their first frames: the logos change card every
+// 60 frames, the objective and the round clear last a few seconds, the story strips 220 frames.
+BENCHMARK(BM_CompanyLogos)->Iterations(30);
+BENCHMARK(BM_AddPlayer);
+BENCHMARK(BM_Credits);
+BENCHMARK(BM_Extras);
+BENCHMARK(BM_ObjectiveInfo)->Iterations(60);
+BENCHMARK(BM_InGameOptions);
+BENCHMARK(BM_RoundClear)->Iterations(20);
+BENCHMARK(BM_TimeUp)->Iterations(40);
+BENCHMARK(BM_Tutorial);
+BENCHMARK(BM_TutorialToolTip);
+BENCHMARK(BM_OpeningStory)->Iterations(150);
+BENCHMARK(BM_EndingStory)->Iterations(150);
