@@ -55,8 +55,11 @@ TEST(BossRound, TheIslandsGuardianWalksBelowATopBoardWithTheLevelsValues) {
     TBoss& owl = round.OwlBoss;
     EXPECT_EQ(&round.CurrentBoss(), &owl);
     EXPECT_TRUE(owl.Visible);
-    for (TBoss* other : round.Bosses())
-        if (other != &owl) EXPECT_FALSE(other->Visible);
+    for (TBoss* other : round.Bosses()) {
+        if (other != &owl) {
+            EXPECT_FALSE(other->Visible);
+        }
+    }
     EXPECT_EQ(owl.Energy(), BossEnergy);
     EXPECT_EQ(owl.CurrentEnergy(), BossEnergy);
     EXPECT_EQ(owl.RefTimeForAbsorbAttempt, 4000);

@@ -43,6 +43,12 @@ TEST(MenuPages, HelpFadesInItsPageAndLeavesByTheIrisFreeingIt) {
     const THelpScene& help = walk.Form->Help();
     EXPECT_EQ(help.PageAlpha(), 255);
     EXPECT_TRUE(walk.Form->PictureLoaded("Help1"));
+    // Dust drifts over the page, unless effects are reduced.
+    EXPECT_FALSE(walk.Platform.Device.QuadsOf("ScreenDustEffect").empty());
+    SetReducedEffectsMode(true);
+    walk.Tick();
+    EXPECT_TRUE(walk.Platform.Device.QuadsOf("ScreenDustEffect").empty());
+    SetReducedEffectsMode(false);
 
     walk.Click(help.DoneButton());
     EXPECT_TRUE(walk.Form->TransitionActive());

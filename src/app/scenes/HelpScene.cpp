@@ -2,6 +2,7 @@
 
 #include "app/scenes/SceneInput.h"
 #include "app/scenes/SceneWindows.h"
+#include "app/scenes/ScreenDust.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 
@@ -15,6 +16,8 @@ constexpr int PageNumber = 1;
 constexpr TPoint DonePos{1214, 24};
 // The small extras page is a little see-through until the mouse is on it.
 constexpr uint8_t LinkAlpha = 200;
+// Faint dust over the page while it is read.
+constexpr uint8_t DustAlpha = 60;
 // The extras page, loaded again should the extras have freed it.
 constexpr const char* ExtrasFile = "Extras.jpg";
 
@@ -44,6 +47,7 @@ void THelpScene::TakeSizes() {
 
 void THelpScene::Enter(TGameSceneValues) {
     alpha_ = 0;
+    ticks_ = 0;
     services_.Host.LoadLateImage(PagePicture() + ".jpg");
     if (ExtrasLinkShown()) services_.Host.LoadMainSetImage(ExtrasFile);
 }
@@ -71,12 +75,14 @@ void THelpScene::DoneClick() {
     if (OnBackToRound) OnBackToRound();
 }
 
-// TODO(decorations issue): the screen dust over the page.
 void THelpScene::Frame() {
     alpha_ = std::min(alpha_ + AlphaStep, static_cast<int>(Opaque));
-    if (alpha_ > ShowAlpha)
+    ++ticks_;
+    if (alpha_ > ShowAlpha) {
         DrawImage(PagePicture(), 0, 0, 0, 0, 0, 1, 1, Opaque, Opaque, Opaque,
                   static_cast<uint8_t>(alpha_), 0);
+        ScreenDust::Draw(ticks_, DustAlpha);
+    }
     if (ExtrasLinkShown()) DrawExtrasLink();
     doneButton_.Draw(Opaque);
 }

@@ -53,4 +53,6 @@ private:
     TGameButton doneButton_;
     TExtrasLink extrasLink_;
     int alpha_ = 0;
+    // Ticks since the page came, for the dust's frames.
+    int ticks_ = 0;
 };

@@ -197,7 +197,7 @@ void TMainGameScene::WireBoardEvents() {
     };
     // A new flower may come while none is flying to its slot; found flowers leave the board at
     // once for now, so one may always be added.
-    // TODO(decorations issue): the found flower's flight, whose rest answers this.
+    // TODO(presentation polish issue): the found flower's flight, whose rest answers this.
     GameBoard.OnCanAddFlowerQuestion = [](bool& canAddFlower) { canAddFlower = true; };
 }
 
@@ -245,7 +245,7 @@ void TMainGameScene::WireWholeBoardEvents() {
         if ((type == coGameRoundClear || type == coBossVictory) && RoundOver) ThrowBoardAway();
         if (type == coGo) SwitchBossOn();
     };
-    // TODO(decorations issue): the energy cabinet and the bottom panel slide away too.
+    // TODO(presentation polish issue): the energy cabinet and the bottom panel slide away too.
     LockersAwayEffect.OnAboutSpreading = [this] {
         TubeTimer.SlideOut();
         ElementGather.Visible = false;

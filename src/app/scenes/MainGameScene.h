@@ -255,7 +255,7 @@ private:
     void BeginPlay();
     // A request whose effect the game does not have ends without animation: its completion runs
     // in this frame's effect step (or the next frame's, for a request made by input).
-    // TODO(small board effects issue): the struck tiles and the blaster's charge get their effects.
+    // TODO(presentation polish issue): the struck tiles and the blaster's charge get their effects.
     void CompleteWithoutEffect(std::function<void()> completion);
     void RunCompletionsWithoutEffect();
 

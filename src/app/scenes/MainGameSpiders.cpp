@@ -29,7 +29,7 @@ void TMainGameScene::WireSpiderEvents() {
     CrawlingSpiders.OnOneSpiderHit = [this](int x, int y, bool& gathered) {
         gathered = SpiderKnockedOff({x, y});
     };
-    // TODO(decorations issue): dust under a rolling spider, with the bounce dust.
+    // TODO(presentation polish issue): dust under a rolling spider, with the bounce dust.
     GameBoard.OnEnemiesBanned = [this](const TSimpleObjectArray& banned) {
         CrawlingSpiders.KnockOffByMap(banned);
     };

@@ -193,7 +193,7 @@ void TMainGameScene::MakeCollectorToolsAccessible() {
     for (TCollectorBombTool& tool : CollectorTools) tool.Accessible = !gamePause_;
 }
 
-// TODO(decorations issue): the shuffle button's shine with the sound.
+// TODO(presentation polish issue): the shuffle button's shine with the sound.
 // On island 1, level 4, the first two shares have their tool tips.
 void TMainGameScene::EnergyReached(uint8_t level) {
     for (int i = 0; i < level && i < static_cast<int>(energyReached_.size()); ++i)

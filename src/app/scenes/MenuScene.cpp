@@ -44,7 +44,7 @@ constexpr float LogoRockDegrees = 2.5f;
 constexpr float LogoRockPerTick = 0.035f;
 constexpr int LogoTicksPerStep = 4;
 // The haven behind the menu until the sticker book draws its own world there.
-// TODO(economy issue): the sticker book's world of the player's stage.
+// TODO(presentation polish issue): the sticker book's world of the player's stage.
 constexpr const char* BackdropFile = "ciBG1.jpg";
 constexpr std::string_view BackdropPicture = "ciBG1";
 // Text lines: the greeting before the player's name.
@@ -151,7 +151,7 @@ void TMenuScene::PrepareForPlayer(TGameSceneValues from) {
     player.GameLogger.SetPlayerName(player.SelectedName());
     services_.Host.FreeImageSet(HavenImageSet);
     services_.Host.LoadLateImage(BackdropFile);
-    // TODO(economy issue): the palace clouds of the book's stage.
+    // TODO(presentation polish issue): the palace clouds of the book's stage.
     heroScene_.Choose(services_.Progress.BuySlots.BoughtCount());
     services_.Music.RequestTrack(mtSplash);
 }

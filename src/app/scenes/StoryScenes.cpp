@@ -1,6 +1,7 @@
 #include "app/scenes/StoryScenes.h"
 
 #include "app/scenes/SceneInput.h"
+#include "app/scenes/ScreenDust.h"
 #include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/LoadedImageListClass.h"
@@ -18,8 +19,6 @@ constexpr int BurstEveryTicks = 120;
 constexpr int BurstTicks = 40;
 constexpr int FilmBurstStart = 0;
 constexpr int DustBurstStart = BurstEveryTicks / 2;
-constexpr int DustFrames = 3;
-constexpr int DustTicksPerFrame = 8;
 constexpr uint8_t DustAlpha = 90;
 constexpr int FilmFrames = 2;
 constexpr int FilmTicksPerFrame = 3;
@@ -101,10 +100,7 @@ bool TStoryScene::InBurst(int start) const {
 
 // Dust and film scratches are the heavy layers: reduced effects keep only the paper frame.
 void TStoryScene::DrawLayers() const {
-    if (!IsReducedEffectsMode() && InBurst(DustBurstStart))
-        DrawImage(Pictures::ScreenDustEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale,
-                  FullChannel, FullChannel, FullChannel, DustAlpha,
-                  (ticks_ / DustTicksPerFrame) % DustFrames);
+    if (InBurst(DustBurstStart)) ScreenDust::Draw(ticks_, DustAlpha);
     if (!IsReducedEffectsMode() && InBurst(FilmBurstStart))
         DrawImage(Pictures::MovieEffect, 0, 0, 0, 0, 0, HalfSizeScale, HalfSizeScale, FullChannel,
                   FullChannel, FullChannel, FilmAlpha, (ticks_ / FilmTicksPerFrame) % FilmFrames);
