@@ -12,9 +12,8 @@
 namespace {
 
 constexpr TPanelSlide WindowSlide{sdToDown, -460, 60};
-// On the window: the medal with its turning shine on the left (placed by the celebration), the
-// statistics beside it, OK.
-// The statistics: a label and its value on each line.
+// On the window: the medal with its turning shine on the left (the celebration places both), the
+// statistics beside it, a label and its value on each line, and OK.
 constexpr int StatsLabelX = 236;
 constexpr int StatsValueX = 350;
 constexpr int StatsTop = 140;
@@ -27,12 +26,11 @@ constexpr int NoWidthLimit = 0;
 constexpr int CountSoundEvery = 4;
 // Golden dust rises from the score's value while it counts, a mote every other frame.
 constexpr int DustEvery = 2;
-constexpr int ScoreLine = 1;
+constexpr int ScoreLineTop = StatsTop + StatsLineHeight; // the second line, under the time
 constexpr int ScoreValueWidth = 110;
 constexpr int ScoreValueHeight = 30;
-constexpr TRect ScoreDustLine{StatsValueX, StatsTop + ScoreLine* StatsLineHeight,
-                              StatsValueX + ScoreValueWidth,
-                              StatsTop + ScoreLine* StatsLineHeight + ScoreValueHeight};
+constexpr TRect ScoreDustLine{StatsValueX, ScoreLineTop, StatsValueX + ScoreValueWidth,
+                              ScoreLineTop + ScoreValueHeight};
 constexpr int SecondsPerMinute = 60;
 
 // The purse's names of the element kinds, as the bonus line shows them.
