@@ -200,7 +200,22 @@ TEST(RoundScenes, AWonRoundGoesThroughItsResultsAndTheStickerBookToTheNextLevel)
     EXPECT_EQ(saved.NextUncompletedLevel, 2);
     EXPECT_EQ(saved.Score, walk.Round().Score);
 
-    walk.Click(walk.Form->StageResult().OkButton());
+    // As the window rests the medal pops in, dust rises from the counting score and Mirela flies
+    // in to her perch; OK sends her off with the window.
+    const TStageResultScene& results = walk.Form->StageResult();
+    const TResultsCelebration& celebration = results.Celebration();
+    for (int i = 0; i < 200 && results.Window().State() != mwsShown; ++i) walk.Tick();
+    walk.Ticks(TStageResultScene::CountingTicks / 2);
+    EXPECT_TRUE(celebration.MedalShowing());
+    EXPECT_GT(celebration.DustCount(), 0);
+    EXPECT_EQ(celebration.Dove(), TDoveFlight::FlyingIn);
+    walk.Ticks(TResultsCelebration::DoveFlightTicks);
+    EXPECT_EQ(celebration.Dove(), TDoveFlight::Perched);
+    EXPECT_FLOAT_EQ(celebration.MedalScale(), 1.0f);
+    walk.Click(results.OkButton());
+    EXPECT_EQ(celebration.Dove(), TDoveFlight::FlyingOff);
+    EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("TutorialDove"));
+
     ASSERT_TRUE(walk.RunUntil(gsStickerBook));
     walk.SkipBookConversation();
     EXPECT_TRUE(walk.Platform.Device.HasLiveTexture("ciBG1"));

@@ -4,6 +4,7 @@
 #include "ReplayChecksum.h"
 #include "TempFolder.h"
 #include "app/NullPlatform.h"
+#include "app/scenes/StageResultScene.h"
 #include "engine/GameGlobals.h"
 #include "platform/AudioRecordingDevice.h"
 #include "platform/RecordingGraphicsDevice.h"
@@ -142,6 +143,7 @@ public:
               ReplayCounters::BossesBeaten, ReplayCounters::BossDrains,
               ReplayCounters::TutorialSteps, ReplayCounters::ToolTips})
             Counters[name] = 0;
+        Counters[ReplayCounters::DoveLandings] = Counters[ReplayCounters::DoveDepartures] = 0;
         WatchRound();
         WatchTools();
     }
@@ -190,6 +192,7 @@ public:
             if (Form->Closing()) break;
             Platform.Clock.AdvanceMs(PassMs);
             Form->RunLoopPass();
+            WatchDove();
         }
     }
 
@@ -218,6 +221,15 @@ public:
     }
 
 private:
+    // The results' dove has no events of her own: her flight is read after every pass.
+    void WatchDove() {
+        const TDoveFlight flight = Form->StageResult().Celebration().Dove();
+        if (flight == lastFlight) return;
+        if (flight == TDoveFlight::Perched) ++Counters[ReplayCounters::DoveLandings];
+        if (flight == TDoveFlight::FlyingOff) ++Counters[ReplayCounters::DoveDepartures];
+        lastFlight = flight;
+    }
+
     // A grouping that no stood swap has led to since the last one is a cascade.
     void WatchRound() {
         Watch(Form->MainGame().SwapEffect.OnEffectComplete, [this] {
@@ -283,6 +295,7 @@ private:
     std::map<std::string, int> Counters;
     std::string scenes;
     bool moveAwaitsLine = false;
+    TDoveFlight lastFlight = TDoveFlight::Away;
 };
 
 } // namespace

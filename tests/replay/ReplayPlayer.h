@@ -38,6 +38,9 @@ inline constexpr const char* WebsSpun = "webs-spun";               // webs the s
 inline constexpr const char* SpidersHit = "spiders-hit";     // knocked spiders, hit played out
 inline constexpr const char* BossesBeaten = "bosses-beaten"; // a guardian's energy ran out
 inline constexpr const char* BossDrains = "boss-drains";     // an aura's peak: the tube drained
+// Mirela on the results window: settled on her perch, and off again as it hides.
+inline constexpr const char* DoveLandings = "dove-landings";
+inline constexpr const char* DoveDepartures = "dove-departures";
 // The player's tools, each counted when it acts on the board.
 inline constexpr const char* KeyUses = "key-uses";         // lockers the key turned in
 inline constexpr const char* BroomUses = "broom-uses";     // webs the broom swept

@@ -2,11 +2,9 @@
 
 #include "app/scenes/SceneInput.h"
 #include "app/scenes/ScenePanels.h"
-#include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,24 +12,25 @@
 namespace {
 
 constexpr TPanelSlide WindowSlide{sdToDown, -460, 60};
-// On the window: the medal with its turning shine on the left, the statistics beside it, OK.
-constexpr TPoint MedalOffset{40, 100};
-constexpr TPoint ShineOffset{-8, 52};
-constexpr float ShineDegreesPerTick = 0.2f;
-constexpr float ShineScale = 2.35f;
-constexpr uint8_t ShineAlpha = 30;
-// The statistics: a label and its value on each line.
+// On the window: the medal with its turning shine on the left (the celebration places both), the
+// statistics beside it, a label and its value on each line, and OK.
 constexpr int StatsLabelX = 236;
 constexpr int StatsValueX = 350;
 constexpr int StatsTop = 140;
 constexpr int StatsLineHeight = 50;
 constexpr float StatsRatio = 0.9f;
 constexpr TPoint OkOffset{196, 360};
-constexpr float Centered = 0.5f;
 constexpr int Black = 3;
 constexpr int NoWidthLimit = 0;
 // The counting's tick sound, every few frames while the numbers run.
 constexpr int CountSoundEvery = 4;
+// Golden dust rises from the score's value while it counts, a mote every other frame.
+constexpr int DustEvery = 2;
+constexpr int ScoreLineTop = StatsTop + StatsLineHeight; // the second line, under the time
+constexpr int ScoreValueWidth = 110;
+constexpr int ScoreValueHeight = 30;
+constexpr TRect ScoreDustLine{StatsValueX, ScoreLineTop, StatsValueX + ScoreValueWidth,
+                              ScoreLineTop + ScoreValueHeight};
 constexpr int SecondsPerMinute = 60;
 
 // The purse's names of the element kinds, as the bonus line shows them.
@@ -56,12 +55,12 @@ TStageResultScene::TStageResultScene(const TGameServices& services, TMainGameSce
     window_.ShownTimeToTriggerEvent = ShownTimeMs;
     window_.OnPosUpdate = [this](TPoint pos) { Place(pos); };
     window_.OnShowingComplete = [this] { ShowingComplete(); };
-    window_.OnShownTimerReached = [this] { window_.Hide(); };
+    window_.OnShownTimerReached = [this] { HideWindow(); };
     window_.OnHidingComplete = [this] { services_.Host.TransitionTo(gsStickerBook); };
     PreparePanel(window_, Pictures::ResultsWindow, WindowRest, WindowSlide, services_.Pictures);
     okButton_.ImageName = Pictures::WindowOKButton;
     okButton_.OnClick = [this] {
-        if (window_.State() == mwsShown) window_.Hide();
+        if (window_.State() == mwsShown) HideWindow();
     };
     Place(window_.Position());
 }
@@ -71,23 +70,30 @@ void TStageResultScene::Place(TPoint windowPos) {
 }
 
 void TStageResultScene::Enter(TGameSceneValues) {
-    ticks_ = 0;
     countTicks_ = 0;
     counting_ = false;
+    celebration_.Reset();
     window_.Show();
 }
 
-// TODO(story issue): the medal's animation, the scoring dust and the pigeon.
 void TStageResultScene::ShowingComplete() {
     PlaySound(round_.Medal == mdGold ? "NotifyHigh" : "NotifyLow");
-    PlaySound("Bells");
+    celebration_.WindowShown(round_.Medal, window_.Position());
     counting_ = true;
+    PlaySound("Bells");
+}
+
+// Mirela leaves with the window.
+void TStageResultScene::HideWindow() {
+    window_.Hide();
+    celebration_.WindowHiding();
 }
 
 void TStageResultScene::Count() {
     if (!counting_ || countTicks_ >= CountingTicks) return;
     ++countTicks_;
     if (countTicks_ % CountSoundEvery == 0) PlaySound("ScoreCount");
+    if (countTicks_ % DustEvery == 0) celebration_.SprinkleDust(ScoreDustLine);
 }
 
 TRoundStats TStageResultScene::CountedStats() const {
@@ -117,20 +123,18 @@ void TStageResultScene::DrawStats(TPoint windowPos) const {
 }
 
 void TStageResultScene::DrawOver() {
-    ++ticks_;
+    celebration_.Tick();
     Count();
     window_.Update();
     window_.Draw();
-    if (window_.State() == mwsHidden) return;
-    const TPoint pos = window_.Position();
-    DrawImage(Pictures::FeatureShine, pos.X + ShineOffset.X, pos.Y + ShineOffset.Y,
-              std::fmod(ticks_ * ShineDegreesPerTick, 360.0f), Centered, Centered, ShineScale,
-              ShineScale, FullChannel, FullChannel, FullChannel, ShineAlpha, 0);
-    if (round_.Medal != mdNone)
-        DrawImage(Pictures::ResultMedals, pos.X + MedalOffset.X, pos.Y + MedalOffset.Y, 0, 0, 0, 1,
-                  1, FullChannel, FullChannel, FullChannel, FullChannel, round_.Medal);
-    DrawStats(pos);
-    okButton_.Draw(FullChannel);
+    if (window_.State() != mwsHidden) {
+        const TPoint pos = window_.Position();
+        celebration_.DrawMedal(pos);
+        DrawStats(pos);
+        celebration_.DrawDust(pos);
+        okButton_.Draw(FullChannel);
+    }
+    celebration_.DrawDove();
 }
 
 void TStageResultScene::Mouse(const TPlatformEvent& event) {

@@ -1,8 +1,10 @@
 #pragma once
 // The results of a won round (gsStageResult): over the board the results window drops in with
-// the medal and the round's statistics, which count up once it rests; OK, or the window's own
-// time, takes it away, and the sticker book comes behind the iris.
+// the medal and the round's statistics, which count up once it rests. Then the medal pops in,
+// dust rises from the score as it counts and Mirela flies in to perch on the window; OK, or the
+// window's own time, takes it away with her, and the sticker book comes behind the iris.
 #include "app/scenes/RoundOverlayScenes.h"
+#include "effects/ResultsCelebration.h"
 #include "engine/GameMenuWindowClass.h"
 
 class TStageResultScene : public TRoundOverlayScene {
@@ -21,6 +23,7 @@ public:
 
     const TGameMenuWindow& Window() const { return window_; }
     const TGameButton& OkButton() const { return okButton_; }
+    const TResultsCelebration& Celebration() const { return celebration_; }
     // The statistics as the window shows them now.
     TRoundStats CountedStats() const;
 
@@ -28,12 +31,13 @@ private:
     void Place(TPoint windowPos);
     void DrawOver() override;
     void ShowingComplete();
+    void HideWindow();
     void Count();
     void DrawStats(TPoint windowPos) const;
 
     TGameMenuWindow window_;
     TGameButton okButton_;
-    int ticks_ = 0;
+    TResultsCelebration celebration_;
     int countTicks_ = 0;
     bool counting_ = false;
 };
