@@ -76,6 +76,9 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     progress.SlotsInfo.HideNow();
     services_.Music.RequestTrack(mtUpgrade1);
     StartAmbience();
+    // Fireworks of an earlier visit are over; a purchase made on the map celebrates now.
+    celebration_.Reset();
+    CelebrateIfDue();
     if (TellConversationIfUntold()) return;
     TeachOrShowPanels();
 }
@@ -87,6 +90,24 @@ bool TStickerBookScene::TellConversationIfUntold() {
     bottomPanel_.Hide();
     services_.Progress.SlotsInfo.Hide();
     return true;
+}
+
+void TStickerBookScene::AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted) {
+    celebratedSticker_ = sticker;
+    fireworksDue_ = fireworksDue_ || islandCompleted;
+}
+
+// The burst leaps from the bought work's sticker while it glows.
+void TStickerBookScene::CelebrateIfDue() {
+    if (celebratedSticker_ == ciNone) return;
+    celebration_.Burst(services_.Progress.StickerBook.StickerCentre(celebratedSticker_));
+    if (services_.TestReport) services_.TestReport("celebration: burst");
+    if (fireworksDue_) {
+        celebration_.StartFireworks();
+        if (services_.TestReport) services_.TestReport("celebration: fireworks");
+    }
+    celebratedSticker_ = ciNone;
+    fireworksDue_ = false;
 }
 
 // The closing conversation leads to the ending; any other to the book's panels.
@@ -173,6 +194,7 @@ void TStickerBookScene::Frame() {
     book.Tick();
     citizens_.Tick();
     DrawAmbience();
+    celebration_.Tick();
     DrawTube();
     bottomPanel_.Draw();
     DrawSlots();

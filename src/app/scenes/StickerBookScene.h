@@ -12,6 +12,7 @@
 #include "app/scenes/BookTeaching.h"
 #include "app/scenes/Scene.h"
 #include "effects/AmbientDecorations.h"
+#include "effects/Celebration.h"
 #include "engine/GameButtonClass.h"
 #include "engine/GameMenuWindowClass.h"
 #include "progression/BuildingCitizensClass.h"
@@ -44,6 +45,11 @@ public:
     // After a purchase here, or on entering: the conversation of the player's works, unless it
     // has been told. True when it starts.
     bool TellConversationIfUntold();
+    // A bought work's celebration (with fireworks when it completed its island) waits for the
+    // book; CelebrateIfDue plays it while the book shows.
+    void AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted);
+    void CelebrateIfDue();
+    const TCelebration& Celebration() const { return celebration_; }
     TBookConversation& Conversation() { return conversation_; }
     const TBookConversation& Conversation() const { return conversation_; }
     const TBuildingCitizens& Citizens() const { return citizens_; }
@@ -76,4 +82,7 @@ private:
     TBookConversation conversation_;
     TAmbientDecorations decorations_;
     TBookTeaching teaching_;
+    TCelebration celebration_;
+    TStickerBookItemType celebratedSticker_ = ciNone;
+    bool fireworksDue_ = false;
 };
