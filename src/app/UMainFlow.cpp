@@ -61,8 +61,8 @@ void TFormMain::ConnectSlots() {
     };
 }
 
-// A purchase in the book celebrates and brings its conversation at once; one on the map waits
-// for the book.
+// A purchase in the book celebrates at once, its conversation following at the burst's peak;
+// one on the map waits for the book.
 void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
     TBuySlots& slots = progress_.BuySlots;
     progress_.SlotsInfo.HideNow();
@@ -74,9 +74,7 @@ void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
     slots.UpdateAffordable();
     SavePlayerSave(true);
     stickerBook_->AwaitCelebration(StickerOfSlot(island, slot), islandCompleted);
-    if (GameScene.Value() != gsStickerBook) return;
-    stickerBook_->CelebrateIfDue();
-    stickerBook_->TellConversationIfUntold();
+    if (GameScene.Value() == gsStickerBook) stickerBook_->WorkBoughtHere();
 }
 
 void TFormMain::IslandCompleted(int island) {

@@ -141,6 +141,15 @@ TEST(StickerBookScene, AWorkBoughtInTheBookBringsItsConversationWhileThePanelsWa
     ASSERT_TRUE(walk.ReachBookAfterWin());
     walk.Click(walk.Slots().BuyButton(1));
     const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
+    // The burst first: the panels go at once, the conversation comes at its peak, and until
+    // then nothing hears a click.
+    EXPECT_FALSE(conversation.Running());
+    EXPECT_TRUE(walk.Form->StickerBook().AwaitingPeak());
+    EXPECT_TRUE(walk.Form->StickerBook().KeyStops().empty());
+    walk.Click(walk.Slots().BuyButton(2));
+    EXPECT_FALSE(walk.Slots().Slot(1, 2).Bought);
+    walk.Ticks(TStickerBookScene::CelebrationPeakTicks);
+    EXPECT_FALSE(walk.Form->StickerBook().AwaitingPeak());
     EXPECT_TRUE(conversation.Running());
     EXPECT_EQ(conversation.Dialog().Conversation(), 2); // the party tent's
     walk.Ticks(60);                                     // long enough for a panel to slide in

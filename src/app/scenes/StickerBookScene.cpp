@@ -78,7 +78,10 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     StartAmbience();
     // Fireworks of an earlier visit are over; a purchase made on the map celebrates now.
     celebration_.Reset();
-    CelebrateIfDue();
+    if (CelebrateIfDue()) {
+        AwaitPeak();
+        return;
+    }
     if (TellConversationIfUntold()) return;
     TeachOrShowPanels();
 }
@@ -97,9 +100,13 @@ void TStickerBookScene::AwaitCelebration(TStickerBookItemType sticker, bool isla
     fireworksDue_ = fireworksDue_ || islandCompleted;
 }
 
+void TStickerBookScene::WorkBoughtHere() {
+    if (CelebrateIfDue()) AwaitPeak();
+}
+
 // The burst leaps from the bought work's sticker while it glows.
-void TStickerBookScene::CelebrateIfDue() {
-    if (celebratedSticker_ == ciNone) return;
+bool TStickerBookScene::CelebrateIfDue() {
+    if (celebratedSticker_ == ciNone) return false;
     celebration_.Burst(services_.Progress.StickerBook.StickerCentre(celebratedSticker_));
     if (services_.TestReport) services_.TestReport("celebration: burst");
     if (fireworksDue_) {
@@ -108,6 +115,20 @@ void TStickerBookScene::CelebrateIfDue() {
     }
     celebratedSticker_ = ciNone;
     fireworksDue_ = false;
+    return true;
+}
+
+// The player watches the burst: the panels go, and nothing hears a click until its peak.
+void TStickerBookScene::AwaitPeak() {
+    tubePanel_.Hide();
+    bottomPanel_.Hide();
+    services_.Progress.SlotsInfo.Hide();
+    peakWaitTicks_ = CelebrationPeakTicks;
+}
+
+// The works' conversation, or the panels again.
+void TStickerBookScene::PeakReached() {
+    if (!TellConversationIfUntold()) TeachOrShowPanels();
 }
 
 // The closing conversation leads to the ending; any other to the book's panels.
@@ -131,6 +152,7 @@ void TStickerBookScene::ShowPanels() {
 }
 
 void TStickerBookScene::Leave(TGameSceneValues) {
+    peakWaitTicks_ = 0;
     if (conversation_.Running()) conversation_.Skip();
     teaching_.Stop();
     services_.Progress.SlotsInfo.HideNow();
@@ -195,6 +217,7 @@ void TStickerBookScene::Frame() {
     citizens_.Tick();
     DrawAmbience();
     celebration_.Tick();
+    if (peakWaitTicks_ > 0 && --peakWaitTicks_ == 0) PeakReached();
     DrawTube();
     bottomPanel_.Draw();
     DrawSlots();
@@ -253,6 +276,7 @@ void TStickerBookScene::DrawSlots() {
 }
 
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
+    if (AwaitingPeak()) return;
     if (conversation_.Mouse(event) || teaching_.Mouse(event)) return;
     RouteMouse(event, playButton_, services_.Progress.BuySlots);
 }
@@ -261,10 +285,11 @@ void TStickerBookScene::Key(const TPlatformEvent& event) {
     if (!conversation_.Running()) teaching_.Key(event);
 }
 
-// While a conversation runs, only its skip button; while Mirela teaches, none: Enter or Space
-// answer her.
+// While a bought work bursts, none; while a conversation runs, only its skip button; while
+// Mirela teaches, none: Enter or Space answer her.
 std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
     std::vector<TKeyStop> stops;
+    if (AwaitingPeak()) return stops;
     if (conversation_.Running()) {
         AddKeyStops(stops, conversation_.SkipButton());
         return stops;

@@ -42,13 +42,15 @@ public:
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
-    // After a purchase here, or on entering: the conversation of the player's works, unless it
-    // has been told. True when it starts.
-    bool TellConversationIfUntold();
+    // A bought work's conversation waits this long for its burst to peak.
+    static constexpr int CelebrationPeakTicks = 30;
+
     // A bought work's celebration (with fireworks when it completed its island) waits for the
-    // book; CelebrateIfDue plays it while the book shows.
+    // book: a purchase here plays it at once (WorkBoughtHere), one on the map on entering.
     void AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted);
-    void CelebrateIfDue();
+    void WorkBoughtHere();
+    // The panels are away and the conversation waits for the burst's peak.
+    bool AwaitingPeak() const { return peakWaitTicks_ > 0; }
     const TCelebration& Celebration() const { return celebration_; }
     TBookConversation& Conversation() { return conversation_; }
     const TBookConversation& Conversation() const { return conversation_; }
@@ -61,6 +63,12 @@ public:
     const TAmbientDecorations& Decorations() const { return decorations_; }
 
 private:
+    // The conversation of the player's works, unless it has been told. True when it starts.
+    bool TellConversationIfUntold();
+    // The burst from the bought work's sticker, the fireworks with it; true when one was due.
+    bool CelebrateIfDue();
+    void AwaitPeak();
+    void PeakReached();
     void PlayClick();
     void ConversationFinished(int conversation);
     // Mirela's book step when it is due, else the panels.
@@ -85,4 +93,5 @@ private:
     TCelebration celebration_;
     TStickerBookItemType celebratedSticker_ = ciNone;
     bool fireworksDue_ = false;
+    int peakWaitTicks_ = 0;
 };
