@@ -53,7 +53,8 @@ constexpr float RocketTopSpeed = -2;
 constexpr float RocketScale = 1.5f;
 constexpr int TrailEveryTicks = 2;
 constexpr int TrailMinLife = 10, TrailMaxLife = 14;
-constexpr int BurstSparks = 40;
+constexpr int BurstSparks = 44;
+constexpr float SparkScale = 1.5f;
 constexpr float SparkFall = 0.07f;
 constexpr int SparkMinLife = 35, SparkMaxLife = 55;
 constexpr int FlashTicksPerFrame = 2;
@@ -274,7 +275,8 @@ void TCelebration::Draw(const TCelebrationParticle& particle) const {
     switch (particle.Look) {
     case TParticleLook::Star:
     case TParticleLook::Spark:
-        DrawCentred(Pictures::LittleStars, particle.X, particle.Y, 0, 1, particle.Red,
+        DrawCentred(Pictures::LittleStars, particle.X, particle.Y, 0,
+                    particle.Look == TParticleLook::Spark ? SparkScale : 1, particle.Red,
                     particle.Green, particle.Blue, FadedAlpha(particle, Opaque),
                     particle.Look == TParticleLook::Star ? 1 : 0, BlendAdditiveAlpha);
         break;

@@ -78,10 +78,7 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     StartAmbience();
     // Fireworks of an earlier visit are over; a purchase made on the map celebrates now.
     celebration_.Reset();
-    if (CelebrateIfDue()) {
-        AwaitPeak();
-        return;
-    }
+    if (CelebrateIfDue()) return;
     if (TellConversationIfUntold()) return;
     TeachOrShowPanels();
 }
@@ -101,14 +98,16 @@ void TStickerBookScene::AwaitCelebration(TStickerBookItemType sticker, bool isla
 }
 
 void TStickerBookScene::WorkBoughtHere() {
-    if (CelebrateIfDue()) AwaitPeak();
+    CelebrateIfDue();
 }
 
-// The burst leaps from the bought work's sticker while it glows.
+// The burst leaps from the bought work's sticker while it glows; the player watches it, and
+// the fireworks of a completed island, before the conversation.
 bool TStickerBookScene::CelebrateIfDue() {
     if (celebratedSticker_ == ciNone) return false;
     celebration_.Burst(services_.Progress.StickerBook.StickerCentre(celebratedSticker_));
     if (services_.TestReport) services_.TestReport("celebration: burst");
+    AwaitPeak(fireworksDue_ ? FireworksPeakTicks : CelebrationPeakTicks);
     if (fireworksDue_) {
         celebration_.StartFireworks();
         if (services_.TestReport) services_.TestReport("celebration: fireworks");
@@ -118,12 +117,12 @@ bool TStickerBookScene::CelebrateIfDue() {
     return true;
 }
 
-// The player watches the burst: the panels go, and nothing hears a click until its peak.
-void TStickerBookScene::AwaitPeak() {
+// The panels go, and nothing hears a click until the peak.
+void TStickerBookScene::AwaitPeak(int ticks) {
     tubePanel_.Hide();
     bottomPanel_.Hide();
     services_.Progress.SlotsInfo.Hide();
-    peakWaitTicks_ = CelebrationPeakTicks;
+    peakWaitTicks_ = ticks;
 }
 
 // The works' conversation, or the panels again.

@@ -14,6 +14,7 @@
 #include "effects/AmbientDecorations.h"
 #include "effects/Celebration.h"
 #include "engine/GameButtonClass.h"
+#include "engine/GameGlobals.h"
 #include "engine/GameMenuWindowClass.h"
 #include "progression/BuildingCitizensClass.h"
 
@@ -42,8 +43,10 @@ public:
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
-    // A bought work's conversation waits this long for its burst to peak.
+    // A bought work's conversation waits this long for its burst to peak, an island's last
+    // work's for its fireworks.
     static constexpr int CelebrationPeakTicks = 30;
+    static constexpr int FireworksPeakTicks = TCelebration::FireworksMs / GameTickMs;
 
     // A bought work's celebration (with fireworks when it completed its island) waits for the
     // book: a purchase here plays it at once (WorkBoughtHere), one on the map on entering.
@@ -67,7 +70,7 @@ private:
     bool TellConversationIfUntold();
     // The burst from the bought work's sticker, the fireworks with it; true when one was due.
     bool CelebrateIfDue();
-    void AwaitPeak();
+    void AwaitPeak(int ticks);
     void PeakReached();
     void PlayClick();
     void ConversationFinished(int conversation);
