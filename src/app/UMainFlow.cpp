@@ -74,7 +74,7 @@ void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
     slots.UpdateAffordable();
     SavePlayerSave(true);
     stickerBook_->AwaitCelebration(StickerOfSlot(island, slot), islandCompleted);
-    if (GameScene.Value() == gsStickerBook) stickerBook_->WorkBoughtHere();
+    if (GameScene.Value() == gsStickerBook) stickerBook_->CelebrateIfDue();
 }
 
 void TFormMain::IslandCompleted(int island) {

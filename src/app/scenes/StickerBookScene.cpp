@@ -97,10 +97,6 @@ void TStickerBookScene::AwaitCelebration(TStickerBookItemType sticker, bool isla
     fireworksDue_ = fireworksDue_ || islandCompleted;
 }
 
-void TStickerBookScene::WorkBoughtHere() {
-    CelebrateIfDue();
-}
-
 // The burst leaps from the bought work's sticker while it glows; the player watches it, and
 // the fireworks of a completed island, before the conversation.
 bool TStickerBookScene::CelebrateIfDue() {

@@ -3,7 +3,8 @@
 // the stickers of the bought works and their walkers, the progress tube sliding down from the top
 // filled by the works' share of the haven, and the bottom panel rising with the current island's
 // four slots and Play, which goes on to the next level (or to the map for a newly opened island).
-// A conversation over the book comes first when the player's works have changed; the panels come
+// A bought work bursts from its sticker (an island's last with fireworks) before anything else;
+// then a conversation over the book comes when the player's works have changed; the panels come
 // when it has ended; Play in the finished game tells the closing conversation, then the ending.
 // On the first visit Mirela's book step comes before the panels, and her tips after them.
 // TODO(decorations issue): the birdie and the hero scene's music.
@@ -49,9 +50,10 @@ public:
     static constexpr int FireworksPeakTicks = TCelebration::FireworksMs / GameTickMs;
 
     // A bought work's celebration (with fireworks when it completed its island) waits for the
-    // book: a purchase here plays it at once (WorkBoughtHere), one on the map on entering.
+    // book: a purchase here plays it at once, one on the map on entering. CelebrateIfDue is true
+    // when one starts: the panels go and its conversation waits for the peak.
     void AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted);
-    void WorkBoughtHere();
+    bool CelebrateIfDue();
     // The panels are away and the conversation waits for the burst's peak.
     bool AwaitingPeak() const { return peakWaitTicks_ > 0; }
     const TCelebration& Celebration() const { return celebration_; }
@@ -68,8 +70,6 @@ public:
 private:
     // The conversation of the player's works, unless it has been told. True when it starts.
     bool TellConversationIfUntold();
-    // The burst from the bought work's sticker, the fireworks with it; true when one was due.
-    bool CelebrateIfDue();
     void AwaitPeak(int ticks);
     void PeakReached();
     void PlayClick();
