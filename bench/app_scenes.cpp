@@ -171,6 +171,24 @@ void BM_MapSkyBusy(benchmark::State& state) {
     });
 }
 
+// The book just after its island's last work is bought: the work's burst and the fireworks at
+// their busiest, several rockets' sparks in the air.
+void BM_StickerBookFireworks(benchmark::State& state) {
+    constexpr int BusyParticles = 100;
+    TimeScene(state, [](TSceneWalk& walk) {
+        if (!ReachBookAfterWin(walk)) return false;
+        walk.Ticks(2 * TSceneWalk::SettleTicks); // the panels in
+        for (int slot = 1; slot <= 3; ++slot) {
+            walk.Click(walk.Form->Progress().BuySlots.BuyButton(slot));
+            walk.SkipBookConversation();
+        }
+        walk.Click(walk.Form->Progress().BuySlots.BuyButton(4));
+        const TCelebration& celebration = walk.Form->StickerBook().Celebration();
+        return TickUntil(walk, [&] { return celebration.ActiveCount() >= BusyParticles; }) &&
+               celebration.FireworksRunning();
+    });
+}
+
 // The book after a won round with its sky busy: the gull crossing over the dust motes and the
 // butterflies.
 void BM_StickerBookSkyBusy(benchmark::State& state) {
@@ -313,6 +331,8 @@ BENCHMARK(BM_StageResult)->Iterations(300);
 BENCHMARK(BM_StickerBookFull);
 BENCHMARK(BM_MapSkyBusy);
 BENCHMARK(BM_StickerBookSkyBusy);
+// The fireworks last about 150 frames: the timed ones stay inside them.
+BENCHMARK(BM_StickerBookFireworks)->Iterations(40);
 // The first conversation lasts about 600 frames: all of them stay inside it.
 BENCHMARK(BM_ChapterDialog)->Iterations(400);
 // Scenes that end by themselves are timed over their first frames: the logos change card every

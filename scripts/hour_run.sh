@@ -159,7 +159,7 @@ kill "$e2e_gamepid"
 wait "$e2e_gamepid" 2>/dev/null
 e2e_gamepid=
 
-errors=$(grep -v -E '^(scene|frames|score|balloon|conversation|tutorial step|tool tip): ' "$e2e_log")
+errors=$(grep -v -E '^(scene|frames|score|balloon|conversation|tutorial step|tool tip|celebration): ' "$e2e_log")
 error_log=$(find "$e2e_data" -name 'Errors.log' -exec cat {} + 2>/dev/null)
 error_lines=$( (echo "$errors"; echo "$error_log") | grep -c -v '^$')
 # The first half against the second: the CPU time per frame over each, and the median of each

@@ -61,18 +61,20 @@ void TFormMain::ConnectSlots() {
     };
 }
 
-// A purchase in the book brings its conversation at once; one on the map waits for the book.
-// TODO(story issue): the celebration.
+// A purchase in the book celebrates at once, its conversation following at the burst's peak;
+// one on the map waits for the book.
 void TFormMain::SlotBought(int island, int slot, const TElementsCount& price) {
     TBuySlots& slots = progress_.BuySlots;
     progress_.SlotsInfo.HideNow();
     player_.GameLogger.LogUpgrade(island, slot, slots.LevelIdx);
     slots.SpendPrice(price);
     progress_.RevealSticker(island, slot);
-    if (slots.AllBought(island)) IslandCompleted(island);
+    const bool islandCompleted = slots.AllBought(island);
+    if (islandCompleted) IslandCompleted(island);
     slots.UpdateAffordable();
     SavePlayerSave(true);
-    if (GameScene.Value() == gsStickerBook) stickerBook_->TellConversationIfUntold();
+    stickerBook_->AwaitCelebration(StickerOfSlot(island, slot), islandCompleted);
+    if (GameScene.Value() == gsStickerBook) stickerBook_->CelebrateIfDue();
 }
 
 void TFormMain::IslandCompleted(int island) {

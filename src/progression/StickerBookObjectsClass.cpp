@@ -1,5 +1,6 @@
 #include "progression/StickerBookObjectsClass.h"
 
+#include "engine/GameGlobals.h"
 #include "engine/ImageDrawing.h"
 #include "engine/PictureNames.h"
 #include "engine/SoundByName.h"
@@ -143,6 +144,17 @@ bool TStickerBookObjects::IsShown(TStickerBookItemType type) const {
     return std::any_of(entries_.begin(), entries_.end(), [type](const TStickerEntry& entry) {
         return entry.ItemType == type && entry.Shown;
     });
+}
+
+TPoint TStickerBookObjects::StickerCentre(TStickerBookItemType type) const {
+    const auto sticker =
+        std::find_if(entries_.begin(), entries_.end(), [type](const TStickerEntry& entry) {
+            return entry.ItemType == type && !entry.ImageName.empty();
+        });
+    if (sticker == entries_.end()) return {};
+    const TPoint tile = ImageTileSize(sticker->ImageName);
+    return {sticker->X + RoundHalfEven(tile.X * sticker->Scale / 2),
+            sticker->Y + RoundHalfEven(tile.Y * sticker->Scale / 2)};
 }
 
 bool TStickerBookObjects::InBackground(uint8_t type) const {

@@ -3,6 +3,8 @@
 // sticker, which fades in once and then plays its ambience; whole islands move the picture on to
 // a stage whose background already holds their works. It answers what is in the picture (the
 // walkers' question, whether the zeppelin of the finished game is there).
+#include "engine/Geometry.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -49,6 +51,8 @@ public:
     void StopHighlight();
 
     bool IsShown(TStickerBookItemType type) const;
+    // The middle of the type's first sticker picture, as drawn; (0, 0) for a type without one.
+    TPoint StickerCentre(TStickerBookItemType type) const;
     // In the stage's background, or a shown sticker of it at full alpha.
     bool IsInPicture(TStickerBookItemType type) const;
     bool GameFinished() const { return IsShown(ciZeppelin); }

@@ -40,6 +40,17 @@ struct TMapWalk : TEconomyWalk {
         Push(TEventKind::MouseMove, {button.Left + 10, button.Top + 10});
         Ticks(20);
     }
+    // On the map with island 1's first three works bought and the goods for the fourth, which
+    // is bought.
+    bool BuyIslandsLastWork() {
+        TPlayerSaveRecord record = Record(200, 4);
+        record.ElementStocks[elGoldTile] = 30;
+        record.ElementStocks[elPotion] = 3;
+        record.ElementSlots[0] = {1, 1, 1, 0};
+        if (!ReachMapWith(record)) return false;
+        Click(Slots().BuyButton(4));
+        return Slots().AllBought(1);
+    }
 };
 
 } // namespace
@@ -123,13 +134,7 @@ TEST(MapScene, TheShopWindowShowsWhileOverABuyButtonAndBuyingSpendsAndSaves) {
 
 TEST(MapScene, TheLastWorkOfAnIslandGivesItsGoodsAndOpensTheNextIsland) {
     TMapWalk walk("map-island");
-    TPlayerSaveRecord record = Record(200, 4);
-    record.ElementStocks[elGoldTile] = 30;
-    record.ElementStocks[elPotion] = 3;
-    record.ElementSlots[0] = {1, 1, 1, 0};
-    ASSERT_TRUE(walk.ReachMapWith(record));
-    walk.Click(walk.Slots().BuyButton(4));
-    ASSERT_TRUE(walk.Slots().AllBought(1));
+    ASSERT_TRUE(walk.BuyIslandsLastWork());
     EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], 200 - 150 + 155);
     EXPECT_FLOAT_EQ(walk.Slots().Owned()[elSpider], 8);
     EXPECT_EQ(walk.Slots().Owned()[elGoldTile], 5);
@@ -179,6 +184,26 @@ size_t FirstQuadOf(const TRecordingGraphicsDevice& device, std::string_view name
 // The sky of a player on island 1: flowers, butterflies and rain (over the closed islands only)
 // never come over an open island's level buttons, the labels or the panels; all of the sky, the
 // passing clouds and gulls too, is drawn under the labels and the buttons.
+// A work bought on the map celebrates when the book next shows, the island's last with its
+// fireworks; once.
+TEST(MapScene, AWorkBoughtOnTheMapCelebratesWhenTheBookNextShows) {
+    TMapWalk walk("map-celebration");
+    ASSERT_TRUE(walk.BuyIslandsLastWork());
+    const TCelebration& celebration = walk.Form->StickerBook().Celebration();
+    EXPECT_FALSE(celebration.Running()) << "nothing over the map";
+
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    EXPECT_GT(celebration.ActiveCount(), 0);
+    EXPECT_TRUE(celebration.FireworksRunning());
+
+    walk.Form->SetScene(gsMap);
+    walk.Tick();
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    EXPECT_FALSE(celebration.Running());
+}
+
 TEST(MapScene, TheSkyLivesUnderAndBesideWhatThePlayerMustSee) {
     TMapWalk walk("map-sky");
     TPlayerSaveRecord record = Record(0, 3);

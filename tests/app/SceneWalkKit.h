@@ -161,8 +161,11 @@ struct TSceneWalk {
         return RunUntil(gsMainGame);
     }
 
-    // The haven book's conversation skipped, faded out and the book's panels in.
+    // The haven book's conversation (after a bought work's burst) skipped, faded out and the
+    // book's panels in.
     void SkipBookConversation() {
+        for (int i = 0; i < TStickerBookScene::FireworksPeakTicks; ++i)
+            if (Form->StickerBook().AwaitingPeak()) Tick();
         const TBookConversation& conversation = Form->StickerBook().Conversation();
         if (!conversation.Running()) return;
         Click(conversation.SkipButton());

@@ -93,11 +93,67 @@ TEST(StickerBookScene, AfterTheIslandsLastWorkPlayOpensTheNextIslandOnTheMap) {
     EXPECT_TRUE(loaded.StickerBook.IsInPicture(StickerOfSlot(1, 1)));
 }
 
+// A work bought here bursts from its glowing sticker at once; the island's last brings fireworks
+// too, which are over when the book is opened again.
+TEST(StickerBookScene, AWorkBoughtHereCelebratesAndTheIslandsLastBringsFireworks) {
+    TBookWalk walk("book-celebration");
+    ASSERT_TRUE(walk.ReachBookAfterWin());
+    const TCelebration& celebration = walk.Form->StickerBook().Celebration();
+    EXPECT_FALSE(celebration.Running());
+    walk.Click(walk.Slots().BuyButton(1));
+    ASSERT_GT(celebration.ActiveCount(), 0);
+    EXPECT_FALSE(celebration.FireworksRunning());
+    EXPECT_TRUE(walk.Book().Highlighting()) << "the work glows while it bursts";
+    // The slow dust puffs are still where the burst began: the market's middle.
+    const TPoint market = walk.Book().StickerCentre(StickerOfSlot(1, 1));
+    int puffs = 0;
+    for (const TCelebrationParticle& particle : celebration.Particles()) {
+        if (!particle.Active || particle.Look != TParticleLook::Dust) continue;
+        ++puffs;
+        EXPECT_NEAR(particle.X, market.X, 3);
+        EXPECT_NEAR(particle.Y, market.Y, 3);
+    }
+    EXPECT_GT(puffs, 0);
+    EXPECT_FALSE(walk.Platform.Device.QuadsOf("Confetti").empty());
+
+    walk.SkipBookConversation();
+    for (int slot = 2; slot <= 3; ++slot) walk.Buy(slot);
+    EXPECT_FALSE(celebration.FireworksRunning());
+    walk.Click(walk.Slots().BuyButton(4));
+    ASSERT_TRUE(walk.Slots().AllBought(1));
+    EXPECT_TRUE(celebration.FireworksRunning());
+    // The conversation waits for the fireworks, which burst over the book meanwhile.
+    int bursts = 0;
+    for (int tick = 0; tick < TStickerBookScene::FireworksPeakTicks - 4; ++tick) {
+        walk.Tick();
+        bursts += walk.Platform.Device.QuadsOf("BombSparks").empty() ? 0 : 1;
+        ASSERT_FALSE(walk.Form->StickerBook().Conversation().Running()) << "tick " << tick;
+    }
+    EXPECT_GT(bursts, 0) << "rockets burst over the book";
+    walk.Ticks(4);
+    EXPECT_TRUE(walk.Form->StickerBook().Conversation().Running());
+
+    walk.Form->SetScene(gsMap);
+    walk.Tick();
+    walk.Form->SetScene(gsStickerBook);
+    walk.Tick();
+    EXPECT_FALSE(celebration.Running()) << "entering the book again ends the fireworks";
+}
+
 TEST(StickerBookScene, AWorkBoughtInTheBookBringsItsConversationWhileThePanelsWait) {
     TBookWalk walk("book-buy-talk");
     ASSERT_TRUE(walk.ReachBookAfterWin());
     walk.Click(walk.Slots().BuyButton(1));
     const TBookConversation& conversation = walk.Form->StickerBook().Conversation();
+    // The burst first: the panels go at once, the conversation comes at its peak, and until
+    // then nothing hears a click.
+    EXPECT_FALSE(conversation.Running());
+    EXPECT_TRUE(walk.Form->StickerBook().AwaitingPeak());
+    EXPECT_TRUE(walk.Form->StickerBook().KeyStops().empty());
+    walk.Click(walk.Slots().BuyButton(2));
+    EXPECT_FALSE(walk.Slots().Slot(1, 2).Bought);
+    walk.Ticks(TStickerBookScene::CelebrationPeakTicks);
+    EXPECT_FALSE(walk.Form->StickerBook().AwaitingPeak());
     EXPECT_TRUE(conversation.Running());
     EXPECT_EQ(conversation.Dialog().Conversation(), 2); // the party tent's
     walk.Ticks(60);                                     // long enough for a panel to slide in

@@ -1,5 +1,7 @@
 // The sticker book: which stickers show and fade in, the picture's stage, the walkers.
 #include "engine/GameGlobals.h"
+#include "engine/ImageDrawing.h"
+#include "engine/RecordingImageTarget.h"
 #include "progression/BuildingCitizensClass.h"
 #include "progression/StickerBookObjectsClass.h"
 
@@ -157,4 +159,18 @@ TEST(BuildingCitizen, WalksAtItsSpeedAlongTheLongerAxisAndRestsAtTheEnds) {
     walker.Tick(false);
     EXPECT_EQ(walker.X(), 40);
     ReleaseRandomSeed();
+}
+
+// A burst leaps from the middle of the sticker as it is drawn, scale included.
+TEST(StickerBook, AStickersCentreIsTheMiddleOfItsFirstPicture) {
+    TRecordingImageTarget pictures;
+    pictures.TileSizes = {{"Upg1_1", {100, 60}}, {"Upg1_3", {683, 384}}, {"Upg5_2A", {40, 20}}};
+    SetMainImageTarget(&pictures);
+    const TStickerBookObjects book;
+    EXPECT_EQ(book.StickerCentre(StickerOfSlot(1, 1)), (TPoint{287 + 50, 477 + 30}));
+    EXPECT_EQ(book.StickerCentre(StickerOfSlot(1, 3)), (TPoint{683, 384}))
+        << "drawn at double size";
+    EXPECT_EQ(book.StickerCentre(StickerOfSlot(5, 2)), (TPoint{-2 + 20, 488 + 10}));
+    EXPECT_EQ(book.StickerCentre(ciVisFlies), (TPoint{})) << "no picture";
+    SetMainImageTarget(nullptr);
 }

@@ -132,16 +132,21 @@ public:
             if (line == "conversation: ended") ++Counters[ReplayCounters::Conversations];
             if (line.starts_with("tutorial step: ")) ++Counters[ReplayCounters::TutorialSteps];
             if (line.starts_with("tool tip: ")) ++Counters[ReplayCounters::ToolTips];
+            if (line == "celebration: burst") ++Counters[ReplayCounters::Celebrations];
+            if (line == "celebration: fireworks") ++Counters[ReplayCounters::Fireworks];
         };
         Form = std::make_unique<TFormMain>(platform);
-        for (const char* name :
-             {ReplayCounters::Moves, ReplayCounters::SwapsBack, ReplayCounters::Groupings,
-              ReplayCounters::Cascades, ReplayCounters::Shuffles, ReplayCounters::RoundStarts,
-              ReplayCounters::BoardsBuilt, ReplayCounters::GoldTiles, ReplayCounters::Reshuffled,
-              ReplayCounters::Combos, ReplayCounters::TimeUps, ReplayCounters::ResultQuestions,
-              ReplayCounters::BoardsThrown, ReplayCounters::Balloons, ReplayCounters::Conversations,
-              ReplayCounters::BossesBeaten, ReplayCounters::BossDrains,
-              ReplayCounters::TutorialSteps, ReplayCounters::ToolTips})
+        for (const char* name : {ReplayCounters::Moves,         ReplayCounters::SwapsBack,
+                                 ReplayCounters::Groupings,     ReplayCounters::Cascades,
+                                 ReplayCounters::Shuffles,      ReplayCounters::RoundStarts,
+                                 ReplayCounters::BoardsBuilt,   ReplayCounters::GoldTiles,
+                                 ReplayCounters::Reshuffled,    ReplayCounters::Combos,
+                                 ReplayCounters::TimeUps,       ReplayCounters::ResultQuestions,
+                                 ReplayCounters::BoardsThrown,  ReplayCounters::Balloons,
+                                 ReplayCounters::Conversations, ReplayCounters::BossesBeaten,
+                                 ReplayCounters::BossDrains,    ReplayCounters::TutorialSteps,
+                                 ReplayCounters::ToolTips,      ReplayCounters::Celebrations,
+                                 ReplayCounters::Fireworks})
             Counters[name] = 0;
         Counters[ReplayCounters::DoveLandings] = Counters[ReplayCounters::DoveDepartures] = 0;
         WatchRound();

@@ -76,6 +76,9 @@ void TStickerBookScene::Enter(TGameSceneValues) {
     progress.SlotsInfo.HideNow();
     services_.Music.RequestTrack(mtUpgrade1);
     StartAmbience();
+    // Fireworks of an earlier visit are over; a purchase made on the map celebrates now.
+    celebration_.Reset();
+    if (CelebrateIfDue()) return;
     if (TellConversationIfUntold()) return;
     TeachOrShowPanels();
 }
@@ -87,6 +90,40 @@ bool TStickerBookScene::TellConversationIfUntold() {
     bottomPanel_.Hide();
     services_.Progress.SlotsInfo.Hide();
     return true;
+}
+
+void TStickerBookScene::AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted) {
+    celebratedSticker_ = sticker;
+    fireworksDue_ = fireworksDue_ || islandCompleted;
+}
+
+// The burst leaps from the bought work's sticker while it glows; the player watches it, and
+// the fireworks of a completed island, before the conversation.
+bool TStickerBookScene::CelebrateIfDue() {
+    if (celebratedSticker_ == ciNone) return false;
+    celebration_.Burst(services_.Progress.StickerBook.StickerCentre(celebratedSticker_));
+    if (services_.TestReport) services_.TestReport("celebration: burst");
+    AwaitPeak(fireworksDue_ ? FireworksPeakTicks : CelebrationPeakTicks);
+    if (fireworksDue_) {
+        celebration_.StartFireworks();
+        if (services_.TestReport) services_.TestReport("celebration: fireworks");
+    }
+    celebratedSticker_ = ciNone;
+    fireworksDue_ = false;
+    return true;
+}
+
+// The panels go, and nothing hears a click until the peak.
+void TStickerBookScene::AwaitPeak(int ticks) {
+    tubePanel_.Hide();
+    bottomPanel_.Hide();
+    services_.Progress.SlotsInfo.Hide();
+    peakWaitTicks_ = ticks;
+}
+
+// The works' conversation, or the panels again.
+void TStickerBookScene::PeakReached() {
+    if (!TellConversationIfUntold()) TeachOrShowPanels();
 }
 
 // The closing conversation leads to the ending; any other to the book's panels.
@@ -110,6 +147,7 @@ void TStickerBookScene::ShowPanels() {
 }
 
 void TStickerBookScene::Leave(TGameSceneValues) {
+    peakWaitTicks_ = 0;
     if (conversation_.Running()) conversation_.Skip();
     teaching_.Stop();
     services_.Progress.SlotsInfo.HideNow();
@@ -173,6 +211,8 @@ void TStickerBookScene::Frame() {
     book.Tick();
     citizens_.Tick();
     DrawAmbience();
+    celebration_.Tick();
+    if (peakWaitTicks_ > 0 && --peakWaitTicks_ == 0) PeakReached();
     DrawTube();
     bottomPanel_.Draw();
     DrawSlots();
@@ -231,6 +271,7 @@ void TStickerBookScene::DrawSlots() {
 }
 
 void TStickerBookScene::Mouse(const TPlatformEvent& event) {
+    if (AwaitingPeak()) return;
     if (conversation_.Mouse(event) || teaching_.Mouse(event)) return;
     RouteMouse(event, playButton_, services_.Progress.BuySlots);
 }
@@ -239,10 +280,11 @@ void TStickerBookScene::Key(const TPlatformEvent& event) {
     if (!conversation_.Running()) teaching_.Key(event);
 }
 
-// While a conversation runs, only its skip button; while Mirela teaches, none: Enter or Space
-// answer her.
+// While a bought work bursts, none; while a conversation runs, only its skip button; while
+// Mirela teaches, none: Enter or Space answer her.
 std::vector<TKeyStop> TStickerBookScene::KeyStops() const {
     std::vector<TKeyStop> stops;
+    if (AwaitingPeak()) return stops;
     if (conversation_.Running()) {
         AddKeyStops(stops, conversation_.SkipButton());
         return stops;

@@ -3,7 +3,8 @@
 // the stickers of the bought works and their walkers, the progress tube sliding down from the top
 // filled by the works' share of the haven, and the bottom panel rising with the current island's
 // four slots and Play, which goes on to the next level (or to the map for a newly opened island).
-// A conversation over the book comes first when the player's works have changed; the panels come
+// A bought work bursts from its sticker (an island's last with fireworks) before anything else;
+// then a conversation over the book comes when the player's works have changed; the panels come
 // when it has ended; Play in the finished game tells the closing conversation, then the ending.
 // On the first visit Mirela's book step comes before the panels, and her tips after them.
 // TODO(decorations issue): the birdie and the hero scene's music.
@@ -12,7 +13,9 @@
 #include "app/scenes/BookTeaching.h"
 #include "app/scenes/Scene.h"
 #include "effects/AmbientDecorations.h"
+#include "effects/Celebration.h"
 #include "engine/GameButtonClass.h"
+#include "engine/GameGlobals.h"
 #include "engine/GameMenuWindowClass.h"
 #include "progression/BuildingCitizensClass.h"
 
@@ -41,9 +44,19 @@ public:
 
     const TGameButton& PlayButton() const { return playButton_; }
     const TGameMenuWindow& BottomPanel() const { return bottomPanel_; }
-    // After a purchase here, or on entering: the conversation of the player's works, unless it
-    // has been told. True when it starts.
-    bool TellConversationIfUntold();
+    // A bought work's conversation waits this long for its burst to peak, an island's last
+    // work's for its fireworks.
+    static constexpr int CelebrationPeakTicks = 30;
+    static constexpr int FireworksPeakTicks = TCelebration::FireworksMs / GameTickMs;
+
+    // A bought work's celebration (with fireworks when it completed its island) waits for the
+    // book: a purchase here plays it at once, one on the map on entering. CelebrateIfDue is true
+    // when one starts: the panels go and its conversation waits for the peak.
+    void AwaitCelebration(TStickerBookItemType sticker, bool islandCompleted);
+    bool CelebrateIfDue();
+    // The panels are away and the conversation waits for the burst's peak.
+    bool AwaitingPeak() const { return peakWaitTicks_ > 0; }
+    const TCelebration& Celebration() const { return celebration_; }
     TBookConversation& Conversation() { return conversation_; }
     const TBookConversation& Conversation() const { return conversation_; }
     const TBuildingCitizens& Citizens() const { return citizens_; }
@@ -55,6 +68,10 @@ public:
     const TAmbientDecorations& Decorations() const { return decorations_; }
 
 private:
+    // The conversation of the player's works, unless it has been told. True when it starts.
+    bool TellConversationIfUntold();
+    void AwaitPeak(int ticks);
+    void PeakReached();
     void PlayClick();
     void ConversationFinished(int conversation);
     // Mirela's book step when it is due, else the panels.
@@ -76,4 +93,8 @@ private:
     TBookConversation conversation_;
     TAmbientDecorations decorations_;
     TBookTeaching teaching_;
+    TCelebration celebration_;
+    TStickerBookItemType celebratedSticker_ = ciNone;
+    bool fireworksDue_ = false;
+    int peakWaitTicks_ = 0;
 };
