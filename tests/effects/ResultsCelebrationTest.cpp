@@ -17,7 +17,7 @@ constexpr int DustLifeBound = 60;
 // Long enough for the gold medal's glint to come round more than once.
 constexpr int GlintWatchTicks = 200;
 
-class CelebrationTest : public EffectTest {
+class ResultsCelebrationTest : public EffectTest {
 protected:
     TResultsCelebration Celebration;
 
@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(CelebrationTest, TheMedalPopsInPastFullSizeAndSettlesAtOneUnderItsShine) {
+TEST_F(ResultsCelebrationTest, TheMedalPopsInPastFullSizeAndSettlesAtOneUnderItsShine) {
     DrawFrame();
     EXPECT_TRUE(Recorder.CallsOf(Pictures::ResultMedals).empty())
         << "no medal before the window rests";
@@ -88,7 +88,7 @@ TEST_F(CelebrationTest, TheMedalPopsInPastFullSizeAndSettlesAtOneUnderItsShine) 
     EXPECT_LT(firstShine, firstMedal);
 }
 
-TEST_F(CelebrationTest, OnlyGoldGlintsAndOnlyOnceSettled) {
+TEST_F(ResultsCelebrationTest, OnlyGoldGlintsAndOnlyOnceSettled) {
     auto glintFrames = [&](TMedalKind medal) {
         Celebration.Reset();
         Celebration.WindowShown(medal, Window);
@@ -109,7 +109,7 @@ TEST_F(CelebrationTest, OnlyGoldGlintsAndOnlyOnceSettled) {
     EXPECT_EQ(glintFrames(mdBronze), 0);
 }
 
-TEST_F(CelebrationTest, DustStaysWithinItsPoolRisesFadesAndDies) {
+TEST_F(ResultsCelebrationTest, DustStaysWithinItsPoolRisesFadesAndDies) {
     constexpr TRect line{350, 190, 460, 220};
     for (int i = 0; i < 3 * TResultsCelebration::DustPoolSize; ++i) Celebration.SprinkleDust(line);
     EXPECT_EQ(Celebration.DustCount(), TResultsCelebration::DustPoolSize);
@@ -140,7 +140,7 @@ TEST_F(CelebrationTest, DustStaysWithinItsPoolRisesFadesAndDies) {
     EXPECT_EQ(Celebration.DustCount(), 1) << "the freed motes are taken again";
 }
 
-TEST_F(CelebrationTest, DustKeepsToItsOwnDiceAndRepeatsAfterAReset) {
+TEST_F(ResultsCelebrationTest, DustKeepsToItsOwnDiceAndRepeatsAfterAReset) {
     constexpr TRect line{0, 0, 100, 30};
     auto sprinkled = [&] {
         Celebration.Reset();
@@ -161,7 +161,7 @@ TEST_F(CelebrationTest, DustKeepsToItsOwnDiceAndRepeatsAfterAReset) {
     }
 }
 
-TEST_F(CelebrationTest, MirelaFliesInToHerPerchOnceAndLeavesOnce) {
+TEST_F(ResultsCelebrationTest, MirelaFliesInToHerPerchOnceAndLeavesOnce) {
     Ticks(20);
     DrawFrame();
     EXPECT_EQ(Celebration.Dove(), TDoveFlight::Away);
@@ -201,7 +201,7 @@ TEST_F(CelebrationTest, MirelaFliesInToHerPerchOnceAndLeavesOnce) {
     EXPECT_EQ(Celebration.Dove(), TDoveFlight::Away);
 }
 
-TEST_F(CelebrationTest, MirelaCaughtOnHerWayInTurnsBackFromWhereSheIs) {
+TEST_F(ResultsCelebrationTest, MirelaCaughtOnHerWayInTurnsBackFromWhereSheIs) {
     Celebration.WindowHiding();
     EXPECT_EQ(Celebration.Dove(), TDoveFlight::Away) << "she never came";
 
