@@ -7,7 +7,7 @@
 // then a conversation over the book comes when the player's works have changed; the panels come
 // when it has ended; Play in the finished game tells the closing conversation, then the ending.
 // On the first visit Mirela's book step comes before the panels, and her tips after them.
-// TODO(decorations issue): the birdie and the hero scene's music.
+// TODO(presentation polish issue): the birdie and the hero scene's music.
 #include "app/GameServices.h"
 #include "app/scenes/BookConversation.h"
 #include "app/scenes/BookTeaching.h"
