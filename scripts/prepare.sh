@@ -9,6 +9,8 @@ TOVAN_PACKAGES=(
     libcairo2-dev librsvg2-dev libvorbis-dev espeak-ng fonts-dejavu-core
     # tests, benchmarks and screenshots in a real window
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick xdotool
+    # a window manager for full screen in a real window, its check, and OpenGL drawn by the CPU
+    openbox x11-utils libgl1-mesa-dri
     # checks of what an install puts on the desktop
     desktop-file-utils appstream
     # fuzz targets of the file readers (libFuzzer)

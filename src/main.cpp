@@ -80,7 +80,10 @@ int RunGame(const TCommandLine& options, const std::string& dataFolder) {
                            .ProgramFolder = ContentFolder(InstalledName),
                            .ErrorLogFile = dataFolder.empty() ? "" : dataFolder + ErrorLogName,
                            .DataFolder = dataFolder};
-    if (options.TestReport) platform.TestReport = LinePrinter(stdout);
+    if (options.TestReport) {
+        platform.TestReport = LinePrinter(stdout);
+        platform.TestReport("renderer: " + device->RendererName());
+    }
     if (options.LogScenes) platform.SceneLog = LinePrinter(stderr);
     platform.StartFullScreen = options.FullScreen;
     try {

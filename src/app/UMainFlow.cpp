@@ -297,6 +297,8 @@ void TFormMain::SavePlayerSave(bool withStickerBook) {
     player_.Current.Score = mainGame_->Score;
     progress_.StoreIn(player_.Current, withStickerBook);
     player_.Save();
+    // The table goes with every save, so a game that ends without its close keeps the scores too.
+    if (player_.Saving()) player_.HighScores.Save();
 }
 
 void TFormMain::ForfeitRound() {

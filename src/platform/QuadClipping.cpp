@@ -56,7 +56,52 @@ bool BeyondArea(const TQuadCorners& quad, TPixelSize area, float margin) {
     });
 }
 
+// Half of what the software renderer's 32-bit product holds: its own rounding of corners to whole
+// pixels and of texels to whole texels stays far inside.
+constexpr double SoftwareTexelProductLimit = 1 << 30;
+// Each cut halves the product; twenty cuts cover any display and picture.
+constexpr int MostCuts = 20;
+
+double TexelProduct(const TTriangle& t, float scaleX, float scaleY, TPixelSize textureSize) {
+    const double doubledArea = std::fabs(static_cast<double>(t[1].X - t[0].X) * (t[2].Y - t[0].Y) -
+                                         static_cast<double>(t[1].Y - t[0].Y) * (t[2].X - t[0].X));
+    // Corners in half pixels: four times the doubled area in whole pixels.
+    const double halfPixelArea = 4 * doubledArea * scaleX * scaleY;
+    double texel = 1;
+    for (const TQuadVertex& v : t)
+        texel = std::max({texel, std::fabs(v.U) * textureSize.Width + 1.0,
+                          std::fabs(v.V) * textureSize.Height + 1.0});
+    return halfPixelArea * texel;
+}
+
+float SquaredLength(const TQuadVertex& a, const TQuadVertex& b) {
+    return (b.X - a.X) * (b.X - a.X) + (b.Y - a.Y) * (b.Y - a.Y);
+}
+
+void Split(const TTriangle& t, float scaleX, float scaleY, TPixelSize textureSize, int cutsLeft,
+           std::vector<TTriangle>& pieces) {
+    if (cutsLeft == 0 || TexelProduct(t, scaleX, scaleY, textureSize) < SoftwareTexelProductLimit) {
+        pieces.push_back(t);
+        return;
+    }
+    // The longest edge runs from corner i to the next; the corner opposite it joins its middle.
+    int i = 0;
+    for (int k = 1; k < 3; ++k)
+        if (SquaredLength(t[k], t[(k + 1) % 3]) > SquaredLength(t[i], t[(i + 1) % 3])) i = k;
+    const TQuadVertex& from = t[i];
+    const TQuadVertex& to = t[(i + 1) % 3];
+    const TQuadVertex& opposite = t[(i + 2) % 3];
+    const TQuadVertex middle = Between(from, to, 0.5f);
+    Split({from, middle, opposite}, scaleX, scaleY, textureSize, cutsLeft - 1, pieces);
+    Split({middle, to, opposite}, scaleX, scaleY, textureSize, cutsLeft - 1, pieces);
+}
+
 } // namespace
+
+void SplitForSoftwareRenderer(const TTriangle& triangle, float outputScaleX, float outputScaleY,
+                              TPixelSize textureSize, std::vector<TTriangle>& pieces) {
+    Split(triangle, outputScaleX, outputScaleY, textureSize, MostCuts, pieces);
+}
 
 bool QuadReachesOutside(const TQuadCorners& quad, TPixelSize area) {
     return BeyondArea(quad, area, 0);

@@ -7,6 +7,7 @@
 #include "platform/GraphicsDevice.h"
 
 #include <array>
+#include <vector>
 
 // A convex quad cut by a rectangle has at most eight corners.
 using TClippedPolygon = std::array<TQuadVertex, 8>;
@@ -21,3 +22,12 @@ bool QuadFarOutside(const TQuadCorners& quad, TPixelSize area);
 int ClipQuad(const TQuadCorners& quad, TPixelSize area, TClippedPolygon& polygon);
 // The corners' average, with the texture coordinates and colour that belong there.
 TQuadVertex PolygonCentre(const TQuadVertex* corners, int count);
+
+// SDL's software renderer finds a triangle's texels from the triangle's doubled area in half
+// output pixels times the texel position of its last corner, in 32 bits (SDL 2.26): a large
+// triangle on a large display overflows it and reads far outside the picture. Such a triangle is
+// cut in halves along its longest edge until every piece stays well inside that product; the
+// pieces show the same picture.
+using TTriangle = std::array<TQuadVertex, 3>;
+void SplitForSoftwareRenderer(const TTriangle& triangle, float outputScaleX, float outputScaleY,
+                              TPixelSize textureSize, std::vector<TTriangle>& pieces);

@@ -236,8 +236,10 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
         return nullptr;
     }
     const std::string title(caption);
+    // Hidden until its first frame: full screen asked for before then is in the window's state
+    // when the window manager first sees it, which no window manager misses.
     Uint32 flags =
-        SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     SDL_Window* window =
         SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                          gameSize.Width, gameSize.Height, flags);
@@ -273,13 +275,15 @@ TSdlGraphicsDevice::OpenWindow(std::string_view caption, TPixelSize gameSize, bo
     device->fullScreen_ = fullScreen;
     if (!fullScreen) FitIntoDesktop(window, gameSize);
     device->videoInitialised_ = true;
+    device->ChooseFramePicture();
     return device;
 }
 
-std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize gameSize,
-                                                                      std::string& error) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, gameSize.Width, gameSize.Height, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
+std::unique_ptr<TSdlGraphicsDevice>
+TSdlGraphicsDevice::OpenOffscreen(TPixelSize gameSize, std::string& error, TPixelSize outputSize) {
+    if (outputSize.Width < 1 || outputSize.Height < 1) outputSize = gameSize;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, outputSize.Width, outputSize.Height,
+                                                          32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) {
         error = SdlError("The off-screen surface could not be made");
         return nullptr;
@@ -290,6 +294,7 @@ std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize
         SDL_FreeSurface(surface);
         return nullptr;
     }
+    if (outputSize != gameSize) SDL_RenderSetLogicalSize(renderer, gameSize.Width, gameSize.Height);
     return std::unique_ptr<TSdlGraphicsDevice>(
         new TSdlGraphicsDevice(nullptr, surface, renderer, gameSize));
 }
@@ -297,6 +302,7 @@ std::unique_ptr<TSdlGraphicsDevice> TSdlGraphicsDevice::OpenOffscreen(TPixelSize
 TSdlGraphicsDevice::~TSdlGraphicsDevice() {
     if (window_ != nullptr) SDL_DelEventWatch(RedrawOnWindowChange, this);
     turnedPictures_.reset();
+    if (framePicture_ != nullptr) SDL_DestroyTexture(framePicture_);
     for (auto& slot : textures_)
         if (slot.Texture != nullptr) SDL_DestroyTexture(slot.Texture);
     SDL_DestroyRenderer(renderer_);
@@ -434,32 +440,51 @@ void TSdlGraphicsDevice::DrawQuadNow(TTextureId texture, const TQuadCorners& cor
         slot.ColorMod = 0xFFFFFFFF;
     }
     if (!QuadReachesOutside(corners, gameSize_)) {
-        SDL_Vertex vertices[4];
-        for (int i = 0; i < 4; ++i) vertices[i] = VertexOf(corners[i]);
-        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
-        SDL_RenderGeometry(renderer_, slot.Texture, vertices, 4, indices, 6);
+        const TTriangle halves[2] = {{corners[0], corners[1], corners[2]},
+                                     {corners[0], corners[2], corners[3]}};
+        DrawTriangles(slot, halves, 2);
         return;
     }
     TClippedPolygon inside;
-    DrawFanAroundCentre(slot.Texture, inside.data(), ClipQuad(corners, gameSize_, inside));
+    DrawFanAroundCentre(slot, inside.data(), ClipQuad(corners, gameSize_, inside));
 }
 
-// Triangles around the polygon's centre: never the pair of triangles that SDL would turn back
-// into one rectangle (and one turned copy of the whole picture).
-void TSdlGraphicsDevice::DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners,
+// Triangles around the polygon's centre, of a polygon cut to the game area.
+void TSdlGraphicsDevice::DrawFanAroundCentre(const TextureSlot& slot, const TQuadVertex* corners,
                                              int count) {
     if (count < 3) return;
     constexpr int MaxCorners = std::tuple_size_v<TClippedPolygon>;
-    SDL_Vertex vertices[MaxCorners + 1];
-    vertices[0] = VertexOf(PolygonCentre(corners, count));
-    for (int i = 0; i < count; ++i) vertices[i + 1] = VertexOf(corners[i]);
-    int indices[3 * MaxCorners];
-    for (int i = 0; i < count; ++i) {
-        indices[3 * i] = 0;
-        indices[3 * i + 1] = i + 1;
-        indices[3 * i + 2] = (i + 1) % count + 1;
+    TTriangle fan[MaxCorners];
+    const TQuadVertex centre = PolygonCentre(corners, count);
+    for (int i = 0; i < count; ++i) fan[i] = {centre, corners[i], corners[(i + 1) % count]};
+    DrawTriangles(slot, fan, count);
+}
+
+// Every triangle with corners of its own: SDL's software renderer never takes two of them back
+// for one rectangle (and one turned copy of the whole picture). Its triangles are cut small
+// enough for its texel arithmetic first.
+void TSdlGraphicsDevice::DrawTriangles(const TextureSlot& slot, const TTriangle* triangles,
+                                       int count) {
+    pieces_.clear();
+    if (software_) {
+        float scaleX = 1;
+        float scaleY = 1;
+        SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+        for (int i = 0; i < count; ++i)
+            SplitForSoftwareRenderer(triangles[i], scaleX, scaleY, slot.Size, pieces_);
+    } else {
+        pieces_.assign(triangles, triangles + count);
     }
-    SDL_RenderGeometry(renderer_, texture, vertices, count + 1, indices, 3 * count);
+    vertices_.clear();
+    indices_.clear();
+    for (const TTriangle& piece : pieces_)
+        for (const TQuadVertex& corner : piece) {
+            indices_.push_back(static_cast<int>(vertices_.size()));
+            vertices_.push_back(VertexOf(corner));
+        }
+    SDL_RenderGeometry(renderer_, slot.Texture, vertices_.data(),
+                       static_cast<int>(vertices_.size()), indices_.data(),
+                       static_cast<int>(indices_.size()));
 }
 
 bool TSdlGraphicsDevice::DrawUprightQuad(TextureSlot& slot, const TQuadCorners& c) {
@@ -569,9 +594,13 @@ void TSdlGraphicsDevice::DrawStepsInto(const TPixelRect& area, bool wholeFrame) 
 
 // A frame that changed nothing is not shown again: the window shows it already.
 void TSdlGraphicsDevice::EndFrame(bool present) {
+    if (present && window_ != nullptr && !shown_) {
+        SDL_ShowWindow(window_);
+        shown_ = true;
+    }
     if (present) {
         DrawChangedAreas();
-        if (drewThisFrame_ || !software_) SDL_RenderPresent(renderer_);
+        if (drewThisFrame_ || !software_) PresentFrame();
     } else {
         steps_.clear();
         redrawAll_ = true;
@@ -579,6 +608,51 @@ void TSdlGraphicsDevice::EndFrame(bool present) {
     stepsDrawn_ = false;
     drewThisFrame_ = false;
     if (turnedPictures_ != nullptr) turnedPictures_->FrameEnded();
+    ChooseFramePicture();
+}
+
+void TSdlGraphicsDevice::PresentFrame() {
+    if (framePicture_ == nullptr) {
+        SDL_RenderPresent(renderer_);
+        return;
+    }
+    SDL_SetRenderTarget(renderer_, nullptr);
+    if (clearWindow_) {
+        // The bands beside the game area: black, drawn once for each new window size.
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        clearWindow_ = false;
+    }
+    SDL_RenderCopy(renderer_, framePicture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    SDL_SetRenderTarget(renderer_, framePicture_);
+}
+
+// Drawn by the CPU into a window of another size than the game's, a frame is drawn at the game's
+// size into a picture of its own and shown scaled: only the changes of a frame are drawn, at the
+// game's size, and every triangle stays within it. Decided between frames, for the next.
+void TSdlGraphicsDevice::ChooseFramePicture() {
+    if (!software_ || window_ == nullptr) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSizeInPixels(window_, &width, &height);
+    const bool wanted = TPixelSize{width, height} != gameSize_;
+    if (wanted == (framePicture_ != nullptr)) return;
+    if (wanted) {
+        framePicture_ =
+            SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              gameSize_.Width, gameSize_.Height);
+        // Without it the frame is drawn scaled straight into the window, only slower.
+        if (framePicture_ == nullptr) return;
+        SDL_SetTextureBlendMode(framePicture_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(framePicture_, SDL_ScaleModeLinear);
+        SDL_SetRenderTarget(renderer_, framePicture_);
+    } else {
+        SDL_SetRenderTarget(renderer_, nullptr);
+        SDL_DestroyTexture(framePicture_);
+        framePicture_ = nullptr;
+    }
+    RedrawAll();
 }
 
 void TSdlGraphicsDevice::MarkTexturesLost() {
@@ -589,17 +663,28 @@ void TSdlGraphicsDevice::MarkTexturesLost() {
 
 bool TSdlGraphicsDevice::ReadFrame(TFramePixels& frame) {
     DrawChangedAreas();
-    SDL_Rect viewport{};
-    SDL_RenderGetViewport(renderer_, &viewport);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0 || outputWidth < 1 ||
+        outputHeight < 1)
+        return false;
+    // SDL reads its letterboxed area in output pixels, which its own viewport query rounds
+    // otherwise: room for the whole output, in rows as wide as it, whatever it reads.
+    std::vector<uint32_t> pixels(static_cast<size_t>(outputWidth) * outputHeight, 0);
+    if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                             outputWidth * 4) != 0)
+        return false;
     float scaleX = 1;
     float scaleY = 1;
     SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
-    frame.Width = static_cast<int>(std::floor(viewport.w * scaleX));
-    frame.Height = static_cast<int>(std::floor(viewport.h * scaleY));
-    if (frame.Width < 1 || frame.Height < 1) return false;
-    frame.Pixels.assign(static_cast<size_t>(frame.Width) * frame.Height, 0);
-    return SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, frame.Pixels.data(),
-                                frame.Width * 4) == 0;
+    constexpr float Rounding = 0.001f;
+    frame.Width = std::min(outputWidth, static_cast<int>(gameSize_.Width * scaleX + Rounding));
+    frame.Height = std::min(outputHeight, static_cast<int>(gameSize_.Height * scaleY + Rounding));
+    frame.Pixels.resize(static_cast<size_t>(frame.Width) * frame.Height);
+    for (int y = 0; y < frame.Height; ++y)
+        std::copy_n(pixels.begin() + static_cast<ptrdiff_t>(y) * outputWidth, frame.Width,
+                    frame.Pixels.begin() + static_cast<ptrdiff_t>(y) * frame.Width);
+    return true;
 }
 
 void TSdlGraphicsDevice::SetCaption(std::string_view caption) {
@@ -645,6 +730,11 @@ std::vector<TPixelSize> TSdlGraphicsDevice::DisplayModes() const {
             modes.push_back({mode.w, mode.h});
     }
     return modes;
+}
+
+std::string TSdlGraphicsDevice::RendererName() const {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer_, &info) == 0 && info.name != nullptr ? info.name : "";
 }
 
 uint32_t TSdlGraphicsDevice::WindowId() const {

@@ -2,6 +2,7 @@
 // The game's graphics device on SDL_Renderer: a framed window of the game's size (or the desktop in
 // full screen, letterboxed), or an off-screen software renderer on a surface for tests and tools.
 #include "platform/GraphicsDevice.h"
+#include "platform/QuadClipping.h"
 #include "platform/RedrawRegions.h"
 #include "platform/SdlTurnedPictures.h"
 
@@ -12,6 +13,7 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Surface;
 struct SDL_Texture;
+struct SDL_Vertex;
 
 // The windowed size for the game: the game's own size, or on a desktop with less room (its usable
 // area without panels and the window's frame) the largest size of the same shape that fits.
@@ -26,9 +28,10 @@ public:
                                                           TPixelSize gameSize, bool fullScreen,
                                                           std::string& error,
                                                           bool allowInvisibleDriver = false);
-    // Draws with SDL's software renderer into a surface: no window, no display needed.
-    static std::unique_ptr<TSdlGraphicsDevice> OpenOffscreen(TPixelSize gameSize,
-                                                             std::string& error);
+    // Draws with SDL's software renderer into a surface: no window, no display needed. A larger
+    // output size letterboxes the game area into it, as full screen on a larger display does.
+    static std::unique_ptr<TSdlGraphicsDevice>
+    OpenOffscreen(TPixelSize gameSize, std::string& error, TPixelSize outputSize = {});
     ~TSdlGraphicsDevice() override;
     TSdlGraphicsDevice(const TSdlGraphicsDevice&) = delete;
     TSdlGraphicsDevice& operator=(const TSdlGraphicsDevice&) = delete;
@@ -60,8 +63,13 @@ public:
     // The driver dropped the renderer's textures (device or targets reset).
     void MarkTexturesLost();
     // The next frame is drawn whole (the window was uncovered, resized or its pixels lost).
-    void RedrawAll() { redrawAll_ = true; }
+    void RedrawAll() {
+        redrawAll_ = true;
+        clearWindow_ = true;
+    }
     bool IsSoftware() const { return software_; }
+    // SDL's name of the renderer drawing the frames ("software", "opengl", ...).
+    std::string RendererName() const;
     uint32_t WindowId() const;
 
 private:
@@ -81,9 +89,12 @@ private:
     // An upright quad of one colour is a plain (scaled, maybe mirrored) copy: much faster than
     // triangles in the software renderer. False when the quad is turned or shaded.
     bool DrawUprightQuad(TextureSlot& slot, const TQuadCorners& corners);
-    void DrawFanAroundCentre(SDL_Texture* texture, const TQuadVertex* corners, int count);
+    void DrawFanAroundCentre(const TextureSlot& slot, const TQuadVertex* corners, int count);
+    void DrawTriangles(const TextureSlot& slot, const TTriangle* triangles, int count);
     // A turned picture drawn as its kept turned copy; false when none is kept for it.
     bool DrawKeptTurn(TTextureId texture, const TextureSlot& slot, const TQuadCorners& corners);
+    void PresentFrame();
+    void ChooseFramePicture();
     void DrawQuadNow(TTextureId texture, const TQuadCorners& corners);
     void ClearNow(uint32_t argb);
     // The software renderer keeps the frame's steps and at its end draws only where they differ
@@ -99,6 +110,7 @@ private:
     TPixelSize gameSize_;
     bool software_ = false;
     bool fullScreen_ = false;
+    bool shown_ = false;
     bool videoInitialised_ = false;
     bool texturesLost_ = false;
     int blendMode_ = 0;
@@ -112,4 +124,10 @@ private:
     bool redrawAll_ = true;
     bool stepsDrawn_ = false; // this frame's steps are on screen already (read back early)
     bool drewThisFrame_ = false;
+    SDL_Texture* framePicture_ = nullptr; // the frame at the game's size, shown scaled
+    bool clearWindow_ = true;
+    // Kept from quad to quad so that drawing allocates nothing.
+    std::vector<TTriangle> pieces_;
+    std::vector<SDL_Vertex> vertices_;
+    std::vector<int> indices_;
 };

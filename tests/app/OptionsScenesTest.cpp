@@ -45,7 +45,7 @@ TEST(OptionsScenes, TheWindowShowsThePlayersSettingsAndTheScreenAsItIs) {
     EXPECT_EQ(options.FullScreenBox().Checked, walk.Platform.Device.FullScreen());
 }
 
-TEST(OptionsScenes, ChangesAreHeardAtOnceKeptByOkAndSavedAtTheEnd) {
+TEST(OptionsScenes, ChangesAreHeardAtOnceKeptAndSavedByOk) {
     TOptionsWalk walk("options-store");
     walk.Taught = true; // the new player's own settings
     ASSERT_TRUE(walk.OpenOptions());
@@ -65,6 +65,11 @@ TEST(OptionsScenes, ChangesAreHeardAtOnceKeptByOkAndSavedAtTheEnd) {
     EXPECT_EQ(walk.Record().SoundVolume, DefaultSoundVolume + TOptionsScene::VolumeStep);
     EXPECT_EQ(walk.Record().MusicOn, 0);
     EXPECT_EQ(walk.Record().TutorialOn, 0);
+    // On disk at once: a game that ends without its close keeps them.
+    TPlayerSaveFiles files;
+    files.Folder = walk.DataFile("");
+    EXPECT_EQ(files.Load("ANNA").SoundVolume, DefaultSoundVolume + TOptionsScene::VolumeStep);
+    EXPECT_EQ(files.Load("ANNA").MusicOn, 0);
 
     // Opened again, the window shows what was kept.
     walk.Click(walk.Form->Menu().OptionsButton());
@@ -77,8 +82,6 @@ TEST(OptionsScenes, ChangesAreHeardAtOnceKeptByOkAndSavedAtTheEnd) {
     walk.Push(TEventKind::CloseRequested);
     walk.Tick();
     walk.Form->Shutdown();
-    TPlayerSaveFiles files;
-    files.Folder = walk.DataFile("");
     const TPlayerSaveRecord saved = files.Load("ANNA");
     EXPECT_EQ(saved.SoundVolume, DefaultSoundVolume + TOptionsScene::VolumeStep);
     EXPECT_EQ(saved.MusicOn, 0);

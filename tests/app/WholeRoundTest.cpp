@@ -4,6 +4,7 @@
 // the round's earnings once; relaxed play that never runs out.
 #include "EconomyWalkKit.h"
 #include "FormTestKit.h"
+#include "saves/HighScoresClass.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -75,8 +76,14 @@ TEST(WholeRound, AWonRoundPaysItsGoldBonusSubmitsSavesAndLogsOnceAndItsResultsCo
     EXPECT_FLOAT_EQ(walk.Slots().Owned()[elFruit], 20 + gathered + 5);
 
     EXPECT_TRUE(HasHighScore(*walk.Form, "ANNA"));
+    // Saved at once, the score table with the player: a game that ends here without its close
+    // (a fault, a power cut) loses neither the level nor the high score.
     EXPECT_EQ(walk.Saved().NextUncompletedLevel, 2);
     EXPECT_FLOAT_EQ(walk.Saved().ElementStocks[elFruit], 20 + gathered + 5);
+    THighScores onDisk;
+    onDisk.NormalModeFileName = walk.DataFile("HighScores.dat");
+    onDisk.LoadOrCreate();
+    EXPECT_EQ(onDisk.Table().Names, walk.Form->Player().HighScores.Table().Names);
     const TLevelLogEntry& logged = walk.Form->Player().GameLogger.Record().Levels[0];
     EXPECT_EQ(logged.LevelFile, "Level1-01.zel");
     EXPECT_GE(logged.Seconds, 1) << "a logged level never reads as unplayed";

@@ -9,11 +9,12 @@ e2e_require() {
     done
 }
 
-# e2e_start_display FIRST LAST: a free display number in FIRST..LAST, an Xvfb on it, DISPLAY set.
+# e2e_start_display FIRST LAST [WIDTHxHEIGHT]: a free display number in FIRST..LAST, an Xvfb on
+# it (1366 x 768 unless told), DISPLAY set.
 e2e_start_display() {
     local n
     for n in $(seq "$1" "$2"); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-    Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${3:-1366x768}x24" -nolisten tcp >/dev/null 2>&1 &
     e2e_xvfb=$!
     e2e_gamepid=
     trap e2e_cleanup EXIT
@@ -22,12 +23,43 @@ e2e_start_display() {
     for i in $(seq 1 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
+# e2e_start_window_manager: a window manager on the display, as every desktop has: full screen
+# then covers the whole display, as a player sees it.
+e2e_start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    e2e_wm=$!
+    local i
+    for i in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
+        return 0; sleep 0.1; done
+    echo "FAIL: the window manager did not start"
+    exit 1
+}
+
 e2e_cleanup() {
     [ -n "${e2e_gamepid:-}" ] && kill "$e2e_gamepid" 2>/dev/null
+    [ -n "${e2e_wm:-}" ] && kill "$e2e_wm" 2>/dev/null
     [ -n "${e2e_xvfb:-}" ] && kill "$e2e_xvfb" 2>/dev/null
     [ -n "${e2e_log:-}" ] && rm -f "$e2e_log"
     [ -n "${e2e_data:-}" ] && rm -rf "$e2e_data"
     [ -n "${e2e_work:-}" ] && rm -rf "$e2e_work"
+}
+
+# e2e_answer_boxes TITLE COUNT: in the background, answers COUNT message boxes titled TITLE with
+# Return as they appear, as a player would (each waited for up to 20 s). SDL's own boxes carry
+# their title in a form xdotool's search does not read: the window tree does.
+e2e_answer_boxes() {
+    local title=$1 count=$2
+    (for _ in $(seq 1 "$count"); do
+        local box=
+        for _ in $(seq 1 100); do
+            box=$(xwininfo -root -children 2>/dev/null | awk -v t="\"$title\":" '$2 == t { print $1; exit }')
+            [ -n "$box" ] && break
+            sleep 0.2
+        done
+        [ -n "$box" ] || break
+        xdotool key --window "$((box))" Return 2>/dev/null
+        sleep 0.5
+    done) &
 }
 
 # e2e_work_folder: a scratch folder in e2e_work, removed when the script ends.
@@ -65,8 +97,8 @@ e2e_last_score() {
     echo "${line#score: }" | grep -E '^[0-9]+$' || echo 0
 }
 
-# Where a player presses, in game pixels (the window shows the game space 1:1 on the 1366 x 768
-# virtual screen): the buttons of the menu, the question, the map, the options, the high
+# Where a player presses, in game pixels (e2e_press finds them in a window of any size): the
+# buttons of the menu, the question, the map, the options, the high
 # scores and the in-game menu.
 e2e_menu_play="1193 290"
 e2e_menu_options="1193 395"
@@ -89,9 +121,19 @@ e2e_last_scene() {
     echo "${line#scene: }"
 }
 
-# e2e_press X Y: a press and a release at the point of the window.
+# e2e_window_point X Y: the point of the window that shows the game's point X Y (the game space
+# letterboxed into the window, as full screen on a larger display shows it).
+e2e_window_point() {
+    local WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$e2e_window" | grep -E '^(WIDTH|HEIGHT)=')"
+    awk -v x="$1" -v y="$2" -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN {
+        s = w / 1366; if (h / 768 < s) s = h / 768
+        printf "%d %d\n", (w - 1366 * s) / 2 + x * s, (h - 768 * s) / 2 + y * s }'
+}
+
+# e2e_press X Y: a press and a release at the game's point X Y.
 e2e_press() {
-    xdotool mousemove --window "$e2e_window" "$1" "$2" click 1
+    xdotool mousemove --window "$e2e_window" $(e2e_window_point "$1" "$2") click 1
 }
 
 # e2e_press_until SCENE X Y: presses the point every two seconds until the game reports SCENE
@@ -160,6 +202,20 @@ e2e_start_game() {
     e2e_gamepid=$!
     e2e_window=$(timeout 20 xdotool search --sync --onlyvisible --name "The Saga of Tovan" | head -n 1)
     [ -n "$e2e_window" ] || { echo "FAIL: no game window appeared"; cat "$e2e_log"; exit 1; }
+}
+
+# e2e_wait_scene SCENE [SECONDS] [SETTLE]: until the game reports SCENE (within 20 s unless told),
+# then SETTLE seconds (none unless told) for its windows to come in.
+e2e_wait_scene() {
+    local i
+    for i in $(seq 1 $((${2:-20} * 5))); do
+        [ "$(e2e_last_scene)" = "$1" ] && { sleep "${3:-0}"; return 0; }
+        e2e_alive "before $1"
+        sleep 0.2
+    done
+    echo "FAIL: no $1 (last scene: $(e2e_last_scene))"
+    cat "$e2e_log"
+    exit 1
 }
 
 # e2e_alive WHEN: fails the test when the game has ended.

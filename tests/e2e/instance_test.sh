@@ -7,7 +7,7 @@
 set -u
 game=$1
 source "$(dirname "$0")/e2e_session.sh"
-e2e_require Xvfb xdotool
+e2e_require Xvfb xdotool xwininfo
 e2e_work_folder
 
 e2e_expect_exit 0 "--help" "--windowed" "$game" --help
@@ -19,8 +19,7 @@ e2e_start_game "$game" --windowed --log-scenes
 # Running: its round has begun.
 e2e_enter_round
 # The second game's box waits for a player where the display can show it: answer it.
-(box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Message$' | head -n 1)
-    [ -n "$box" ] && xdotool key --window "$box" Return) &
+e2e_answer_boxes Message 1
 e2e_expect_exit 0 "a second game" "Application is already running." \
     env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$e2e_data" "$game"
 e2e_alive "when a second game was started"

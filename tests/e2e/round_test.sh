@@ -12,18 +12,6 @@ e2e_require Xvfb xdotool import
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-# e2e_wait_scene SCENE [SECONDS]: until the game reports SCENE (20 s unless told).
-e2e_wait_scene() {
-    local i
-    for i in $(seq 1 $((${2:-20} * 5))); do
-        [ "$(e2e_last_scene)" = "$1" ] && return 0
-        e2e_alive "before $1"
-        sleep 0.2
-    done
-    echo "FAIL: no $1 (last scene: $(e2e_last_scene))"
-    cat "$e2e_log"
-    exit 1
-}
 shot() { import -window root "$shots/$1.png" || { echo "FAIL: no screenshot $1"; exit 1; }; }
 
 e2e_start_display 321 350

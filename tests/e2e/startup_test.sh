@@ -5,7 +5,7 @@
 set -u
 game=$1
 source "$(dirname "$0")/e2e_session.sh"
-e2e_require Xvfb xdotool
+e2e_require Xvfb xdotool xwininfo
 e2e_work_folder
 work=$e2e_work
 export XDG_DATA_HOME="$work/data"
@@ -24,11 +24,7 @@ rm "$work/game/$(basename "$game")"
 cp "$game" "$work/game/"
 e2e_start_display 291 320
 # Its two message boxes wait for a player: answer them as one would.
-(for box in 1 2; do
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Error$' | head -n 1)
-    [ -n "$window" ] && xdotool windowactivate --sync "$window" key Return 2>/dev/null
-    sleep 0.5
-done) &
+e2e_answer_boxes Error 2
 e2e_expect_exit 1 "no Images folder" "its pictures cannot be read" \
     env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$work/game/$(basename "$game")"
 grep -q "Content folder cannot be read: .*Images" "$XDG_DATA_HOME/The Saga of Tovan/Errors.log" ||

@@ -9,69 +9,56 @@
 set -u
 game=$1 shots=$2
 source "$(dirname "$0")/e2e_session.sh"
-e2e_require Xvfb xdotool import convert compare
+e2e_require Xvfb xdotool import convert compare xwininfo
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-# e2e_wait_scene SCENE: until the game reports SCENE, then a moment for its windows to settle.
-e2e_wait_scene() {
-    local i
-    for i in $(seq 1 100); do
-        [ "$(e2e_last_scene)" = "$1" ] && { sleep 1.5; return 0; }
-        e2e_alive "before $1"
-        sleep 0.2
-    done
-    echo "FAIL: no $1 (last scene: $(e2e_last_scene))"
-    cat "$e2e_log"
-    exit 1
-}
 shot() { import -window root "$shots/$1.png" || { echo "FAIL: no screenshot $1"; exit 1; }; }
 
 e2e_start_display 300 320
 e2e_start_game "$game" --log-scenes
 e2e_press 683 400 # the logo cards
-e2e_wait_scene gsSplash
+e2e_wait_scene gsSplash 20 1.5
 sleep 4 # the pictures load under the bar
 shot splash
 e2e_walk_to gsMenu
-e2e_wait_scene gsMenu
+e2e_wait_scene gsMenu 20 1.5
 shot menu
 
 # The second game's box waits for a player where the display can show it: answer it.
-(box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Message$' | head -n 1)
-    [ -n "$box" ] && xdotool key --window "$box" Return) &
+e2e_answer_boxes Message 1
 e2e_work_folder
 e2e_expect_exit 0 "a second game" "Application is already running." \
     env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$e2e_data" "$game"
 
 e2e_press $e2e_menu_options
-e2e_wait_scene gsOptions
+e2e_wait_scene gsOptions 20 1.5
 e2e_press $e2e_options_music_box
 e2e_press $e2e_options_sound_plus
 sleep 0.5
 shot options
 e2e_press $e2e_options_ok
-e2e_wait_scene gsMenu
+e2e_wait_scene gsMenu 20 1.5
 
 e2e_press $e2e_menu_high_scores
-e2e_wait_scene gsHighScores
+e2e_wait_scene gsHighScores 20 1.5
 shot highscores
 e2e_press $e2e_high_scores_ok
-e2e_wait_scene gsMenu
+e2e_wait_scene gsMenu 20 1.5
 
 e2e_walk_to gsOpeningStory
 sleep 4
 shot story
 e2e_walk_to gsMainGame
-e2e_wait_scene gsMainGame
+e2e_wait_scene gsMainGame 20 1.5
 shot round
 xdotool key --window "$e2e_window" Escape
-e2e_wait_scene gsInGameMenu
+e2e_wait_scene gsInGameMenu 20 1.5
 shot ingamemenu
 e2e_press $e2e_in_game_to_menu
-e2e_wait_scene gsConfirmWindow
+e2e_wait_scene gsConfirmWindow 20 1.5
 e2e_press $e2e_confirm_positive
-e2e_wait_scene gsMenu
+e2e_wait_scene gsMenu 20 1.5
 
 e2e_press_until gsConfirmWindow $e2e_menu_exit
 # Yes, pressed again while the question may still be sliding in on a busy machine.

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -78,3 +80,46 @@ TEST(QuadClipping, ACornerPokingOutAddsTheCornersOfTheCut) {
 }
 
 } // namespace
+
+// A triangle too large for the software renderer's texel arithmetic is cut into pieces that
+// cover it exactly, each texel where the whole triangle had it, and each small enough.
+TEST(SoftwareTriangles, PiecesCoverTheTriangleWithItsOwnTexels) {
+    const TTriangle whole{{{683.5f, 384.5f, 0xFFFFFFFF, 0.5f, 0.5f},
+                           {1366.5f, 768.5f, 0xFFFFFFFF, 0.61f, 0.46f},
+                           {0.5f, 768.5f, 0xFFFFFFFF, 0.48f, 0.62f}}};
+    const auto doubledArea = [](const TTriangle& t) {
+        return std::fabs((t[1].X - t[0].X) * (t[2].Y - t[0].Y) -
+                         (t[1].Y - t[0].Y) * (t[2].X - t[0].X));
+    };
+    // The texel the whole triangle has at a point, from its barycentric weights.
+    const auto texelAt = [&](float x, float y) {
+        const auto weight = [&](int a, int b) {
+            const TQuadVertex &p = whole[a], &q = whole[b];
+            return ((q.X - p.X) * (y - p.Y) - (q.Y - p.Y) * (x - p.X)) /
+                   ((whole[1].X - whole[0].X) * (whole[2].Y - whole[0].Y) -
+                    (whole[1].Y - whole[0].Y) * (whole[2].X - whole[0].X));
+        };
+        const float w0 = weight(1, 2), w1 = weight(2, 0), w2 = weight(0, 1);
+        return std::pair{w0 * whole[0].U + w1 * whole[1].U + w2 * whole[2].U,
+                         w0 * whole[0].V + w1 * whole[1].V + w2 * whole[2].V};
+    };
+    for (const float scale : {1.0f, 1.4f, 2.8f, 5.6f}) {
+        std::vector<TTriangle> pieces;
+        SplitForSoftwareRenderer(whole, scale, scale, {862, 860}, pieces);
+        if (scale > 1) {
+            EXPECT_GT(pieces.size(), 1u) << scale;
+        }
+        float area = 0;
+        for (const TTriangle& piece : pieces) {
+            area += doubledArea(piece);
+            // Half pixels of the display, times the largest texel, in SDL's 32 bits.
+            EXPECT_LT(4.0 * doubledArea(piece) * scale * scale * 862, 2147483647.0) << scale;
+            for (const TQuadVertex& corner : piece) {
+                const auto [u, v] = texelAt(corner.X, corner.Y);
+                EXPECT_NEAR(corner.U, u, 1e-4f);
+                EXPECT_NEAR(corner.V, v, 1e-4f);
+            }
+        }
+        EXPECT_NEAR(area, doubledArea(whole), doubledArea(whole) * 1e-5f) << scale;
+    }
+}

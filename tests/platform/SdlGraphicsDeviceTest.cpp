@@ -8,11 +8,14 @@
 #include "platform/TerminationSignals.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -407,3 +410,57 @@ TEST(TurnedQuadKey, OnlyLargeTurnedRectanglesWithOneColourAreKept) {
 }
 
 } // namespace
+
+// Full screen on a display larger than the game letterboxes the game area into it. The scene
+// change's swirl, turned and blown up past the screen, then covers the whole display with
+// triangles far larger than the game's own; every pixel still comes from the picture.
+class LargeDisplay : public ::testing::TestWithParam<TPixelSize> {};
+
+TEST_P(LargeDisplay, ASwirlOverTheWholeScreenShowsOnlyItsPicture) {
+    std::string error;
+    auto device = TSdlGraphicsDevice::OpenOffscreen(GameSpace, error, GetParam());
+    ASSERT_NE(device, nullptr) << error;
+    // The swirl's own size; one colour, so any texel read from outside it shows.
+    constexpr int Width = 862, Height = 860;
+    constexpr uint32_t Swirl = Opaque(0x2080C0);
+    std::vector<uint32_t> pixels(static_cast<size_t>(Width) * Height, Swirl);
+    const TTextureId texture = device->CreateTexture("TransDark", Width, Height, pixels.data());
+    // The memory the picture came from, likely just before SDL's copy, shows another colour.
+    std::fill(pixels.begin(), pixels.end(), Opaque(0x00FF00));
+    for (const float turn : {51.0f, 200.0f, 333.0f}) {
+        for (const float scale : {2.0f, 7.6f, 20.0f}) {
+            device->Clear(0, 0, 0, 255);
+            device->BeginFrame();
+            const float radians = turn * 3.14159265f / 180;
+            const float c = std::cos(radians), s = std::sin(radians);
+            const float halfW = Width * scale / 2, halfH = Height * scale / 2;
+            const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+            TQuadCorners quad;
+            for (int i = 0; i < 4; ++i) {
+                const float x = corners[i][0] * halfW, y = corners[i][1] * halfH;
+                quad[i] = {252 + x * c - y * s, -46 + x * s + y * c, 0xFFFFFFFF,
+                           (corners[i][0] + 1) / 2, (corners[i][1] + 1) / 2};
+            }
+            device->DrawQuad(texture, quad);
+            TFramePixels frame;
+            ASSERT_TRUE(device->ReadFrame(frame));
+            device->EndFrame(false);
+            // At twice its size the swirl leaves the far corner uncovered.
+            const int foreign = static_cast<int>(
+                std::count_if(frame.Pixels.begin(), frame.Pixels.end(),
+                              [&](uint32_t p) { return p != Swirl && p != Opaque(0); }));
+            EXPECT_EQ(foreign, 0) << "turn " << turn << ", scale " << scale;
+            if (scale > 7) {
+                EXPECT_EQ(frame.At(frame.Width - 1, frame.Height - 1), Swirl);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FullScreen, LargeDisplay,
+                         ::testing::Values(TPixelSize{1366, 768}, TPixelSize{1920, 1080},
+                                           TPixelSize{2560, 1440}, TPixelSize{3840, 2160}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.Width) + "x" +
+                                    std::to_string(info.param.Height);
+                         });

@@ -150,7 +150,9 @@ void TOptionsScene::OkClick() {
     if (window_.State() != mwsShown && window_.State() != mwsShowing) return;
     ApplySound();
     services_.Player.Current.TutorialOn = Flag(tutorialBox_.Checked);
-    // The round reads the switch each time it would teach, so it counts at once.
+    // The round reads the switch each time it would teach, so it counts at once. From the menu
+    // the settings are saved at once; a round saves them with its end.
+    if (!inGame_) services_.Host.SavePlayerSave(true);
     window_.Hide();
 }
 
