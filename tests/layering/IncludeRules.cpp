@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr std::string_view RulePrefix = "May include: ";
 constexpr std::string_view NothingRule = "nothing";
 
 using TRule = std::optional<std::set<std::string>>;
@@ -32,18 +31,12 @@ std::string Describe(const std::set<std::string>& allowed) {
     return text;
 }
 
-TRule RuleOf(const std::string& readme) {
-    std::set<std::string> allowed;
-    if (!ParseMayInclude(readme, allowed)) return std::nullopt;
-    return allowed;
-}
-
 // The broken rule of one include of a file in folder, or an empty text.
 std::string BrokenRule(const std::string& folder, const std::string& target, const TRule& rule) {
     if (target == folder) return {};
     if (folder.empty()) return target == SdlRuleName ? "the program entry never includes SDL" : "";
     if (!rule || rule->count(target) > 0) return {};
-    return folder + " may include " + Describe(*rule) + " (src/" + folder + "/README.md)";
+    return folder + " may include " + Describe(*rule) + " (src/" + folder + "/CMakeLists.txt)";
 }
 
 bool IsSourceFile(const std::filesystem::path& path) {
@@ -60,21 +53,19 @@ std::string ReadText(const std::filesystem::path& path) {
 
 } // namespace
 
-bool ParseMayInclude(const std::string& readme, std::set<std::string>& allowed) {
-    std::istringstream lines(readme);
+TIncludeRules ParseIncludeRules(const std::string& text) {
+    TIncludeRules rules;
+    std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        if (line.rfind(RulePrefix, 0) != 0) continue;
-        allowed.clear();
-        std::istringstream names(line.substr(RulePrefix.size()));
+        const size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        std::set<std::string>& allowed = rules[Trimmed(line.substr(0, colon))];
+        std::istringstream names(line.substr(colon + 1));
         std::string name;
-        while (std::getline(names, name, ',')) {
-            name = Trimmed(name);
-            if (!name.empty() && name != NothingRule) allowed.insert(name);
-        }
-        return true;
+        while (names >> name) allowed.insert(name);
     }
-    return false;
+    return rules;
 }
 
 std::string IncludedFolder(const std::string& line) {
@@ -89,7 +80,7 @@ std::string IncludedFolder(const std::string& line) {
 
 std::vector<std::string> CheckIncludeRules(const TSourceTree& tree, int* includeCount) {
     std::map<std::string, TRule> rules;
-    for (const auto& [folder, readme] : tree.Readmes) rules[folder] = RuleOf(readme);
+    for (const auto& [folder, allowed] : tree.Rules) rules[folder] = allowed;
     for (const auto& file : tree.Files) {
         const std::string folder = FolderOf(file.Path);
         if (!folder.empty() && rules.count(folder) == 0) rules[folder] = std::nullopt;
@@ -97,8 +88,7 @@ std::vector<std::string> CheckIncludeRules(const TSourceTree& tree, int* include
     std::vector<std::string> broken;
     for (const auto& [folder, rule] : rules)
         if (!rule)
-            broken.push_back("src/" + folder + "/README.md: no line \"" + std::string(RulePrefix) +
-                             "a, b, c\" (or \"nothing\")");
+            broken.push_back("src/" + folder + ": no library of the build declares it");
     int includes = 0;
     for (const auto& file : tree.Files) {
         const std::string folder = FolderOf(file.Path);
@@ -120,15 +110,11 @@ std::vector<std::string> CheckIncludeRules(const TSourceTree& tree, int* include
     return broken;
 }
 
-TSourceTree ReadSourceTree(const std::filesystem::path& srcRoot) {
+TSourceTree ReadSourceTree(const std::filesystem::path& srcRoot,
+                           const std::filesystem::path& rulesFile) {
     namespace fs = std::filesystem;
     TSourceTree tree;
-    for (const auto& entry : fs::directory_iterator(srcRoot)) {
-        if (!entry.is_directory()) continue;
-        const fs::path readme = entry.path() / "README.md";
-        tree.Readmes[entry.path().filename().string()] =
-            fs::is_regular_file(readme) ? ReadText(readme) : std::string();
-    }
+    tree.Rules = ParseIncludeRules(ReadText(rulesFile));
     for (const auto& entry : fs::recursive_directory_iterator(srcRoot))
         if (entry.is_regular_file() && IsSourceFile(entry.path()))
             tree.Files.push_back(

@@ -1,6 +1,7 @@
 #pragma once
-// The layering of src/ as a checked rule: every folder's README.md says in one line which other
-// folders (and whether SDL) its code may include, and every #include line is held to it.
+// The layering of src/ as a checked rule: the build says which other folders (and whether SDL)
+// each folder depends on, and every #include line is held to it. The compiler already refuses a
+// folder it cannot see at all; this also refuses one it sees only through a dependency's headers.
 #include <filesystem>
 #include <map>
 #include <set>
@@ -13,28 +14,31 @@ struct TSourceText {
     std::string Text;
 };
 
-// A source tree as the checker sees it: each top folder's README.md text (empty when it has
-// none) and every C++ file below src/.
+// Each folder's rule: the folders it may include besides itself.
+using TIncludeRules = std::map<std::string, std::set<std::string>>;
+
+// A source tree as the checker sees it: the rules and every C++ file below src/.
 struct TSourceTree {
-    std::map<std::string, std::string> Readmes;
+    TIncludeRules Rules;
     std::vector<TSourceText> Files;
 };
 
 // The name SDL's headers go by in a rule line.
 inline constexpr const char* SdlRuleName = "SDL";
 
-// The names of the README's "May include: a, b, c" line; "nothing" gives an empty set. False
-// when the README has no such line.
-bool ParseMayInclude(const std::string& readme, std::set<std::string>& allowed);
+// The rules the build writes, a line a folder: "board: engine files" ("files:" for a folder that
+// includes only itself).
+TIncludeRules ParseIncludeRules(const std::string& text);
 
 // The folder an #include line reaches: the first part of a quoted "folder/..." path, SDL for
 // <SDL...>, empty for anything else (the standard library, a file beside the includer).
 std::string IncludedFolder(const std::string& line);
 
-// One line per broken rule: "file:line: #include ...: folder may include ... (README)", and
-// one per folder without a rule line. Files directly in src/ (the program entry) may include
+// One line per broken rule: "file:line: #include ...: folder may include ...", and one per
+// folder without a rule. Files directly in src/ (the program entry) may include
 // every folder but never SDL. includeCount, when given, receives the folder includes seen.
 std::vector<std::string> CheckIncludeRules(const TSourceTree& tree, int* includeCount = nullptr);
 
-// Reads the top folders and the C++ files of a src/ folder on disk.
-TSourceTree ReadSourceTree(const std::filesystem::path& srcRoot);
+// Reads the C++ files of a src/ folder on disk, with the rules of the build's file.
+TSourceTree ReadSourceTree(const std::filesystem::path& srcRoot,
+                           const std::filesystem::path& rulesFile);

@@ -1,4 +1,4 @@
-// The folders of src/ include each other only as their README.md files allow.
+// The folders of src/ include each other only as the build lets them depend on each other.
 #include "IncludeRules.h"
 
 #include "TempFolder.h"
@@ -15,9 +15,7 @@ namespace {
 // board may include engine; engine may include platform; platform may include SDL.
 TSourceTree SmallTree() {
     TSourceTree tree;
-    tree.Readmes["board"] = "# board\n\nMay include: engine\n";
-    tree.Readmes["engine"] = "# engine\nMay include: platform\n";
-    tree.Readmes["platform"] = "May include: SDL\n";
+    tree.Rules = ParseIncludeRules("board: engine\nengine: platform\nplatform: SDL\n");
     tree.Files = {
         {"board/Board.cpp", "#include \"board/Board.h\"\n#include \"engine/Globals.h\"\n"},
         {"engine/Screen.h", "#pragma once\n#include \"platform/Device.h\"\n#include <vector>\n"},
@@ -29,14 +27,11 @@ TSourceTree SmallTree() {
 
 } // namespace
 
-TEST(IncludeRules, ReadsTheRuleLineOfAReadme) {
-    std::set<std::string> allowed;
-    EXPECT_TRUE(ParseMayInclude("# app\n\nMay include: board, engine,platform \n", allowed));
-    EXPECT_EQ(allowed, (std::set<std::string>{"board", "engine", "platform"}));
-    EXPECT_TRUE(ParseMayInclude("May include: nothing\n", allowed));
-    EXPECT_THAT(allowed, IsEmpty());
-    // Only a line of that form counts, not prose that mentions what a folder depends on.
-    EXPECT_FALSE(ParseMayInclude("Depends on engine.\nIt may include: engine\n", allowed));
+TEST(IncludeRules, ReadsTheRulesTheBuildWrites) {
+    const TIncludeRules rules = ParseIncludeRules("app: board engine platform\nfiles:\n\n");
+    ASSERT_EQ(rules.size(), 2u);
+    EXPECT_EQ(rules.at("app"), (std::set<std::string>{"board", "engine", "platform"}));
+    EXPECT_THAT(rules.at("files"), IsEmpty());
 }
 
 TEST(IncludeRules, FindsTheFolderAnIncludeReaches) {
@@ -61,7 +56,7 @@ TEST(IncludeRules, NamesTheFileTheLineAndTheRuleOfAWrongInclude) {
     tree.Files.push_back({"board/Draw.cpp", "// drawing\n#include \"platform/Device.h\"\n"});
     EXPECT_THAT(CheckIncludeRules(tree),
                 ElementsAre("src/board/Draw.cpp:2: #include \"platform/Device.h\": board may "
-                            "include engine (src/board/README.md)"));
+                            "include engine (src/board/CMakeLists.txt)"));
 }
 
 TEST(IncludeRules, OnlyAFolderThatNamesSdlMayIncludeIt) {
@@ -74,17 +69,15 @@ TEST(IncludeRules, OnlyAFolderThatNamesSdlMayIncludeIt) {
     EXPECT_THAT(broken[1], HasSubstr("src/main.cpp:1:"));
 }
 
-TEST(IncludeRules, AFolderWithoutARuleLineFails) {
+TEST(IncludeRules, AFolderNoLibraryDeclaresFails) {
     TSourceTree tree = SmallTree();
-    tree.Readmes["story"] = "# story\n\nDepends on engine.\n";
     tree.Files.push_back({"files/Reader.cpp", "#include \"files/Reader.h\"\n"});
-    EXPECT_THAT(CheckIncludeRules(tree), ElementsAre(HasSubstr("src/files/README.md: no line"),
-                                                     HasSubstr("src/story/README.md: no line")));
+    EXPECT_THAT(CheckIncludeRules(tree), ElementsAre(HasSubstr("src/files: no library")));
 }
 
 TEST(IncludeRules, AFolderThatMayIncludeNothingStillIncludesItself) {
     TSourceTree tree = SmallTree();
-    tree.Readmes["files"] = "May include: nothing\n";
+    tree.Rules["files"] = {};
     tree.Files.push_back({"files/Reader.cpp", "#include \"files/Reader.h\"\n#include <cstdio>\n"});
     EXPECT_THAT(CheckIncludeRules(tree), IsEmpty());
     tree.Files.push_back({"files/Log.cpp", "#include \"engine/Globals.h\"\n"});
@@ -93,37 +86,38 @@ TEST(IncludeRules, AFolderThatMayIncludeNothingStillIncludesItself) {
 
 TEST(IncludeRules, ASubFolderKeepsTheRuleOfItsTopFolder) {
     TSourceTree tree = SmallTree();
-    tree.Readmes["app"] = "May include: board, engine\n";
+    tree.Rules["app"] = {"board", "engine"};
     tree.Files.push_back({"app/scenes/Menu.cpp", "#include \"app/UMain.h\"\n#include "
                                                  "\"board/Board.h\"\n#include <SDL.h>\n"});
     EXPECT_THAT(CheckIncludeRules(tree),
                 ElementsAre(HasSubstr("src/app/scenes/Menu.cpp:3: #include <SDL.h>: app may")));
 }
 
-TEST(IncludeRules, ReadsEveryFolderAndSourceFileFromDisk) {
+TEST(IncludeRules, ReadsEverySourceFileFromDisk) {
     TTempFolder src("layering");
-    src.Write("board/README.md", "May include: engine\n");
-    src.Write("board/rules/Deep.h", "#include \"app/UMain.h\"\n");
-    src.Write("board/CMakeLists.txt", "#include \"app/UMain.h\"\n");
-    src.Write("engine/Screen.cpp", "#include \"engine/Screen.h\"\n");
-    src.Write("main.cpp", "#include \"app/UMain.h\"\n");
-    const TSourceTree tree = ReadSourceTree(src.Path());
-    ASSERT_EQ(tree.Readmes.size(), 2u);
-    EXPECT_EQ(tree.Readmes.at("board"), "May include: engine\n");
-    EXPECT_EQ(tree.Readmes.at("engine"), "");
+    src.Write("rules.txt", "board: engine\n");
+    src.Write("src/board/rules/Deep.h", "#include \"app/UMain.h\"\n");
+    src.Write("src/board/CMakeLists.txt", "#include \"app/UMain.h\"\n");
+    src.Write("src/engine/Screen.cpp", "#include \"engine/Screen.h\"\n");
+    src.Write("src/main.cpp", "#include \"app/UMain.h\"\n");
+    const TSourceTree tree = ReadSourceTree(src.Path("src"), src.Path() + "rules.txt");
+    ASSERT_EQ(tree.Rules.size(), 1u);
     ASSERT_EQ(tree.Files.size(), 3u);
     EXPECT_EQ(tree.Files[0].Path, "board/rules/Deep.h");
     EXPECT_EQ(tree.Files[1].Path, "engine/Screen.cpp");
     EXPECT_EQ(tree.Files[2].Path, "main.cpp");
-    EXPECT_THAT(CheckIncludeRules(tree), ElementsAre(HasSubstr("src/engine/README.md: no line"),
+    EXPECT_THAT(CheckIncludeRules(tree), ElementsAre(HasSubstr("src/engine: no library"),
                                                      HasSubstr("src/board/rules/Deep.h:1:")));
 }
 
-// The rule itself: every folder of the game's src/ keeps to its README.
+// The rule itself: every folder of the game's src/ keeps to what the build lets it depend on.
 TEST(IncludeRules, TheGameKeepsItsLayering) {
-    const TSourceTree tree = ReadSourceTree(std::filesystem::path(TOVAN_SOURCE_DIR) / "src");
+    const TSourceTree tree =
+        ReadSourceTree(std::filesystem::path(TOVAN_SOURCE_DIR) / "src", TOVAN_INCLUDE_RULES);
     // A wrong path must not pass by reading nothing.
-    ASSERT_GE(tree.Readmes.size(), 7u);
+    ASSERT_GE(tree.Rules.size(), 9u);
+    EXPECT_EQ(tree.Rules.at("board"), (std::set<std::string>{"engine", "files"}));
+    EXPECT_EQ(tree.Rules.at("platform"), (std::set<std::string>{"SDL", "files"}));
     ASSERT_GE(tree.Files.size(), 50u);
     int includes = 0;
     const auto broken = CheckIncludeRules(tree, &includes);
