@@ -11,8 +11,8 @@ TOVAN_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick xdotool
     # a window manager for full screen in a real window, its check, and OpenGL drawn by the CPU
     openbox x11-utils libgl1-mesa-dri
-    # checks of what an install puts on the desktop
-    desktop-file-utils appstream
+    # checks of what an install puts on the desktop, and the Debian package and its check
+    desktop-file-utils appstream dpkg-dev lintian
     # fuzz targets of the file readers (libFuzzer)
     clang libclang-rt-dev
 )

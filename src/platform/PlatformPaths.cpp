@@ -40,10 +40,13 @@ std::string ProgramFolder() {
 std::string ContentFolderOf(const std::string& programFolder, std::string_view installedName) {
     // The text tables are the first content the game reads: their folder marks a content tree.
     constexpr const char* ContentMark = "Texts";
-    constexpr std::string_view BinFolder = "/bin/";
-    if (!programFolder.ends_with(BinFolder)) return programFolder;
+    // bin/ as any install has it, games/ as Debian's package has it.
+    std::string_view programSubfolder;
+    for (const std::string_view folder : {"/bin/", "/games/"})
+        if (programFolder.ends_with(folder)) programSubfolder = folder;
+    if (programSubfolder.empty()) return programFolder;
     const std::string installed =
-        programFolder.substr(0, programFolder.size() + 1 - BinFolder.size()) + "share/" +
+        programFolder.substr(0, programFolder.size() + 1 - programSubfolder.size()) + "share/" +
         std::string(installedName) + "/";
     struct stat info {};
     if (stat((installed + ContentMark).c_str(), &info) == 0 && S_ISDIR(info.st_mode))

@@ -98,6 +98,8 @@ TEST(PlatformPaths, AnInstalledProgramFindsItsContentUnderShare) {
     const std::string game = prefix.Path("game");
     EXPECT_EQ(ContentFolderOf(game, "tovan"), game);
     EXPECT_EQ(ContentFolderOf(bin, "other"), bin);
+    // Debian's package keeps the program in games/.
+    EXPECT_EQ(ContentFolderOf(prefix.Path("games"), "tovan"), prefix.Path("share/tovan"));
 }
 
 TEST(RecordingGraphicsDevice, TextureSizesAndNamesOfQuads) {
